@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/editor_host.h"
+#include "model/stage_records.h"
+#include "render/surface.h"
+
+// The one editor object: the level tables of all sixteen stages, the palette
+// animations they share, the editing state and the three drawing surfaces.
+//
+// Tables are indexed by stage first and addressed directly by (curStage, index); the
+// operations are implemented in the folder of the subsystem they belong to:
+// rom/ (loadRom, saveRom), render/ (surfaces, chips, refresh, paint),
+// edit/ (commands, onMouse, onKeyDown) and model/ (selectPaletteSet).
+class EDITOR {
+public:
+    EDITOR();
+    EDITOR(const EDITOR&) = delete;
+    EDITOR& operator=(const EDITOR&) = delete;
+
+    // --- Editing state -----------------------------------------------------------
+    std::int32_t viewPos = 0;     // first page (MAP, OBJECT) or map set (MAP SET) shown
+    std::int32_t curStage = 0;    // 0 to 15
+    std::int32_t curTab = 0;      // the current view, 0 to 4 (View)
+    std::int32_t curPalSet = 0;   // 0 to 3
+    std::int32_t curChipSet = 0;  // 0 to 255; bit 7 also picks the half shown in CHIP SET
+    std::int32_t curChip = 0;     // 0 to 255
+    std::int32_t curTile = 0;     // 0 to 255
+    std::int32_t curObject = 0;   // 0 to 63
+    std::int32_t cursorCol = 0;   // MAP SET cursor column across both map sets, 0 to 15
+    std::int32_t cursorRow = 0;   // MAP SET cursor row, 0 to 7
+
+    // --- Stage tables ------------------------------------------------------------
+    std::uint8_t pageSet[kStageCount][kPageCount] = {};
+    // Map set cell in column c, row r is entry c * 8 + r.
+    std::uint8_t mapSet[kStageCount][kMapSetCount][kMapSetCells] = {};
+    ObjectRecord object[kStageCount][kObjectSlots] = {};
+    PaletteRecord curPal[kStageCount] = {};
+    PaletteRecord palSet[kStageCount][kPaletteSetCount] = {};
+    PaletteAnimation palAnim[kPaletteAnimationCount] = {};
+    std::uint8_t tileGfx[kStageCount][kTileCount][kTileBytes] = {};
+    ChipRecord chip[kStageCount][kChipCount] = {};
+    std::uint8_t chipSet[kStageCount][kChipSetCount][4] = {};
+
+    // --- Drawing surfaces ----------------------------------------------------------
+    Surface viewSurface;     // 512 x 528: the composed view
+    Surface chipSurface;     // 256 x 256: chip c at (16 (c mod 16), 16 (c / 16))
+    Surface chipSetSurface;  // 512 x 512: chip set b at (32 (b mod 16), 32 (b / 16))
+
+    // --- Operations, in slot order -------------------------------------------------
+    virtual void createSurfaces();
+    virtual ~EDITOR();
+    virtual void drawChips();
+    virtual void drawAnimatedChips();
+    virtual void drawChipSets();
+    virtual void refresh(int ticks);
+
+    virtual void stepPageSet(int pos, int step);
+    virtual void stepObject(int step);
+    virtual void moveObjectX(int step);
+    virtual void moveObjectY(int step);
+    virtual void stepObjectData(int step);
+    virtual void eraseObject();
+    virtual void insertObject();
+    virtual void stepChipPalette(int step);
+    virtual void stepChipStyle(int step);
+
+    virtual void onKeyDown(int key, std::intptr_t keyData);
+    virtual void onMouse(int x, int y);
+    virtual void paint();
+    virtual void loadRom(const std::string& fileName);
+    virtual void saveRom(const std::string& fileName);
+    virtual void selectPaletteSet(int k);
+
+    // --- Drawing helpers -----------------------------------------------------------
+    void drawChipTile(int x, int y, int tile, int subPalette);
+    void drawAnimatedChipTile(int x, int y, int tile, int subPalette);
+    void stepPaletteAnimations(int ticks);
+    void drawMapPages();
+    void drawObjects();
+    void drawPaletteStrip();
+
+    // --- The application around the editor -----------------------------------------
+    // The host is not owned; it must outlive the editor or be replaced first.
+    // Without one, a NullEditorHost is used.
+    void setHost(EditorHost* host);
+    EditorHost& host() const { return *host_; }
+
+private:
+    EditorHost* host_;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "render/surface.h"
+
+// Buttons of the main window that the keyboard can press.
+enum class HostButton { Save, Reload, Exit };
+
+// Icons of a message box.
+enum class MessageIcon { Exclamation, Information };
+
+// What the editor needs from the application around it. The desktop shell implements
+// it with real widgets; tests implement it with a fake so that every editing and
+// drawing path runs without a window.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    // Scrolling. setScrollPos moves the scroll bar to pos, copies it into the editor's
+    // viewPos and refreshes the view once; scrollBy does the same with the position
+    // moved by delta and kept within 0 and the current view's scroll maximum.
+    virtual void setScrollPos(int pos) = 0;
+    virtual void scrollBy(int delta) = 0;
+
+    // Select an entry of the stage combo box, the palette combo box or the tab control
+    // without any notification. The caller then runs applySelections itself.
+    virtual void selectStage(int stage) = 0;
+    virtual void selectPaletteEntry(int paletteSet) = 0;
+    virtual void selectTab(int tab) = 0;
+    // Copies the selections of the controls into the editor and lays out the view.
+    virtual void applySelections() = 0;
+
+    // Presses a main-window button as if it were clicked.
+    virtual void clickButton(HostButton button) = 0;
+
+    // A modal message box owned by the main window, with a single OK button.
+    virtual void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
+
+    // Whether a key or mouse button is held down now, by Win32 virtual-key code
+    // (VK_LBUTTON 0x01, VK_RBUTTON 0x02, VK_SHIFT 0x10, VK_CONTROL 0x11).
+    virtual bool isKeyDown(int virtualKey) const = 0;
+
+    // Draws text at (x, y) of surface, top-left aligned, in the platform's default
+    // font, black on an opaque white background.
+    virtual void drawText(Surface& surface, int x, int y, std::string_view text) = 0;
+
+    // Marks the whole editing area for repainting.
+    virtual void invalidateView() = 0;
+
+    // Shows the composed view: the rectangles in copied reach the editing area at the
+    // same coordinates, except the parts that lie in leftOut (the view's step buttons).
+    virtual void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) = 0;
+};
+
+// A host with no application behind it: nothing is shown, no key is held and the
+// selection calls change nothing. Used by tools and benchmarks that run the editor
+// without a window.
+class NullEditorHost final : public EditorHost {
+public:
+    void setScrollPos(int) override {}
+    void scrollBy(int) override {}
+    void selectStage(int) override {}
+    void selectPaletteEntry(int) override {}
+    void selectTab(int) override {}
+    void applySelections() override {}
+    void clickButton(HostButton) override {}
+    void messageBox(std::string_view, std::string_view, MessageIcon) override {}
+    bool isKeyDown(int) const override { return false; }
+    void drawText(Surface&, int, int, std::string_view) override {}
+    void invalidateView() override {}
+    void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
+};

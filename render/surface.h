@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// A colour as 0xFFRRGGBB: the layout of a 32-bit RGB image in memory, so the
+// application can show a surface without converting it.
+using Colour = std::uint32_t;
+
+constexpr Colour rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    return 0xFF000000u | (Colour(red) << 16) | (Colour(green) << 8) | Colour(blue);
+}
+
+inline constexpr Colour kWhite = rgb(0xFF, 0xFF, 0xFF);
+inline constexpr Colour kBlack = rgb(0x00, 0x00, 0x00);
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool contains(int px, int py) const
+    {
+        return px >= x && px < x + width && py >= y && py < y + height;
+    }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// An off-screen image of plain 32-bit pixels. Every operation clips to the surface:
+// pixels that would fall outside it are left alone, and a surface that has not been
+// created yet ignores all drawing.
+class Surface {
+public:
+    Surface() = default;
+    Surface(int width, int height) { create(width, height); }
+
+    // Makes a width x height image, all black.
+    void create(int width, int height);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool isCreated() const { return !pixels_.empty(); }
+
+    const Colour* data() const { return pixels_.data(); }
+    Colour* data() { return pixels_.data(); }
+    // Bytes from one row to the next.
+    int bytesPerLine() const { return width_ * int(sizeof(Colour)); }
+
+    // The colour at (x, y); black for a point outside the surface.
+    Colour pixel(int x, int y) const;
+    void setPixel(int x, int y, Colour colour);
+
+    // Fills the part of rect that lies on the surface.
+    void fill(const Rect& rect, Colour colour);
+    void fillAll(Colour colour) { fill({0, 0, width_, height_}, colour); }
+
+    // Copies a width x height block of source at (sourceX, sourceY) 1:1 to (x, y).
+    // Only pixels inside both surfaces are copied. source may be this surface when
+    // the two blocks do not overlap.
+    void copy(const Surface& source, int sourceX, int sourceY, int width, int height, int x, int y);
+
+    // Copies sourceRect of source into targetRect, scaled to its size by repeating or
+    // dropping whole rows and columns; colours are never blended.
+    void stretch(const Surface& source, const Rect& sourceRect, const Rect& targetRect);
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Colour> pixels_;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/editor.h"
+
+// A stand-in for the desktop shell. It keeps the selections of the combo boxes and
+// the tab control, the scroll bar's range and position, records what the editor asks
+// of it, and lets tests hold keys and mouse buttons down.
+class FakeHost : public EditorHost {
+public:
+    explicit FakeHost(EDITOR& editor);
+    ~FakeHost() override;
+
+    struct Text {
+        int x;
+        int y;
+        std::string text;
+    };
+    struct Message {
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+    };
+
+    // What the controls hold.
+    int stageSelection = 0;
+    int paletteSelection = 0;
+    int tabSelection = 0;
+    int scrollMax = 46;
+    int scrollPos = 0;
+
+    // What the editor asked for.
+    std::vector<int> scrollPositionsSet;  // every setScrollPos and scrollBy result
+    int applySelectionsCalls = 0;
+    std::vector<HostButton> buttonsClicked;
+    std::vector<Message> messages;
+    std::vector<Text> texts;  // texts drawn since the last clearTexts()
+    int invalidations = 0;
+    int viewsShown = 0;
+    std::vector<Rect> lastCopied;
+    std::vector<Rect> lastLeftOut;
+
+    // Keys and mouse buttons held down, by virtual-key code.
+    std::set<int> keysDown;
+    void press(int virtualKey) { keysDown.insert(virtualKey); }
+    void release(int virtualKey) { keysDown.erase(virtualKey); }
+    void releaseAll() { keysDown.clear(); }
+
+    void clearTexts() { texts.clear(); }
+    // The text drawn at (x, y), or an empty string.
+    std::string textAt(int x, int y) const;
+
+    void setScrollPos(int pos) override;
+    void scrollBy(int delta) override;
+    void selectStage(int stage) override { stageSelection = stage; }
+    void selectPaletteEntry(int paletteSet) override { paletteSelection = paletteSet; }
+    void selectTab(int tab) override { tabSelection = tab; }
+    // As the shell does: copies the selections into the editor, applies the palette
+    // set, sets the scroll maximum for the view and redraws the chips.
+    void applySelections() override;
+    void clickButton(HostButton button) override { buttonsClicked.push_back(button); }
+    void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    bool isKeyDown(int virtualKey) const override { return keysDown.count(virtualKey) != 0; }
+    void drawText(Surface& surface, int x, int y, std::string_view text) override;
+    void invalidateView() override { ++invalidations; }
+    void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+
+private:
+    EDITOR& editor_;
+};
