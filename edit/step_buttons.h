@@ -1,0 +1,11 @@
+#pragma once
+
+#include "model/editor.h"
+
+// The 18 step buttons under the editing area, index 0 to 17. Which of them a view
+// shows, and their labels, belong to the layout of the main window.
+inline constexpr int kStepButtonCount = 18;
+
+// Runs the command of step button index in the current view. An index that the view
+// does not use does nothing.
+void onStepButton(EDITOR& editor, int index);

@@ -1,0 +1,22 @@
+#pragma once
+
+// Win32 virtual-key codes of the keys and mouse buttons the editor reacts to. The
+// editor speaks these codes whatever the toolkit; the application translates its own
+// key and button identifiers into them before calling onKeyDown or answering
+// EditorHost::isKeyDown.
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_TAB = 0x09;
+inline constexpr int VK_RETURN = 0x0D;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_SPACE = 0x20;
+inline constexpr int VK_PRIOR = 0x21;  // Page Up
+inline constexpr int VK_NEXT = 0x22;   // Page Down
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_UP = 0x26;
+inline constexpr int VK_RIGHT = 0x27;
+inline constexpr int VK_DOWN = 0x28;
+
+// Letter keys need no constant: their code is the upper-case character ('A' is
+// 0x41), so the tables compare with character literals.
