@@ -1,0 +1,60 @@
+#include "model/editor.h"
+#include "render/frame_rect.h"
+#include "render/tile_pixels.h"
+#include "render/view_drawing.h"
+#include "render/views.h"
+
+namespace {
+
+constexpr int kTileSheetLeft = 256;
+
+// All 256 tiles of the current stage at twice their size in the upper right, in the
+// current chip's sub-palette (its animated colours included, whatever its selector),
+// so picking another chip can recolour the whole sheet.
+void drawTileSheet(EDITOR& editor, int subPalette)
+{
+    Surface& view = editor.viewSurface;
+    const auto colours = subPaletteColours(editor.curPal[editor.curStage], subPalette);
+    if (view.width() < kTileSheetLeft + 256 || view.height() < 256)
+        return;
+    const std::size_t stride = std::size_t(view.width());
+    for (int t = 0; t < kTileCount; ++t) {
+        const std::uint8_t* tile = editor.tileGfx[editor.curStage][t];
+        const int left = kTileSheetLeft + 16 * (t % 16);
+        const int top = 16 * (t / 16);
+        for (int row = 0; row < 8; ++row) {
+            const auto values = tileRowValues(tile[row], tile[8 + row]);
+            Colour* upper = view.data() + std::size_t(top + 2 * row) * stride + std::size_t(left);
+            Colour* lower = upper + stride;
+            for (int x = 0; x < 8; ++x) {
+                const Colour colour = colours[values[std::size_t(x)]];
+                upper[2 * x] = upper[2 * x + 1] = colour;
+                lower[2 * x] = lower[2 * x + 1] = colour;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void paintChipView(EDITOR& editor)
+{
+    Surface& view = editor.viewSurface;
+    view.fillAll(kBlack);
+    const int k = editor.curChip & 0xFF;
+    const int t = editor.curTile & 0xFF;
+    const ChipRecord& current = editor.chip[editor.curStage][k];
+
+    view.copy(editor.chipSurface, 0, 0, 256, 256, 0, 0);
+    drawTileSheet(editor, current.palette & 3);
+    drawViewText(editor, 256, 288, hexText("Pallet:", current.palette, 1));
+    drawViewText(editor, 256, 320, hexText("style:", current.style, 2));
+    view.stretch(editor.chipSurface, chipSheetRect(k), kMagnifier);
+
+    frameRect(view, 0, 0, 255, 255, kWhite);
+    frameRect(view, 256, 0, 255, 255, kWhite);
+    drawMagnifierFrame(view);
+    frameRect(view, 16 * (k % 16) - 1, 16 * (k / 16) - 1, 17, 17, kWhite);
+    frameRect(view, 255 + 16 * (t % 16), 16 * (t / 16) - 1, 17, 17, kWhite);
+    editor.drawPaletteStrip();
+}

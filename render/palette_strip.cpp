@@ -1,0 +1,16 @@
+#include "model/editor.h"
+#include "render/colour_table.h"
+#include "render/frame_rect.h"
+
+// The four sub-palettes of the current palette, animated colours included: four
+// swatches of 24 x 12 each, outlined in white.
+void EDITOR::drawPaletteStrip()
+{
+    const PaletteRecord& palette = curPal[curStage];
+    for (int p = 0; p < 4; ++p) {
+        const int left = 16 + 128 * p;
+        for (int j = 0; j < 4; ++j)
+            fillRect(viewSurface, left + 24 * j, 514, 24, 12, colourTable[palette.colour[p][j]]);
+        frameRect(viewSurface, left, 514, 96, 12, kWhite);
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "render/surface.h"
+
+class EDITOR;
+
+// Pieces that several views share. All coordinates are view-surface pixels.
+
+// The square in the lower area that shows the current chip set or chip enlarged.
+inline constexpr Rect kMagnifier{96, 320, 64, 64};
+
+// An information text: label followed by value as exactly digits upper-case
+// hexadecimal digits with leading zeros. The text always has label.size() + digits
+// characters; a value too wide for them keeps its leading digits, as a fixed-size
+// text field would.
+std::string hexText(std::string_view label, unsigned value, int digits);
+
+// Draws text through the application with its top-left corner at (x, y).
+void drawViewText(EDITOR& editor, int x, int y, std::string_view text);
+
+// Copies the 64 chip sets of map set m of the current stage into the upper area with
+// the map set's left edge at x = left. m must be 0 to 31.
+void drawMapSetHalf(EDITOR& editor, int m, int left);
+
+// The rectangle of chip set b in the chip-set surface and of chip k in the chip surface.
+Rect chipSetSheetRect(int b);
+Rect chipSheetRect(int k);
+
+// The white outline just outside the magnifier.
+void drawMagnifierFrame(Surface& view);

@@ -1,0 +1,11 @@
+#pragma once
+
+class EDITOR;
+
+// Each composes one view on the editor's view surface and draws its texts; paint()
+// picks one by the current view and then shows the surface.
+void paintMapView(EDITOR& editor);
+void paintObjectView(EDITOR& editor);
+void paintMapSetView(EDITOR& editor);
+void paintChipSetView(EDITOR& editor);
+void paintChipView(EDITOR& editor);
