@@ -109,8 +109,18 @@ void onObjectKey(EDITOR& editor, int key, bool shift)
     constexpr int kPageStep = 256;
     const int step = shift ? kShiftStep : 1;
     switch (key) {
-    case VK_PRIOR: shift ? editor.moveObjectX(-kPageStep) : editor.stepObject(-1); break;
-    case VK_NEXT: shift ? editor.moveObjectX(+kPageStep) : editor.stepObject(+1); break;
+    case VK_PRIOR:
+        if (shift)
+            editor.moveObjectX(-kPageStep);
+        else
+            editor.stepObject(-1);
+        break;
+    case VK_NEXT:
+        if (shift)
+            editor.moveObjectX(+kPageStep);
+        else
+            editor.stepObject(+1);
+        break;
     case VK_LEFT: editor.moveObjectX(-step); break;
     case VK_RIGHT: editor.moveObjectX(+step); break;
     case VK_UP: editor.moveObjectY(-step); break;
@@ -220,10 +230,12 @@ void onChipKey(EDITOR& editor, int key, bool shift)
 {
     if (const int step = arrowStep(key); step != 0) {
         stepSelection(shift ? editor.curTile : editor.curChip, step);
-    } else if (key == VK_PRIOR) {
-        shift ? editor.stepChipStyle(+1) : editor.stepChipPalette(+1);
-    } else if (key == VK_NEXT) {
-        shift ? editor.stepChipStyle(-1) : editor.stepChipPalette(-1);
+    } else if (key == VK_PRIOR || key == VK_NEXT) {
+        const int step = key == VK_PRIOR ? +1 : -1;
+        if (shift)
+            editor.stepChipStyle(step);
+        else
+            editor.stepChipPalette(step);
     } else if (const int q = putQuadrant(key); q >= 0) {
         putTileIntoQuadrant(editor, q);
     } else if (const int q = pickQuadrant(key); q >= 0) {
