@@ -25,7 +25,7 @@ void stepSelection(std::int32_t& selection, int step)
 // Selects another stage, palette set or tab the way the user would in the controls,
 // but without their notification, so the selections are applied here. None of them
 // wraps around.
-void selectStage(EDITOR& editor, int stage)
+void chooseStage(EDITOR& editor, int stage)
 {
     if (stage < 0 || stage > kLastStage)
         return;
@@ -33,7 +33,7 @@ void selectStage(EDITOR& editor, int stage)
     editor.host().applySelections();
 }
 
-void selectPaletteSet(EDITOR& editor, int paletteSet)
+void choosePaletteSet(EDITOR& editor, int paletteSet)
 {
     if (paletteSet < 0 || paletteSet > kLastPaletteSet)
         return;
@@ -57,13 +57,13 @@ void onCtrlKey(EDITOR& editor, int key, bool shift)
     case 'R': editor.host().clickButton(HostButton::Reload); break;
     case 'Q': editor.host().clickButton(HostButton::Exit); break;
     case VK_UP:
-    case 'K': selectPaletteSet(editor, editor.curPalSet - 1); break;
+    case 'K': choosePaletteSet(editor, editor.curPalSet - 1); break;
     case VK_DOWN:
-    case 'J': selectPaletteSet(editor, editor.curPalSet + 1); break;
+    case 'J': choosePaletteSet(editor, editor.curPalSet + 1); break;
     case VK_PRIOR:
-    case 'P': selectStage(editor, editor.curStage - 1); break;
+    case 'P': chooseStage(editor, editor.curStage - 1); break;
     case VK_NEXT:
-    case 'N': selectStage(editor, editor.curStage + 1); break;
+    case 'N': chooseStage(editor, editor.curStage + 1); break;
     case VK_TAB:
     case 'T': switchView(editor, shift); break;
     default: break;
