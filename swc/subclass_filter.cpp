@@ -1,0 +1,60 @@
+#include "swc/subclass_filter.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "swc/mouse_message.h"
+#include "swc/window_registry.h"
+
+namespace swc {
+namespace {
+
+SubclassFilter* filterOf(QWidget* control)
+{
+    return control->findChild<SubclassFilter*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+void SubclassFilter::install(QWidget* control)
+{
+    if (!control || filterOf(control))
+        return;
+    control->installEventFilter(new SubclassFilter(control));
+}
+
+void SubclassFilter::remove(QWidget* control)
+{
+    if (!control)
+        return;
+    delete filterOf(control);
+}
+
+bool SubclassFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* control = qobject_cast<QWidget*>(watched);
+    const WindowRecord* record = findWindow(control);
+    if (!record || record->kind != WindowKind::Static)
+        return false;
+
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const LRESULT hit = dispatchMessage(control, WM_NCHITTEST, 0, screenPoint(*mouse));
+        if (hit == HTTRANSPARENT)
+            return false;  // the control ignores it, so Qt hands it to the parent
+        mouse->accept();
+        return true;
+    }
+    case QEvent::Paint:
+        dispatchMessage(control, WM_PAINT, 0, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace swc

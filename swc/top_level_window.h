@@ -1,0 +1,30 @@
+#pragma once
+
+// The widget of a top-level window made by SWC::create. It turns its Qt events into
+// the messages of its window procedure: keys, mouse buttons, activation and the close
+// box. After the procedure has run, the event carries on as Qt handles it.
+
+#include <QWidget>
+#include <cstdint>
+
+namespace swc {
+
+class TopLevelWindow : public QWidget {
+public:
+    explicit TopLevelWindow(std::uint32_t windowStyle);
+
+    // A window without a sizing border keeps the size the program gives it.
+    bool isResizable() const { return resizable; }
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool resizable;
+};
+
+}  // namespace swc
