@@ -1,0 +1,76 @@
+#include "shell/command_line.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include "model/stage_records.h"
+
+namespace {
+
+[[noreturn]] void failUsage(QCommandLineParser& parser, const char* text)
+{
+    std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), text,
+                 qPrintable(parser.helpText()));
+    std::exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+StartOptions parseCommandLine(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Level editor for the ROM image of a 16-stage NES action game.\n"
+                                     "Without arguments it asks for the ROM image in a file dialog.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("rom", "The ROM image to open, instead of choosing it in the file dialog.",
+                                 "[rom]");
+    const QCommandLineOption demo("demo", "Write the built-in demo image into the user's data folder and open it.");
+    const QCommandLineOption screenshot("screenshot",
+                                        "Start as usual, let the first frames run, save the window as a PNG "
+                                        "image to <file> and end.",
+                                        "file");
+    const QCommandLineOption view("view", "Start in view <n>: 0 MAP, 1 OBJECT, 2 MAP SET, 3 CHIP SET, 4 CHIP.",
+                                  "n");
+    QCommandLineOption reportFirstFrame("report-first-frame",
+                                        "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
+    reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({demo, screenshot, view, reportFirstFrame});
+    parser.process(app);
+
+    StartOptions options;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        failUsage(parser, "give at most one ROM image");
+    options.demo = parser.isSet(demo);
+    if (!positional.isEmpty()) {
+        if (options.demo)
+            failUsage(parser, "give either a ROM image or --demo, not both");
+        // The name's bytes as the file system has them: no conversion on the way.
+        options.romPath = QFile::encodeName(positional.first()).toStdString();
+    }
+    if (parser.isSet(screenshot))
+        options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
+    if (parser.isSet(view)) {
+        bool ok = false;
+        const int n = parser.value(view).toInt(&ok);
+        if (!ok || n < 0 || n >= kViewCount)
+            failUsage(parser, "--view takes a number from 0 to 4");
+        options.view = n;
+    }
+    options.reportFirstFrame = parser.isSet(reportFirstFrame);
+    return options;
+}
+
+bool displayAvailable()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QCoreApplication;
+
+// What the command line asks for. Without any argument the program asks for the ROM
+// image in a file dialog.
+struct StartOptions {
+    std::optional<std::string> romPath;     // open this image without the dialog
+    bool demo = false;                      // write the built-in demo image and open it
+    std::optional<std::string> screenshot;  // save the window as a PNG after the first frames, then end
+    std::optional<int> view;                // start in this view, 0 "MAP" to 4 "CHIP"
+    bool reportFirstFrame = false;          // print when the first frame was painted, then end
+};
+
+// Parses the arguments of app. --help, --version and a malformed command line print
+// their text and end the process, as the toolkit's parser does.
+StartOptions parseCommandLine(const QCoreApplication& app);
+
+// Whether the process has a display to open windows on: a display server named in the
+// environment, or a platform chosen explicitly (such as offscreen).
+bool displayAvailable();

@@ -1,0 +1,36 @@
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+
+#include "shell/command_line.h"
+#include "shell/startup.h"
+
+int main(int argc, char* argv[])
+{
+    // Decided before the toolkit picks its platform: without a display the editor
+    // draws off-screen and leaves a screenshot instead of a window.
+    const bool hasDisplay = displayAvailable();
+    if (!hasDisplay)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("quarrix-editor");
+    QApplication::setApplicationVersion(QUARRIX_VERSION);
+    StartOptions options = parseCommandLine(app);
+
+    if (!hasDisplay && !options.screenshot && !options.reportFirstFrame) {
+        if (!options.demo && !options.romPath) {
+            std::printf("No display found (DISPLAY and WAYLAND_DISPLAY are unset), so the file dialog cannot be "
+                        "shown.\nName a ROM image or use --demo to get a screenshot instead.\n");
+            return 1;
+        }
+        const char* fileName = options.demo ? "quarrix-demo.png" : "quarrix-editor.png";
+        options.screenshot = QDir::current().absoluteFilePath(fileName).toStdString();
+        std::printf("No display found (DISPLAY and WAYLAND_DISPLAY are unset): instead of opening a window, the "
+                    "editor writes a screenshot to %s\n",
+                    options.screenshot->c_str());
+        std::fflush(stdout);
+    }
+    return runEditor(options);
+}

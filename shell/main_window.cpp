@@ -1,0 +1,217 @@
+#include "shell/main_window.h"
+
+#include <algorithm>
+#include <QFont>
+#include <QFontDatabase>
+
+#include "model/stage_records.h"
+#include "shell/app_state.h"
+#include "shell/qt_editor_host.h"
+#include "shell/step_button_layout.h"
+#include "shell/window_procs.h"
+
+namespace {
+
+constexpr const char* kMainWindowClass = "quarrixeditor";
+constexpr std::uint32_t kMainWindowStyle = WS_VISIBLE | WS_SYSMENU;  // fixed size, close box only
+constexpr std::uint32_t kComboStyle = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST;
+constexpr std::uint32_t kTabStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+// Outer size of the main window, frame included.
+constexpr int kMainWindowWidth = 514;
+constexpr int kMainWindowHeight = 588;
+
+// The row of controls along the top of the client area.
+constexpr int kTopRowHeight = 20;
+constexpr int kComboWidth = 128;
+constexpr int kComboHeight = 600;  // includes the dropped-down list
+constexpr int kButtonWidth = 85;
+constexpr int kFirstButtonX = 256;
+
+// The editing area starts just under the tab labels and leaves 4 pixels of the tab
+// control's height unused.
+constexpr int kEditAreaTop = 40;
+constexpr int kEditAreaHeightCut = 4;
+
+constexpr Rect kScrollBarPlace{0, 256, 512, 16};
+constexpr UINT kScrollInfoAll = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+
+constexpr const char* kStageNames[kStageCount] = {
+    "0 - bright", "1 - toad",     "2 - drill",    "3 - pharaoh",  "4 - ring",  "5 - dust",
+    "6 - dive",   "7 - skull",    "8 - cossack1", "9 - cossack2", "A - cossack3",
+    "B - cossack4", "C - wily1",  "D - wily2",    "E - wily3",    "F - wily4",
+};
+constexpr const char* kPaletteSetNames[kPaletteSetCount] = {"Pallet 0", "Pallet 1", "Pallet 2", "Pallet 3"};
+constexpr const char* kTabNames[kViewCount] = {"MAP", "OBJECT", "MAP SET", "CHIP SET", "CHIP"};
+
+// 12 pixels high and fixed pitch; the family is whatever fixed-pitch face the system
+// offers.
+QFont makeUiFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(12);
+    font.setFixedPitch(true);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+void setUiFont(SCC& control)
+{
+    control.sendMessage(WM_SETFONT, WPARAM(uiFont), 1);
+}
+
+std::unique_ptr<SCC> makeControl(std::uint32_t style = WS_CHILD | WS_VISIBLE)
+{
+    auto control = std::make_unique<SCC>();
+    control->windowStyle = style;
+    return control;
+}
+
+void fillCombo(SCC& combo, std::span<const char* const> items)
+{
+    setUiFont(combo);
+    for (const char* item : items)
+        combo.sendMessage(CB_ADDSTRING, 0, LPARAM(item));
+    combo.sendMessage(CB_SETCURSEL, 0, 0);
+}
+
+void applyScrollInfo()
+{
+    SetScrollInfo(scrollBar->handle(), SB_CTL, &scrollInfo, true);
+}
+
+} // namespace
+
+std::string windowTitle()
+{
+    return std::string("Quarrix Editor ver.") + QUARRIX_VERSION;
+}
+
+void buildUi()
+{
+    uiFont = new QFont(makeUiFont());
+
+    // Every wrapper is made before any control window so that the identifiers follow
+    // the order of the controls, whatever happens later.
+    mainWindow = std::make_unique<EWC>();
+    mainWindow->windowStyle = kMainWindowStyle;
+    stageCombo = makeControl(kComboStyle);
+    paletteCombo = makeControl(kComboStyle);
+    saveButton = makeControl();
+    reloadButton = makeControl();
+    exitButton = makeControl();
+    tabControl = makeControl(kTabStyle);
+    editArea = makeControl();
+    for (auto& button : stepButtons)
+        button = makeControl();
+    scrollBar = makeControl();
+
+    mainWindow->create(kMainWindowClass, windowTitle().c_str(), mainWindowProc);
+    const RECT frame = mainWindow->windowRect();
+    mainWindow->move(frame.left, frame.top, kMainWindowWidth, kMainWindowHeight);
+
+    stageCombo->create("COMBOBOX", "", *mainWindow);
+    fillCombo(*stageCombo, kStageNames);
+    paletteCombo->create("COMBOBOX", "", *mainWindow);
+    fillCombo(*paletteCombo, kPaletteSetNames);
+    stageCombo->move(0, 0, kComboWidth, kComboHeight);
+    paletteCombo->move(kComboWidth, 0, kComboWidth, kComboHeight);
+
+    saveButton->create("BUTTON", "Save", *mainWindow);
+    reloadButton->create("BUTTON", "Reload", *mainWindow);
+    exitButton->create("BUTTON", "Exit", *mainWindow);
+    saveButton->move(kFirstButtonX, 0, kButtonWidth, kTopRowHeight);
+    reloadButton->move(kFirstButtonX + kButtonWidth, 0, kButtonWidth, kTopRowHeight);
+    exitButton->move(kFirstButtonX + 2 * kButtonWidth, 0, kButtonWidth, kTopRowHeight);
+
+    tabControl->create("SysTabControl32", "", *mainWindow);
+    setUiFont(*tabControl);
+    const RECT client = mainWindow->clientRect();
+    tabControl->move(client.left, client.top + kTopRowHeight, client.right, client.bottom - kTopRowHeight);
+    for (int tab = 0; tab < kViewCount; ++tab) {
+        TCITEMA item;
+        item.mask = TCIF_TEXT;
+        item.pszText = kTabNames[tab];
+        tabControl->sendMessage(TCM_INSERTITEMA, WPARAM(tab), LPARAM(&item));
+    }
+
+    editArea->create("STATIC", "", *mainWindow);
+    const RECT page = tabControl->clientRect();
+    editArea->move(page.left, page.top + kEditAreaTop, page.right, page.bottom - kEditAreaHeightCut);
+    editArea->subclass(editAreaProc);
+
+    for (auto& button : stepButtons) {
+        button->create("BUTTON", "", *editArea);
+        setUiFont(*button);
+    }
+
+    scrollBar->create("SCROLLBAR", "", *editArea);
+    scrollBar->move(kScrollBarPlace.x, kScrollBarPlace.y, kScrollBarPlace.width, kScrollBarPlace.height);
+    scrollInfo = SCROLLINFO{};
+    scrollInfo.fMask = kScrollInfoAll;
+    scrollInfo.nMin = 0;
+    scrollInfo.nMax = viewLayout(kViewMap).scrollMax;
+    scrollInfo.nPage = 1;
+    scrollInfo.nPos = 0;
+    applyScrollInfo();
+
+    theEditor.setHost(&applicationHost());
+    theEditor.createSurfaces();
+    applySelections();
+}
+
+void layoutView(int view)
+{
+    const ViewLayout& layout = viewLayout(view);
+    if (layout.showsScrollBar) {
+        scrollInfo.nMax = layout.scrollMax;
+        scrollBar->show();
+    } else {
+        scrollBar->hide();
+    }
+
+    std::array<bool, kStepButtonCount> shown{};
+    for (const StepButtonPlace& place : layout.buttons) {
+        SCC& button = *stepButtons[std::size_t(place.index)];
+        button.setText(place.label);
+        button.move(place.x, place.y, place.width, place.height);
+        shown[std::size_t(place.index)] = true;
+    }
+    for (std::size_t index = 0; index < stepButtons.size(); ++index) {
+        if (shown[index])
+            stepButtons[index]->show();
+        else
+            stepButtons[index]->hide();
+    }
+}
+
+void applySelections()
+{
+    theEditor.curStage = std::int32_t(stageCombo->sendMessage(CB_GETCURSEL, 0, 0));
+    theEditor.curPalSet = std::int32_t(paletteCombo->sendMessage(CB_GETCURSEL, 0, 0));
+    theEditor.selectPaletteSet(theEditor.curPalSet);
+    theEditor.curTab = std::int32_t(tabControl->sendMessage(TCM_GETCURSEL, 0, 0));
+    layoutView(theEditor.curTab);
+    // The view's range takes effect; the position stays where it was.
+    scrollInfo.fMask = kScrollInfoAll;
+    applyScrollInfo();
+    theEditor.drawChips();
+}
+
+void setScrollPos(int pos)
+{
+    scrollInfo.nPos = pos;
+    scrollInfo.fMask = SIF_POS;
+    applyScrollInfo();
+    theEditor.viewPos = pos;
+    theEditor.refresh(1);
+}
+
+void scrollBy(int delta)
+{
+    scrollInfo.nPos = std::clamp(scrollInfo.nPos + delta, 0, scrollInfo.nMax);
+    scrollInfo.fMask = SIF_POS;
+    applyScrollInfo();
+    theEditor.viewPos = scrollInfo.nPos;
+    theEditor.refresh(1);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// The main window and its controls, and the shell operations that keep the controls
+// and the editor's selections in step.
+
+#include <string>
+
+// "Quarrix Editor ver." followed by the program's version.
+std::string windowTitle();
+
+// Creates the font, the main window, every control and the editor's surfaces, installs
+// the application as the editor's host, and applies the first selections (stage 0,
+// palette set 0, view "MAP").
+void buildUi();
+
+// Labels, places, shows and hides the step buttons and the scroll bar for view 0 to 4
+// and sets the scroll maximum of the views that scroll. applySelections then hands
+// the range to the scroll bar.
+void layoutView(int view);
+
+// Copies the stage, palette set and view chosen in the controls into the editor,
+// re-applies the palette set, lays the view out and redraws the chips. The scroll
+// position stays as it is.
+void applySelections();
+
+// Moves the scroll bar and the editor's viewPos to pos and redraws the view once.
+void setScrollPos(int pos);
+
+// Moves the scroll position by delta, kept within 0 and the view's scroll maximum.
+void scrollBy(int delta);

@@ -1,0 +1,60 @@
+#include "shell/message_loop.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include "shell/app_state.h"
+#include "shell/error_report.h"
+
+FrameTimer::FrameTimer(FrameClock clock, Refresh refresh, IsActive isActive)
+    : clock_(std::move(clock))
+    , refresh_(std::move(refresh))
+    , isActive_(std::move(isActive))
+    , timer_(std::make_unique<QTimer>())
+{
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setInterval(FrameClock::kTickMilliseconds);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] { beat(); });
+}
+
+FrameTimer::~FrameTimer() = default;
+
+void FrameTimer::start()
+{
+    clock_.restart();
+    timer_->start();
+}
+
+void FrameTimer::stop()
+{
+    timer_->stop();
+}
+
+void FrameTimer::beat()
+{
+    if (!isActive_()) {
+        clock_.restart();
+        return;
+    }
+    if (const int ticks = clock_.takeTicks(); ticks > 0)
+        refresh_(ticks);
+}
+
+int runMessageLoop()
+{
+    FrameTimer frames(
+        FrameClock(),
+        [](int ticks) {
+            try {
+                theEditor.refresh(ticks);
+            } catch (...) {
+                deferFatalError(std::current_exception());
+            }
+        },
+        [] { return appActive; });
+    frames.start();
+    QApplication::exec();
+    frames.stop();
+    raiseDeferredError();
+    return 0;
+}

@@ -1,0 +1,147 @@
+#include "shell/qt_editor_host.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QWidget>
+
+#include "shell/app_state.h"
+#include "shell/main_window.h"
+#include "shell/view_picture.h"
+
+namespace {
+
+constexpr UINT kIconInformation = 0x40;
+// More distinct texts than the views ever show at once; past it the cache starts over.
+constexpr std::size_t kMaxTextImages = 1024;
+
+SCC& buttonControl(HostButton button)
+{
+    switch (button) {
+    case HostButton::Save: return *saveButton;
+    case HostButton::Reload: return *reloadButton;
+    case HostButton::Exit: break;
+    }
+    return *exitButton;
+}
+
+// Copies image onto surface with its top-left corner at (x, y), clipped to the surface.
+void stamp(Surface& surface, int x, int y, const QImage& image)
+{
+    const int left = std::max(x, 0);
+    const int right = std::min(x + image.width(), surface.width());
+    if (left >= right)
+        return;
+    const int top = std::max(y, 0);
+    const int bottom = std::min(y + image.height(), surface.height());
+    for (int row = top; row < bottom; ++row) {
+        const auto* source = reinterpret_cast<const Colour*>(image.constScanLine(row - y)) + (left - x);
+        Colour* target = surface.data() + std::size_t(row) * std::size_t(surface.width()) + left;
+        std::memcpy(target, source, std::size_t(right - left) * sizeof(Colour));
+    }
+}
+
+} // namespace
+
+void QtEditorHost::setScrollPos(int pos)
+{
+    ::setScrollPos(pos);
+}
+
+void QtEditorHost::scrollBy(int delta)
+{
+    ::scrollBy(delta);
+}
+
+void QtEditorHost::selectStage(int stage)
+{
+    stageCombo->sendMessage(CB_SETCURSEL, WPARAM(stage), 0);
+}
+
+void QtEditorHost::selectPaletteEntry(int paletteSet)
+{
+    paletteCombo->sendMessage(CB_SETCURSEL, WPARAM(paletteSet), 0);
+}
+
+void QtEditorHost::selectTab(int tab)
+{
+    tabControl->sendMessage(TCM_SETCURSEL, WPARAM(tab), 0);
+}
+
+void QtEditorHost::applySelections()
+{
+    ::applySelections();
+}
+
+void QtEditorHost::clickButton(HostButton button)
+{
+    buttonControl(button).sendMessage(BM_CLICK, 0, 0);
+}
+
+void QtEditorHost::messageBox(std::string_view text, std::string_view caption, MessageIcon icon)
+{
+    const UINT flags = icon == MessageIcon::Information ? kIconInformation : MB_ICONEXCLAMATION;
+    MessageBoxA(mainWindow ? mainWindow->handle() : nullptr, std::string(text).c_str(), std::string(caption).c_str(),
+                flags);
+}
+
+bool QtEditorHost::isKeyDown(int virtualKey) const
+{
+    return (GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+void QtEditorHost::drawText(Surface& surface, int x, int y, std::string_view text)
+{
+    if (text.empty() || !surface.isCreated())
+        return;
+    stamp(surface, x, y, textImage(text));
+}
+
+const QImage& QtEditorHost::textImage(std::string_view text)
+{
+    std::string key(text);
+    if (auto found = textImages_.find(key); found != textImages_.end())
+        return found->second;
+    if (textImages_.size() >= kMaxTextImages)
+        textImages_.clear();
+
+    const QString string = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const QFont font = QApplication::font();
+    const QFontMetrics metrics(font);
+    QImage image(std::max(metrics.horizontalAdvance(string), 1), std::max(metrics.height(), 1), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, string);
+    painter.end();
+    return textImages_.emplace(std::move(key), std::move(image)).first->second;
+}
+
+// The editing area keeps the last view it was shown and the toolkit repaints it from
+// there whenever needed, so marking it here would only repaint unchanged pixels;
+// showView repaints exactly what changed.
+void QtEditorHost::invalidateView() {}
+
+void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut)
+{
+    ++viewsShown_;
+    if (!editArea)
+        return;
+    QWidget* area = editArea->handle();
+    QImage* picture = staticPicture(area);
+    if (!picture || picture->depth() != 32)
+        return;
+    const QRegion changed = copyChangedPixels(view, *picture, shownRegion(view, *picture, copied, leftOut));
+    if (!changed.isEmpty())
+        area->update(changed);
+}
+
+QtEditorHost& applicationHost()
+{
+    static QtEditorHost host;
+    return host;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+#include <QImage>
+
+#include "model/editor_host.h"
+
+// The editor's view of the application: scrolling, selections and buttons go to the
+// controls of the main window, texts are drawn with the platform's default font and
+// the composed view is shown in the editing area.
+class QtEditorHost : public EditorHost {
+public:
+    void setScrollPos(int pos) override;
+    void scrollBy(int delta) override;
+    void selectStage(int stage) override;
+    void selectPaletteEntry(int paletteSet) override;
+    void selectTab(int tab) override;
+    void applySelections() override;
+    void clickButton(HostButton button) override;
+    void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    bool isKeyDown(int virtualKey) const override;
+    void drawText(Surface& surface, int x, int y, std::string_view text) override;
+    void invalidateView() override;
+    void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+
+    // Views shown so far.
+    int viewsShown() const { return viewsShown_; }
+
+private:
+    // The views draw the same few texts every frame, so each is rendered once.
+    const QImage& textImage(std::string_view text);
+
+    std::unordered_map<std::string, QImage> textImages_;
+    int viewsShown_ = 0;
+};
+
+// The host that buildUi installs.
+QtEditorHost& applicationHost();

@@ -1,0 +1,35 @@
+#pragma once
+
+// The frame of the whole run: choosing and loading the ROM image, building the window,
+// the message loop, the top-level error handler and the clean-up.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "shell/command_line.h"
+
+// Names the ROM image to open, or nothing when the user chose none.
+using RomChooser = std::function<std::optional<std::string>()>;
+
+// The file-open dialog: any one existing file. The name comes back exactly as the
+// file system spells it (UTF-8), ready for loadRom.
+std::optional<std::string> openRomDialog();
+
+// Writes the built-in demo image into the user's data folder and names it.
+std::string writeDemoRom();
+
+// Asks choose for the image, stores it in romPath and loads every stage from it.
+// Returns 0 when an image was loaded and -1 when none was chosen ("file reading
+// error" on standard output). A load error is raised to the caller.
+int chooseRomImage(const RomChooser& choose = openRomDialog);
+
+// The whole run: the image named by the options (or chosen in chooser), the window,
+// the message loop until Exit or the close box. Any error ends the run in a message
+// box captioned "error". Returns 0, or 1 when a requested screenshot could not be
+// written.
+int runEditor(const StartOptions& options, const RomChooser& chooser = openRomDialog);
+
+// The clean-up on every way out: the font and the wrappers of the tab control, the
+// editing area and the main window.
+void releaseUi();

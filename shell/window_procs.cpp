@@ -1,0 +1,175 @@
+#include "shell/window_procs.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "shell/app_state.h"
+#include "shell/error_report.h"
+#include "shell/main_window.h"
+
+namespace {
+
+std::function<void()> paintObserver;
+
+void focusMainWindow()
+{
+    if (mainWindow)
+        mainWindow->setFocus();
+}
+
+// A failed Save or Reload leaves the program running: the user's unsaved edits and
+// selections matter more than the file, and the box says what went wrong.
+void saveRom()
+{
+    try {
+        theEditor.saveRom(romPath);
+    } catch (const std::exception& error) {
+        reportError(error.what());
+    }
+}
+
+void reloadRom()
+{
+    // loadRom changes nothing unless the whole image could be read.
+    try {
+        theEditor.loadRom(romPath);
+    } catch (const std::exception& error) {
+        reportError(error.what());
+        return;
+    }
+    applySelections();
+}
+
+void onCommand(unsigned id, unsigned code)
+{
+    if (code == CBN_SELCHANGE) {
+        applySelections();
+        theEditor.curObject = 0;
+        focusMainWindow();
+        return;
+    }
+    if (code != BN_CLICKED)
+        return;
+    if (id == saveButton->id())
+        saveRom();
+    else if (id == reloadButton->id())
+        reloadRom();
+    else if (id == exitButton->id())
+        PostQuitMessage(0);
+    focusMainWindow();
+}
+
+void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_KEYDOWN:
+        theEditor.onKeyDown(int(wParam), std::intptr_t(lParam));
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        focusMainWindow();
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            appActive = false;
+        else if (LOWORD(wParam) == WA_ACTIVE || LOWORD(wParam) == WA_CLICKACTIVE)
+            appActive = true;
+        break;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+            applySelections();
+            focusMainWindow();
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void handleEditAreaMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_HSCROLL:
+        setScrollPos(scrolledPosition(LOWORD(wParam), int(HIWORD(wParam)), scrollInfo));
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED)
+            break;
+        for (int index = 0; index < kStepButtonCount; ++index)
+            if (stepButtons[std::size_t(index)]->id() == LOWORD(wParam))
+                onStepButton(theEditor, index);
+        focusMainWindow();
+        break;
+    case WM_NCHITTEST: {
+        const POINT client = ScreenToClient(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        theEditor.onMouse(client.x, client.y);
+        break;
+    }
+    case WM_PAINT:
+        // While active the frame clock redraws; while inactive the view is redrawn
+        // here without advancing the animation.
+        if (!appActive)
+            theEditor.refresh(0);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+LRESULT mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    // An error must not unwind through the toolkit's event handling: it ends the
+    // message loop, which hands it to the top-level handler.
+    try {
+        handleMainWindowMessage(msg, wParam, lParam);
+    } catch (...) {
+        deferFatalError(std::current_exception());
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT editAreaProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!editArea)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        handleEditAreaMessage(hwnd, msg, wParam, lParam);
+        result = editArea->callPreviousProc(msg, wParam, lParam);
+    } catch (...) {
+        deferFatalError(std::current_exception());
+    }
+    if (msg == WM_PAINT && paintObserver)
+        paintObserver();
+    return result;
+}
+
+int scrolledPosition(unsigned code, int thumb, const SCROLLINFO& info)
+{
+    const int pos = info.nPos;
+    const int page = int(info.nPage);
+    switch (code) {
+    case SB_LINELEFT: return pos != 0 ? pos - 1 : pos;
+    case SB_LINERIGHT: return pos < info.nMax ? pos + 1 : pos;
+    case SB_PAGELEFT: return std::max(pos - page, 0);
+    case SB_PAGERIGHT: return std::min(pos + page, info.nMax);
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: return thumb;
+    case SB_LEFT: return info.nMin;
+    case SB_RIGHT: return info.nMax;
+    default: return pos;
+    }
+}
+
+void setEditAreaPaintObserver(std::function<void()> observer)
+{
+    paintObserver = std::move(observer);
+}
