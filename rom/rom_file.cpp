@@ -188,19 +188,24 @@ void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
     if (file.existed && (file.owner != ::geteuid() || file.group != ::getegid()))
         (void)!::fchown(fd.get(), file.owner, file.group);
 
-    const auto syncStart = std::chrono::steady_clock::now();
+    using Clock = std::chrono::steady_clock;
+    auto started = Clock::now();
     const bool synced = ::fsync(fd.get()) == 0;
     if (timing)
-        timing->wait += std::chrono::steady_clock::now() - syncStart;
+        timing->flush += Clock::now() - started;
     if (!synced || !fd.close())
         throw StreamError::unableToWrite();
 
-    if (::rename(tempPath.c_str(), file.path.c_str()) != 0)
+    started = Clock::now();
+    const bool renamed = ::rename(tempPath.c_str(), file.path.c_str()) == 0;
+    if (timing)
+        timing->rename += Clock::now() - started;
+    if (!renamed)
         throw StreamError::unableToWrite();
     guard.keep = true;
 
-    const auto folderSyncStart = std::chrono::steady_clock::now();
+    started = Clock::now();
     syncFolder(folder);
     if (timing)
-        timing->wait += std::chrono::steady_clock::now() - folderSyncStart;
+        timing->flush += Clock::now() - started;
 }

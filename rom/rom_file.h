@@ -35,9 +35,12 @@ struct FileForUpdate {
 // reading it fails.
 FileForUpdate readFileForUpdate(const std::string& name);
 
-// Time spent waiting for the disk while replacing a file.
+// Time spent in the two steps of a replacement that wait for the disk: flushing the
+// new file and its folder, and the rename, which releases the replaced file's blocks
+// (on a disk mounted with online discard, the rename waits for them to be discarded).
 struct SyncTiming {
-    std::chrono::nanoseconds wait{0};
+    std::chrono::nanoseconds flush{0};
+    std::chrono::nanoseconds rename{0};
 };
 
 // Replaces file.path by `bytes`: writes a temporary file in the same folder, flushes
