@@ -52,9 +52,17 @@ int runMessageLoop()
             }
         },
         [] { return appActive; });
-    frames.start();
-    QApplication::exec();
-    frames.stop();
+    // A quit posted before the loop starts ends it at once, as a quit message waiting
+    // in the queue would; the quit that ends the loop is taken with it.
+    // Only the program's own quit ends the loop, not the toolkit's idea of when the
+    // last window went.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!takeQuitMessage(nullptr)) {
+        frames.start();
+        QApplication::exec();
+        frames.stop();
+        takeQuitMessage(nullptr);
+    }
     raiseDeferredError();
     return 0;
 }
