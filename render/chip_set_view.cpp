@@ -8,7 +8,8 @@
 void paintChipSetView(EDITOR& editor)
 {
     Surface& view = editor.viewSurface;
-    view.fillAll(kBlack);
+    // Everything but the upper area and the chip sheet is black.
+    clearViewAround(editor, {{0, 256, 256, 272}, {256, 512, 256, 16}});
     const int c = editor.curChipSet & 0xFF;
     const int k = editor.curChip & 0xFF;
     const int halfTop = (c & 0x80) ? 256 : 0;

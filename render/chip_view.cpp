@@ -40,7 +40,8 @@ void drawTileSheet(EDITOR& editor, int subPalette)
 void paintChipView(EDITOR& editor)
 {
     Surface& view = editor.viewSurface;
-    view.fillAll(kBlack);
+    // The chip and tile sheets cover the upper area; the rest is black.
+    clearViewAround(editor, {kBelowUpperArea});
     const int k = editor.curChip & 0xFF;
     const int t = editor.curTile & 0xFF;
     const ChipRecord& current = editor.chip[editor.curStage][k];

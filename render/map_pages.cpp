@@ -1,18 +1,18 @@
 #include "model/editor.h"
 #include "render/view_drawing.h"
 
-// The two pages from the view position on, side by side. A page number past the
-// stage's end, or a page naming map set 32 or more, leaves its half black.
+// The two pages from the view position on, side by side, over a black view. A page
+// number past the stage's end, or a page naming map set 32 or more, leaves its half
+// black.
 void EDITOR::drawMapPages()
 {
-    viewSurface.fillAll(kBlack);
+    clearViewAround(*this, {kBelowUpperArea});
     for (int h = 0; h < 2; ++h) {
         const int page = viewPos + h;
-        if (page < 0 || page >= kPageCount)
-            continue;
-        const int m = pageSet[curStage][page];
-        if (m >= kMapSetCount)
-            continue;
-        drawMapSetHalf(*this, m, 256 * h);
+        const int m = page >= 0 && page < kPageCount ? pageSet[curStage][page] : kMapSetCount;
+        if (m < kMapSetCount)
+            drawMapSetHalf(*this, m, 256 * h);
+        else
+            viewSurface.fill({256 * h, 0, 256, 256}, kBlack);
     }
 }

@@ -12,13 +12,16 @@ constexpr Rect kSmallChipSetSheet{256, 272, 256, 256};
 void paintMapSetView(EDITOR& editor)
 {
     Surface& view = editor.viewSurface;
-    view.fillAll(kBlack);
+    // Everything but the two halves and the half-size sheet is black.
+    clearViewAround(editor, {{0, 256, 256, 272}, {256, 256, 256, 16}});
     // The view position may exceed 30 after a switch from MAP or OBJECT; halves past
     // map set 31 stay black.
     for (int h = 0; h < 2; ++h) {
         const int m = editor.viewPos + h;
         if (m >= 0 && m < kMapSetCount)
             drawMapSetHalf(editor, m, 256 * h);
+        else
+            view.fill({256 * h, 0, 256, 256}, kBlack);
     }
     drawViewText(editor, 64, 276, hexText("Page:", unsigned(editor.viewPos), 2));
 

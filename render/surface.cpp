@@ -63,23 +63,50 @@ void Surface::stretch(const Surface& source, const Rect& sourceRect, const Rect&
         return;
     // Nearest-neighbour mapping: target pixel i takes source pixel i * sourceSize / targetSize,
     // which repeats pixels when enlarging and keeps the even ones when halving.
-    for (int ty = 0; ty < targetRect.height; ++ty) {
-        const int y = targetRect.y + ty;
-        if (y < 0 || y >= height_)
+    auto sourceOffset = [](int i, int sourceSize, int targetSize) {
+        return int((long long)i * sourceSize / targetSize);
+    };
+    // The column mapping is the same for every row, so it is worked out once. Both the
+    // target and the source column grow with i, so the columns that lie on both
+    // surfaces form one run [first, last).
+    std::vector<int> sourceColumns;
+    sourceColumns.reserve(std::size_t(targetRect.width));
+    int first = -1;
+    for (int i = 0; i < targetRect.width; ++i) {
+        const int x = targetRect.x + i;
+        const int sx = sourceRect.x + sourceOffset(i, sourceRect.width, targetRect.width);
+        if (x < 0 || x >= width_ || sx < 0 || sx >= source.width_) {
+            if (first >= 0)
+                break;
             continue;
-        const int sy = sourceRect.y + int((long long)ty * sourceRect.height / targetRect.height);
-        if (sy < 0 || sy >= source.height_)
-            continue;
-        const Colour* from = source.pixels_.data() + std::size_t(sy) * std::size_t(source.width_);
-        Colour* to = pixels_.data() + std::size_t(y) * std::size_t(width_);
-        for (int tx = 0; tx < targetRect.width; ++tx) {
-            const int x = targetRect.x + tx;
-            if (x < 0 || x >= width_)
-                continue;
-            const int sx = sourceRect.x + int((long long)tx * sourceRect.width / targetRect.width);
-            if (sx < 0 || sx >= source.width_)
-                continue;
-            to[x] = from[sx];
         }
+        if (first < 0)
+            first = i;
+        sourceColumns.push_back(sx);
+    }
+    if (sourceColumns.empty())
+        return;
+    const int left = targetRect.x + first;
+    const std::size_t count = sourceColumns.size();
+    const int* columns = sourceColumns.data();
+
+    const Colour* previousRow = nullptr;
+    int previousSourceY = -1;
+    for (int i = 0; i < targetRect.height; ++i) {
+        const int y = targetRect.y + i;
+        const int sy = sourceRect.y + sourceOffset(i, sourceRect.height, targetRect.height);
+        if (y < 0 || y >= height_ || sy < 0 || sy >= source.height_)
+            continue;
+        Colour* to = pixels_.data() + std::size_t(y) * std::size_t(width_) + std::size_t(left);
+        if (sy == previousSourceY) {
+            // An enlarged row repeats the one just written.
+            std::memcpy(to, previousRow, count * sizeof(Colour));
+        } else {
+            const Colour* from = source.pixels_.data() + std::size_t(sy) * std::size_t(source.width_);
+            for (std::size_t c = 0; c < count; ++c)
+                to[c] = from[columns[c]];
+        }
+        previousRow = to;
+        previousSourceY = sy;
     }
 }

@@ -2,19 +2,42 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "model/stage_records.h"
 #include "render/colour_table.h"
 
+namespace tile_pixels_detail {
+
+// For each plane byte, its eight bits spread over eight bytes, leftmost pixel (bit 7)
+// first, each byte 0 or 1.
+constexpr std::array<std::array<std::uint8_t, 8>, 256> makeSpreadBits()
+{
+    std::array<std::array<std::uint8_t, 8>, 256> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        for (int x = 0; x < 8; ++x)
+            table[std::size_t(byte)][std::size_t(x)] = std::uint8_t((byte >> (7 - x)) & 1);
+    return table;
+}
+inline constexpr auto kSpreadBits = makeSpreadBits();
+
+} // namespace tile_pixels_detail
+
 // A tile row holds its eight pixels in two bytes (bit plane 0 and bit plane 1), bit 7
-// being the leftmost pixel. The value of pixel x (0 = left) is plane-0 bit + 2 x plane-1 bit.
+// being the leftmost pixel. Returns the values of pixels 0 (left) to 7, each plane-0
+// bit + 2 x plane-1 bit.
 inline std::array<std::uint8_t, 8> tileRowValues(std::uint8_t plane0, std::uint8_t plane1)
 {
+    // Combine all eight pixels at once: every byte of the spread bits is 0 or 1, so
+    // shifting the whole word left by one doubles each byte without crossing into the
+    // next, whatever the byte order.
+    std::uint64_t low;
+    std::uint64_t high;
+    std::memcpy(&low, tile_pixels_detail::kSpreadBits[plane0].data(), sizeof low);
+    std::memcpy(&high, tile_pixels_detail::kSpreadBits[plane1].data(), sizeof high);
+    const std::uint64_t combined = low | (high << 1);
     std::array<std::uint8_t, 8> values;
-    for (int x = 0; x < 8; ++x) {
-        const int bit = 7 - x;
-        values[std::size_t(x)] = std::uint8_t(((plane0 >> bit) & 1) | (((plane1 >> bit) & 1) << 1));
-    }
+    std::memcpy(values.data(), &combined, sizeof combined);
     return values;
 }
 

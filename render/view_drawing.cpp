@@ -42,6 +42,18 @@ Rect chipSheetRect(int k)
     return {16 * (k % 16), 16 * (k / 16), 16, 16};
 }
 
+void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered)
+{
+    const bool fullSheets = editor.chipSurface.width() == 256 && editor.chipSurface.height() == 256 &&
+                            editor.chipSetSurface.width() == 512 && editor.chipSetSurface.height() == 512;
+    if (!fullSheets) {
+        editor.viewSurface.fillAll(kBlack);
+        return;
+    }
+    for (const Rect& rect : uncovered)
+        editor.viewSurface.fill(rect, kBlack);
+}
+
 void drawMagnifierFrame(Surface& view)
 {
     frameRect(view, kMagnifier.x - 1, kMagnifier.y - 1, kMagnifier.width + 1, kMagnifier.height + 1, kWhite);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,14 @@ void drawMapSetHalf(EDITOR& editor, int m, int left);
 // The rectangle of chip set b in the chip-set surface and of chip k in the chip surface.
 Rect chipSetSheetRect(int b);
 Rect chipSheetRect(int k);
+
+// Clears the parts of the view that its copies from the chip and chip-set sheets will
+// not paint over, so that a view reaches every pixel once instead of clearing all
+// 270,336 of them first. Without full-size sheets the whole view is cleared.
+void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered);
+
+// The part of the view below the upper area: the scroll-bar band and the lower area.
+inline constexpr Rect kBelowUpperArea{0, 256, 512, 272};
 
 // The white outline just outside the magnifier.
 void drawMagnifierFrame(Surface& view);
