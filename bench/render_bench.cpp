@@ -1,0 +1,88 @@
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <benchmark/benchmark.h>
+
+#include "model/editor.h"
+#include "rom/demo_image.h"
+
+namespace {
+
+// The editor as the application has it after start-up on the demo image: loaded,
+// palette set 0 applied, surfaces created and the static chips drawn. The demo stages
+// have animated water or lava, so every refresh also redraws animated chips.
+std::unique_ptr<EDITOR> makeDemoEditor()
+{
+    const std::vector<std::uint8_t> image = makeDemoImage();
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("quarrix_render_bench_" + std::to_string(::getpid()) + ".nes");
+    {
+        std::ofstream file(path, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
+        if (!file)
+            throw std::runtime_error("unable to write the demo image to " + path.string());
+    }
+    auto editor = std::make_unique<EDITOR>();
+    editor->loadRom(path.string());
+    std::filesystem::remove(path);
+    editor->selectPaletteSet(0);
+    editor->createSurfaces();
+    editor->drawChips();
+    return editor;
+}
+
+EDITOR& demoEditor()
+{
+    static const std::unique_ptr<EDITOR> editor = makeDemoEditor();
+    return *editor;
+}
+
+// One refresh as the 16 ms frame clock runs it, for each view: "MAP", "OBJECT",
+// "MAP SET", "CHIP SET" and "CHIP".
+void refreshView(benchmark::State& state)
+{
+    EDITOR& editor = demoEditor();
+    editor.curTab = int(state.range(0));
+    editor.viewPos = 0;
+    editor.curChipSet = 0x93;
+    editor.curChip = 0x21;
+    editor.curTile = 0x42;
+    for (auto _ : state) {
+        editor.refresh(1);
+        benchmark::DoNotOptimize(editor.viewSurface.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+// The part of every refresh that does not depend on the view.
+void rebuildChipSets(benchmark::State& state)
+{
+    EDITOR& editor = demoEditor();
+    for (auto _ : state) {
+        editor.drawChipSets();
+        benchmark::ClobberMemory();
+    }
+}
+
+// What a stage, palette-set or tab change adds: every static chip redrawn.
+void redrawStaticChips(benchmark::State& state)
+{
+    EDITOR& editor = demoEditor();
+    for (auto _ : state) {
+        editor.drawChips();
+        benchmark::ClobberMemory();
+    }
+}
+
+} // namespace
+
+BENCHMARK(refreshView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
+BENCHMARK(rebuildChipSets)->Unit(benchmark::kMicrosecond);
+BENCHMARK(redrawStaticChips)->Unit(benchmark::kMicrosecond);
