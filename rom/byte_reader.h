@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -28,9 +29,7 @@ public:
     {
         if (position_ > bytes_.size() || bytes_.size() - position_ < destination.size())
             throw StreamError::notEnoughData();
-        const std::uint8_t* from = bytes_.data() + position_;
-        for (std::size_t i = 0; i < destination.size(); ++i)
-            destination[i] = from[i];
+        std::copy_n(bytes_.begin() + std::ptrdiff_t(position_), destination.size(), destination.begin());
         position_ += destination.size();
     }
 

@@ -271,7 +271,7 @@ TEST_F(SaveRom, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile)
     rlimit oldLimit {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
     rlimit limit = oldLimit;
-    limit.rlim_cur = 0x10000;
+    limit.rlim_cur = std::min<rlim_t>(0x10000, oldLimit.rlim_max);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     expectSaveFails(path, "unable to write to stream");
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
