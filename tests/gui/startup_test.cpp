@@ -1,0 +1,193 @@
+// The run as a whole: the file choice and its cancel, load errors at start-up, the
+// file name passed on unchanged, a full run with a screenshot, and the command line of
+// the program itself.
+
+#include <QApplication>
+#include <QImage>
+#include <QProcess>
+#include <QtTest>
+
+#include "gui_support.h"
+#include "jcode/jcode.h"
+#include "shell/startup.h"
+
+namespace {
+
+RomChooser chooses(std::string path)
+{
+    return [path] { return std::optional<std::string>(path); };
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the program with arguments in folder, with the environment changed by edit.
+ProgramRun runProgram(const QStringList& arguments, const QString& folder,
+                      const std::function<void(QProcessEnvironment&)>& edit = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (edit)
+        edit(environment);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(QUARRIX_EDITOR_EXE, arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<MessageBoxRecorder> boxes;
+
+private slots:
+    void init()
+    {
+        boxes = std::make_unique<MessageBoxRecorder>();
+    }
+
+    void cleanup()
+    {
+        boxes.reset();
+    }
+
+    void cancellingTheFileChoiceEndsWithoutAWindow()
+    {
+        StdoutCapture out;
+        const int exitCode = runEditor(StartOptions{}, [] { return std::optional<std::string>(); });
+        QCOMPARE(out.text(), std::string("file reading error\n"));
+        QCOMPARE(exitCode, 0);
+        QVERIFY(boxes->boxes.empty());
+        QVERIFY(!mainWindow);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void aLoadErrorAtStartUpIsShownWithoutOwnerAndEndsTheRun()
+    {
+        StartOptions options;
+        options.romPath = dir.filePath("missing.nes").toStdString();
+        StdoutCapture out;
+        const int exitCode = runEditor(options);
+        const std::string expected = "file '" + *options.romPath + "' not found";
+        QCOMPARE(out.text(), expected + "\n");
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(boxes->boxes.size(), std::size_t(1));
+        QCOMPARE(boxes->boxes.front().text, expected);
+        QCOMPARE(boxes->boxes.front().caption, std::string("error"));
+        QCOMPARE(boxes->boxes.front().flags, MB_ICONEXCLAMATION);
+        QVERIFY(boxes->boxes.front().owner == nullptr);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+
+        // An image cut short fails the same way, with the stream's own words.
+        const std::string shortPath = dir.filePath("short.nes").toStdString();
+        std::ofstream(shortPath, std::ios::binary) << std::string(0x5000, '\0');
+        options.romPath = shortPath;
+        StdoutCapture quiet;
+        QCOMPARE(runEditor(options), 0);
+        QCOMPARE(boxes->boxes.back().text, std::string("not enough data in stream"));
+    }
+
+    void aUtf8FileNameReachesTheLoaderUnchanged()
+    {
+        // Valid UTF-8 whose bytes also read as EUC-JP: detecting the encoding would
+        // turn it into another name.
+        const std::string name = dir.path().toStdString() + "/\xE5\xB1\xA1\xE5\xB1\xA1.nes";
+        QVERIFY(convertEncoding(name, "auto", "UTF-8") != name);
+        writeDemoImage(name);
+
+        QCOMPARE(chooseRomImage(chooses(name)), 0);
+        QCOMPARE(romPath, name);
+        QVERIFY(theEditor.object[0][0].isUsed());
+    }
+
+    // The one run in this process that builds the window: the toolkit registers the
+    // window class once per process.
+    void aFullRunStartsInTheChosenViewAndLeavesAScreenshot()
+    {
+        StartOptions options;
+        options.romPath = writeDemoRomInto(dir);
+        options.view = 3;
+        options.screenshot = dir.filePath("shot.png").toStdString();
+        int viewDuringRun = -1;
+        QTimer::singleShot(100, [&] { viewDuringRun = theEditor.curTab; });
+
+        StdoutCapture out;
+        QCOMPARE(runEditor(options), 0);
+
+        QVERIFY(out.text().find("screenshot written to") != std::string::npos);
+        QCOMPARE(viewDuringRun, 3);
+        QVERIFY(boxes->boxes.empty());
+        QVERIFY(!mainWindow);
+        QImage shot(QString::fromStdString(*options.screenshot));
+        QVERIFY(!shot.isNull());
+        QVERIFY(shot.width() >= 500 && shot.height() >= 560);
+        // Not a blank window: the chip sets of the demo image are on it.
+        QVERIFY(shot.pixel(100, 100) != shot.pixel(500, 10) || shot.pixel(50, 200) != shot.pixel(500, 10));
+    }
+
+    void theProgramAnswersHelpAndVersion()
+    {
+        const ProgramRun version = runProgram({"--version"}, dir.path());
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.contains("1.2.0"));
+
+        const ProgramRun help = runProgram({"--help"}, dir.path());
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("--demo"));
+        QVERIFY(help.out.contains("--screenshot"));
+    }
+
+    void aMalformedCommandLineIsRefused()
+    {
+        const ProgramRun badView = runProgram({"--view", "5", "x.nes"}, dir.path());
+        QVERIFY(badView.exitCode != 0);
+        QVERIFY(badView.err.contains("--view"));
+
+        const ProgramRun both = runProgram({"--demo", "x.nes"}, dir.path());
+        QVERIFY(both.exitCode != 0);
+        QVERIFY(both.err.contains("--demo"));
+    }
+
+    void withoutADisplayTheDemoLeavesAScreenshot()
+    {
+        const QString home = dir.filePath("home");
+        const auto noDisplay = [&](QProcessEnvironment& environment) {
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(name);
+            environment.insert("HOME", home);
+            environment.insert("XDG_DATA_HOME", home + "/data");
+        };
+        const ProgramRun demo = runProgram({"--demo"}, dir.path(), noDisplay);
+        QCOMPARE(demo.exitCode, 0);
+        QVERIFY(demo.out.contains("No display"));
+        const QString shot = dir.filePath("quarrix-demo.png");
+        QVERIFY(demo.out.contains(shot));
+        QVERIFY(!QImage(shot).isNull());
+        // The demo image itself went into the user's data folder.
+        QVERIFY(QFileInfo(home + "/data/quarrix-editor/quarrix-demo.nes").size() > 0x40000);
+
+        // Without a ROM image there is nothing to show and no dialog to ask with.
+        const ProgramRun bare = runProgram({}, dir.path(), noDisplay);
+        QCOMPARE(bare.exitCode, 1);
+        QVERIFY(bare.out.contains("--demo"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
