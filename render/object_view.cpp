@@ -19,9 +19,11 @@ void frameAround(Surface& view, int x, int y, int size, Colour colour)
 
 } // namespace
 
-// Markers of the objects on the two pages shown, later slots over earlier ones. The
-// marker's y is kept between 8 and 248 so that an object at the very top or bottom of
-// a page stays visible; x is not limited, so a marker at a half's right edge is cut.
+// Markers of the objects on the two pages shown, later slots over earlier ones, then
+// the information panel. A marker's y is kept between 8 and 248 so that an object at
+// the very top or bottom of a page stays visible; x is not limited, so a marker at a
+// half's right edge is cut. The panel shows the selected object's values even when
+// its page is not shown.
 void EDITOR::drawObjects()
 {
     const int selected = curObject & (kObjectSlots - 1);
@@ -41,18 +43,17 @@ void EDITOR::drawObjects()
             drawViewText(*this, x - 8, y - 8, hexText("", record.data, 2));
         }
     }
+
+    const ObjectRecord& current = object[curStage][selected];
+    drawViewText(*this, 88, 280, hexText("ID:", unsigned(selected), 2));
+    drawViewText(*this, 88, 304, hexText("Page:", current.page, 2));
+    drawViewText(*this, 88, 328, hexText("X:", current.x, 2));
+    drawViewText(*this, 88, 352, hexText("Y:", current.y, 2));
+    drawViewText(*this, 88, 376, hexText("Data:", current.data, 2));
 }
 
-// The panel shows the selected object's values even when its page is not shown.
 void paintObjectView(EDITOR& editor)
 {
     editor.drawMapPages();
     editor.drawObjects();
-    const int selected = editor.curObject & (kObjectSlots - 1);
-    const ObjectRecord& record = editor.object[editor.curStage][selected];
-    drawViewText(editor, 88, 280, hexText("ID:", unsigned(selected), 2));
-    drawViewText(editor, 88, 304, hexText("Page:", record.page, 2));
-    drawViewText(editor, 88, 328, hexText("X:", record.x, 2));
-    drawViewText(editor, 88, 352, hexText("Y:", record.y, 2));
-    drawViewText(editor, 88, 376, hexText("Data:", record.data, 2));
 }
