@@ -4,8 +4,8 @@
 #include <string_view>
 
 // Detection of and conversion between the Japanese text encodings EUC-JP, Shift_JIS
-// and UTF-8. Texts are byte strings; every function reads a text only up to its first
-// zero byte, as a C string would end there.
+// and UTF-8. Texts and names are byte strings, read only up to their first zero byte,
+// where a C string would end.
 
 // Encoding codes.
 inline constexpr int kEncodingNone = 0;       // no encoding named; plain ASCII when detected

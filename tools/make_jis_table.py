@@ -17,8 +17,8 @@ The table holds (code point, EUC-JP code) pairs sorted by code point. EUC-JP cod
 the bytes read as one big-endian number: JIS X 0201 Roman bytes as they are, JIS X 0201
 katakana as 0x8E followed by the byte, JIS X 0208 as the code + 0x8080 and JIS X 0212
 as 0x8F followed by the code + 0x8080. One extra row maps U+FF3C (FULLWIDTH REVERSE
-SOLIDUS) to 0xA1C0 as well, so that text using the full-width form, as most Japanese
-systems write that character, converts to EUC-JP too.
+SOLIDUS) to 0xA1C0 as well, so that text written with the full-width form converts
+to EUC-JP too.
 """
 
 import os
