@@ -11,6 +11,8 @@
 namespace swc {
 
 class SubclassFilter : public QObject {
+    Q_OBJECT  // findChild tells the filter apart from the control's other children
+
 public:
     using QObject::QObject;
 

@@ -44,9 +44,11 @@ short GetKeyState(int virtualKey);
 // Applies the fields of info that fMask names to a "SCROLLBAR" control (bar = SB_CTL).
 void SetScrollInfo(HWND scrollBar, int bar, const SCROLLINFO* info, bool redraw);
 
-// Ends the running message loop (QCoreApplication::exit). The quit also stays posted
+// Ends the running message loops (QCoreApplication::exit). The quit also stays posted
 // until takeQuitMessage collects it, so a loop that starts after the call can end at
-// once, as a quit message waiting in the queue would make it.
+// once, as a quit message waiting in the queue would make it. Run the main loop with
+// QCoreApplication::exec: only that clears Qt's quit state when it returns, and until
+// then every modal loop (a message box) would return at once.
 void PostQuitMessage(int exitCode);
 // True when PostQuitMessage was called since the last call; stores its exit code in
 // exitCode (may be null) and clears the posted quit.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QImage>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -144,7 +145,14 @@ private slots:
     void cleanup()
     {
         subclassedArea = nullptr;
-        qDeleteAll(QApplication::topLevelWidgets());
+        // Popups of combo boxes are top-level too but belong to their combo box.
+        std::vector<QPointer<QWidget>> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (!widget->parentWidget())
+                windows.emplace_back(widget);
+        }
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
     }
 
     // Runs first: the identifier counter is process-wide.
@@ -468,6 +476,28 @@ private slots:
         QVERIFY(!staticPicture(window->handle()));
     }
 
+    void paintOfASubclassedStaticGoesThroughItsProcedure()
+    {
+        auto window = makeWindow();
+        SCC area;
+        area.create("STATIC", "", *window);
+        area.move(0, 40, 16, 16);
+        staticPicture(area.handle())->fill(qRgb(200, 0, 0));
+        QCOMPARE(area.handle()->grab().toImage().pixel(8, 8), qRgb(200, 0, 0));
+
+        // The class procedure paints the picture only when the procedure passes
+        // WM_PAINT on to it.
+        subclassedArea = &area;
+        area.subclass(areaProc);
+        staticPicture(area.handle())->fill(qRgb(0, 0, 200));
+        QCOMPARE(area.handle()->grab().toImage().pixel(8, 8), qRgb(0, 0, 200));
+        QVERIFY(lastOf(areaLog, WM_PAINT));
+
+        area.subclass(otherProc);
+        staticPicture(area.handle())->fill(qRgb(0, 200, 0));
+        QVERIFY(area.handle()->grab().toImage().pixel(8, 8) != qRgb(0, 200, 0));
+    }
+
     void mouseOverTheStaticIsAHitTestThatPassesThrough()
     {
         auto window = makeWindow();
@@ -638,13 +668,12 @@ private slots:
     void quitEndsTheRunningLoopOrWaitsForTheNext()
     {
         QVERIFY(!takeQuitMessage(nullptr));
-        QEventLoop loop;
         QTimer::singleShot(0, [] { PostQuitMessage(0); });
         QTimer failsafe;
         failsafe.setSingleShot(true);
-        connect(&failsafe, &QTimer::timeout, &loop, [&loop] { loop.exit(99); });
+        connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
         failsafe.start(5000);
-        QCOMPARE(loop.exec(), 0);
+        QCOMPARE(QCoreApplication::exec(), 0);
         int code = -1;
         QVERIFY(takeQuitMessage(&code));
         QCOMPARE(code, 0);
@@ -654,6 +683,8 @@ private slots:
         QVERIFY(takeQuitMessage(&code));
         QCOMPARE(code, 3);
         QVERIFY(!takeQuitMessage(&code));
+        // The message box test below also checks that a modal loop still runs after
+        // a quit has ended the main loop.
     }
 
     void messageBoxesGoToTheHandler()
@@ -670,6 +701,36 @@ private slots:
         QCOMPARE(requests[0].text, std::string("It cannot add any more!"));
         QCOMPARE(requests[0].caption, std::string("error"));
         QCOMPARE(requests[0].flags, MB_ICONEXCLAMATION);
+    }
+
+    void withoutAHandlerTheBoxIsModal()
+    {
+        auto window = makeWindow();
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QMessageBox* box = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* found = qobject_cast<QMessageBox*>(widget); found && found->isVisible())
+                    box = found;
+            }
+            if (!box)
+                return;
+            answer.stop();
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->button(QMessageBox::Ok)->click();
+        });
+        answer.start(10);
+        QCOMPARE(MessageBoxA(window->handle(), "file reading error", "error", MB_ICONEXCLAMATION), IDOK);
+        QCOMPARE(title, QString("error"));
+        QCOMPARE(text, QString("file reading error"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 };
 
