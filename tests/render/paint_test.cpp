@@ -42,8 +42,8 @@ TEST_F(Paint, EveryViewStartsFromABlackSurface)
         editor.viewSurface.fillAll(kWhite);
         editor.curTab = view;
         editor.paint();
-        // The scroll-bar band's left end is neither sheet, text nor frame in any view
-        // except CHIP SET, where the chip sheet's frame begins at y 256.
+        // Points that no view paints: in the scroll-bar band left of any sheet, and
+        // on the last line, below the palette strip.
         EXPECT_EQ(editor.viewSurface.pixel(200, 262), kBlack) << view;
         EXPECT_EQ(editor.viewSurface.pixel(10, 527), kBlack) << view;
     }
