@@ -210,6 +210,13 @@ private slots:
 
     void aTabChosenByTheUserLaysOutItsView()
     {
+        pressKey(Qt::Key_T);
+        QCOMPARE(theEditor.curTab, 1);
+        // A plain Tab does not wander off into the toolkit's focus chain.
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), mainWindow->handle());
+        QCOMPARE(theEditor.curTab, 1);
+
         chooseTab(4);
         QCOMPARE(theEditor.curTab, 4);
         QVERIFY(!scrollBar->handle()->isVisibleTo(editArea->handle()));
