@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <cstring>
+#include <algorithm>
 
 #include "swc/scroll_bar_control.h"
 #include "swc/static_control.h"

@@ -72,6 +72,12 @@ protected:
             }
             break;
         }
+        case QEvent::ApplicationStateChange:
+            // Releases that happen while another application has the input never
+            // arrive here; until the next event the platform's state is the truth.
+            if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive)
+                state() = InputState{};
+            break;
         default:
             break;
         }

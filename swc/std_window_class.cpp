@@ -1,7 +1,7 @@
 #include <QComboBox>
-#include <algorithm>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
 
 #include "swc/swc.h"
 #include "swc/top_level_window.h"
