@@ -9,6 +9,7 @@
 
 #include "gui_support.h"
 #include "jcode/jcode.h"
+#include "shell/error_report.h"
 #include "shell/startup.h"
 
 namespace {
@@ -114,6 +115,14 @@ private slots:
         QCOMPARE(chooseRomImage(chooses(name)), 0);
         QCOMPARE(romPath, name);
         QVERIFY(theEditor.object[0][0].isUsed());
+    }
+
+    void anErrorInsideTheLoopEndsItAndIsRaisedAfterwards()
+    {
+        QTimer::singleShot(10, [] { deferFatalError(std::make_exception_ptr(std::runtime_error("broken"))); });
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, runMessageLoop());
+        // Raised once: the next loop runs normally.
+        QVERIFY(runLoopFor(30));
     }
 
     // The one run in this process that builds the window: the toolkit registers the
