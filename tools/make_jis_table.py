@@ -5,9 +5,9 @@ JIS X 0201, JIS X 0208 and JIS X 0212 correspondence tables.
 Run it from the repository root whenever the source tables change, and commit the
 file it writes; the build only ever reads the generated source:
 
-    python3 tools/make_jis_table.py [DATA_DIR] [OUTPUT]
+    python3 tools/make_jis_table.py DATA_DIR [OUTPUT]
 
-DATA_DIR defaults to ../shared/data/jis and holds jisx0201.tsv, jisx0208.tsv and
+DATA_DIR is the folder of the published tables, which holds jisx0201.tsv, jisx0208.tsv and
 jisx0212.tsv: one line per character, the JIS code in upper-case hex (two digits for
 a JIS X 0201 byte, four digits in 7-bit row-cell form otherwise), a TAB, and the
 Unicode code point as four upper-case hex digits. OUTPUT defaults to
@@ -113,7 +113,9 @@ def write_source(pairs, output):
 
 
 def main():
-    data_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join("..", "shared", "data", "jis")
+    if len(sys.argv) < 2:
+        sys.exit("usage: make_jis_table.py DATA_DIR [OUTPUT]")
+    data_dir = sys.argv[1]
     output = sys.argv[2] if len(sys.argv) > 2 else os.path.join("jcode", "jis_table.cpp")
     pairs = build_table(data_dir)
     write_source(pairs, output)
