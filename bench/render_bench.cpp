@@ -71,6 +71,18 @@ void rebuildChipSets(benchmark::State& state)
     }
 }
 
+// The chip-set sheet drawn anew from every chip, as after a stage change.
+void rebuildAllChipSets(benchmark::State& state)
+{
+    EDITOR& editor = demoEditor();
+    for (auto _ : state) {
+        editor.createSurfaces();
+        editor.drawChips();
+        editor.drawChipSets();
+        benchmark::ClobberMemory();
+    }
+}
+
 // What a stage, palette-set or tab change adds: every static chip redrawn.
 void redrawStaticChips(benchmark::State& state)
 {
@@ -85,4 +97,5 @@ void redrawStaticChips(benchmark::State& state)
 
 BENCHMARK(refreshView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
 BENCHMARK(rebuildChipSets)->Unit(benchmark::kMicrosecond);
+BENCHMARK(rebuildAllChipSets)->Unit(benchmark::kMicrosecond);
 BENCHMARK(redrawStaticChips)->Unit(benchmark::kMicrosecond);

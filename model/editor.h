@@ -5,6 +5,7 @@
 
 #include "model/editor_host.h"
 #include "model/stage_records.h"
+#include "render/chip_set_cache.h"
 #include "render/surface.h"
 
 // The one editor object: the level tables of all sixteen stages, the palette
@@ -90,4 +91,5 @@ public:
 
 private:
     EditorHost* host_;
+    ChipSetSheetCache chipSetCache_;
 };

@@ -94,28 +94,54 @@ void EDITOR::drawChipSets()
                                     kChipSize, kChipSetSize * (b % kSheetColumns) + kChipSize * (q & 1),
                                     kChipSetSize * (b / kSheetColumns) + kChipSize * (q >> 1));
             }
+        chipSetCache_.valid = false;
         return;
     }
-    // This runs on every refresh: 1,024 chip copies, one megabyte. The sheet is written
-    // line by line from top to bottom, each line gathered from the rows of the chips
-    // that lie on it, so the writes stream and the small chip sheet stays in cache.
-    const std::size_t chipStride = std::size_t(chipSurface.width());
-    Colour* line = chipSetSurface.data();
-    for (int setRow = 0; setRow < kChipSetCount / kSheetColumns; ++setRow) {
-        const std::uint8_t(*sets)[4] = chipSet[curStage] + setRow * kSheetColumns;
-        for (int y = 0; y < kChipSetSize; ++y, line += chipSetSurface.width()) {
-            const int upperOrLower = (y / kChipSize) * 2;  // quadrants 0 and 1, or 2 and 3
-            const int chipLine = y % kChipSize;
-            Colour* to = line;
-            for (int column = 0; column < kSheetColumns; ++column) {
-                for (int side = 0; side < 2; ++side, to += kChipSize) {
-                    const int k = sets[column][upperOrLower + side];
-                    const Colour* from = chipSurface.data() + std::size_t(kChipSize * (k / kSheetColumns) + chipLine) * chipStride +
-                                         std::size_t(kChipSize * (k % kSheetColumns));
-                    // A fixed-size memcpy compiles to a few vector moves, not a library call.
-                    std::memcpy(to, from, kChipSize * sizeof(Colour));
-                }
-            }
+
+    // This runs on every refresh. A chip set whose four chip numbers and whose chips'
+    // pixels are what they were at the last build already shows the right picture, so
+    // only the others are copied again: after a stage, palette or chip change that is
+    // most of the sheet, on an ordinary frame only the sets that show animated chips.
+    const std::size_t sheetPixels = std::size_t(chipSurface.width()) * std::size_t(chipSurface.height());
+    const bool rebuildAll = !chipSetCache_.valid;
+    bool chipChanged[kChipCount] = {};
+    if (rebuildAll) {
+        chipSetCache_.chipPixels.assign(chipSurface.data(), chipSurface.data() + sheetPixels);
+    } else {
+        const std::size_t lineBytes = std::size_t(chipSurface.width()) * sizeof(Colour);
+        for (int y = 0; y < chipSurface.height(); ++y) {
+            const Colour* line = chipSurface.data() + std::size_t(y) * std::size_t(chipSurface.width());
+            Colour* cached = chipSetCache_.chipPixels.data() + std::size_t(y) * std::size_t(chipSurface.width());
+            if (std::memcmp(line, cached, lineBytes) == 0)
+                continue;
+            for (int column = 0; column < kSheetColumns; ++column)
+                if (std::memcmp(line + column * kChipSize, cached + column * kChipSize, kChipSize * sizeof(Colour)) != 0)
+                    chipChanged[(y / kChipSize) * kSheetColumns + column] = true;
+            std::memcpy(cached, line, lineBytes);
         }
     }
+
+    const std::size_t chipStride = std::size_t(chipSurface.width());
+    const std::size_t setStride = std::size_t(chipSetSurface.width());
+    for (int b = 0; b < kChipSetCount; ++b) {
+        const std::uint8_t* numbers = chipSet[curStage][b];
+        std::uint8_t* builtNumbers = chipSetCache_.chipNumbers[b];
+        const bool stale = rebuildAll || std::memcmp(numbers, builtNumbers, 4) != 0 || chipChanged[numbers[0]] ||
+                           chipChanged[numbers[1]] || chipChanged[numbers[2]] || chipChanged[numbers[3]];
+        if (!stale)
+            continue;
+        for (int q = 0; q < 4; ++q) {
+            const int k = numbers[q];
+            const Colour* from = chipSurface.data() + std::size_t(kChipSize * (k / kSheetColumns)) * chipStride +
+                                 std::size_t(kChipSize * (k % kSheetColumns));
+            Colour* to = chipSetSurface.data() +
+                         std::size_t(kChipSetSize * (b / kSheetColumns) + kChipSize * (q >> 1)) * setStride +
+                         std::size_t(kChipSetSize * (b % kSheetColumns) + kChipSize * (q & 1));
+            for (int row = 0; row < kChipSize; ++row, from += chipStride, to += setStride)
+                // A fixed-size memcpy compiles to a few vector moves, not a library call.
+                std::memcpy(to, from, kChipSize * sizeof(Colour));
+        }
+        std::memcpy(builtNumbers, numbers, 4);
+    }
+    chipSetCache_.valid = true;
 }

@@ -18,4 +18,5 @@ void EDITOR::createSurfaces()
     chipSurface.fillAll(kWhite);
     chipSetSurface.create(kChipSetSheetSize, kChipSetSheetSize);
     chipSetSurface.fillAll(kWhite);
+    chipSetCache_.valid = false;
 }

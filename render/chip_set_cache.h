@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/stage_records.h"
+#include "render/surface.h"
+
+// What the chip-set sheet was last built from: the pixels of every chip and the chip
+// numbers of every chip set. drawChipSets compares against it and redraws only the chip
+// sets whose chips or chip numbers changed, which on most refreshes is the few that
+// show animated chips.
+struct ChipSetSheetCache {
+    bool valid = false;
+    std::vector<Colour> chipPixels;               // the chip sheet as it was
+    std::uint8_t chipNumbers[kChipSetCount][4] = {};  // the chip sets as they were
+};
