@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <QFont>
 #include <QFontDatabase>
+#include <QWidget>
 
 #include "model/stage_records.h"
 #include "shell/app_state.h"
@@ -73,6 +74,19 @@ void fillCombo(SCC& combo, std::span<const char* const> items)
     for (const char* item : items)
         combo.sendMessage(CB_ADDSTRING, 0, LPARAM(item));
     combo.sendMessage(CB_SETCURSEL, 0, 0);
+}
+
+// Keys are the editor's: they reach it only while the main window holds the focus.
+// A control that took the focus would keep it after a click that changes nothing (a
+// combo box opened and closed, a button released elsewhere), would receive the focus
+// at start-up as the first control in the focus chain, and would eat letters and
+// arrows. So no control, nor any part of one (the tab bar), ever takes it.
+void leaveFocusToMainWindow(SCC& control)
+{
+    QWidget* widget = control.handle();
+    widget->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* part : widget->findChildren<QWidget*>())
+        part->setFocusPolicy(Qt::NoFocus);
 }
 
 void applyScrollInfo()
@@ -154,6 +168,12 @@ void buildUi()
     scrollInfo.nPage = 1;
     scrollInfo.nPos = 0;
     applyScrollInfo();
+
+    for (SCC* control : {stageCombo.get(), paletteCombo.get(), saveButton.get(), reloadButton.get(),
+                         exitButton.get(), tabControl.get()})
+        leaveFocusToMainWindow(*control);
+    for (auto& button : stepButtons)
+        leaveFocusToMainWindow(*button);
 
     theEditor.setHost(&applicationHost());
     theEditor.createSurfaces();

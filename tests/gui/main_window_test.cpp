@@ -3,6 +3,8 @@
 
 #include <set>
 
+#include <QApplication>
+
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -120,6 +122,15 @@ private slots:
         QCOMPARE(scrollBarWidget()->value(), 0);
         QCOMPARE(scrollInfo.nMax, 46);
         QCOMPARE(scrollInfo.nPos, 0);
+    }
+
+    // The first control in the focus chain must not take the keys at start-up.
+    void keysReachTheEditorRightAfterStartUp()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow->handle()));
+        QCOMPARE(QApplication::focusWidget(), mainWindow->handle());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+        QCOMPARE(theEditor.curTab, 1);
     }
 
     void theControlsAreNumberedInTheOrderTheyAreMade()

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -196,6 +197,26 @@ private slots:
         QCOMPARE(theEditor.curStage, 4);
         QCOMPARE(combo(stageCombo)->currentText(), QString("4 - ring"));
         QCOMPARE(theEditor.curObject, 5);
+    }
+
+    // Clicks that choose nothing must not leave the focus on the control either.
+    void keysStillReachTheEditorAfterClicksThatChangeNothing()
+    {
+        QComboBox* stages = combo(stageCombo);
+        QTest::mouseClick(stages, Qt::LeftButton);
+        QTRY_VERIFY(stages->view()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!stages->view()->isVisible());
+        pressKey(Qt::Key_T);  // a combo box would take it as a search for an item
+        QCOMPARE(theEditor.curTab, 1);
+        QCOMPARE(theEditor.curStage, 0);
+
+        QTest::mousePress(saveButton->handle(), Qt::LeftButton);
+        QTest::mouseRelease(saveButton->handle(), Qt::LeftButton, Qt::NoModifier, QPoint(-5, -5));
+        const std::uint8_t x = theEditor.object[0][0].x;
+        pressKey(Qt::Key_Right);  // a button would move the focus to the next control
+        QCOMPARE(int(theEditor.object[0][0].x), (x + 1) % 256);
+        QCOMPARE(QApplication::focusWidget(), mainWindow->handle());
     }
 
     void aPaletteSetChosenInTheComboAppliesToEveryStage()
