@@ -173,6 +173,29 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), mainWindow->handle());
     }
 
+    void withBothButtonsHeldTheLeftActsUntilItIsReleased()
+    {
+        chooseTab(2);
+        theEditor.curChipSet = 0x21;
+        auto& cells = theEditor.mapSet[0][0];
+        cells[0 * 8 + 0] = 0x44;  // column 0, row 0
+        cells[1 * 8 + 0] = 0;     // column 1, row 0
+
+        QWidget* area = editArea->handle();
+        QTest::mousePress(area, Qt::RightButton, Qt::NoModifier, QPoint(8, 8));
+        QCOMPARE(theEditor.curChipSet, 0x44);  // the right button picks
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(40, 8));
+        QCOMPARE(int(cells[1 * 8 + 0]), 0x44);  // both held: the left paints
+        cells[1 * 8 + 0] = 0x55;
+        QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(40, 8));
+        QCOMPARE(theEditor.curChipSet, 0x55);  // only the right is held again
+        QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, QPoint(40, 8));
+        cells[1 * 8 + 0] = 0x66;
+        QTest::mouseMove(area, QPoint(41, 8));
+        QCOMPARE(theEditor.curChipSet, 0x55);
+        QCOMPARE(int(cells[1 * 8 + 0]), 0x66);
+    }
+
     void stepButtonsRunTheirCommandAndLeaveTheFocusOnTheWindow()
     {
         const int before = theEditor.pageSet[0][0];
