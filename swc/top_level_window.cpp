@@ -24,6 +24,14 @@ Qt::WindowFlags flagsForStyle(std::uint32_t style)
     return flags;
 }
 
+// Keys pressed with Alt held, Alt itself and F10 belong to the window's system menu:
+// they arrive as WM_SYSKEYDOWN and WM_SYSKEYUP, which a procedure that handles only
+// WM_KEYDOWN leaves alone, so Alt+Right is not taken for Right.
+bool isSystemKey(const QKeyEvent& key)
+{
+    return key.modifiers().testFlag(Qt::AltModifier) || key.key() == Qt::Key_Alt || key.key() == Qt::Key_F10;
+}
+
 }  // namespace
 
 TopLevelWindow::TopLevelWindow(std::uint32_t windowStyle)
@@ -39,7 +47,7 @@ bool TopLevelWindow::event(QEvent* event)
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (int code = virtualKeyOf(*key))
-            dispatchMessage(this, WM_KEYDOWN, WPARAM(code), keyDataOf(*key));
+            dispatchMessage(this, isSystemKey(*key) ? WM_SYSKEYDOWN : WM_KEYDOWN, WPARAM(code), keyDataOf(*key));
         // Tab is a key of the program here, not a move to the next control.
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             key->accept();
@@ -50,7 +58,8 @@ bool TopLevelWindow::event(QEvent* event)
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (int code = virtualKeyOf(*key))
-            dispatchMessage(this, WM_KEYUP, WPARAM(code), keyDataOf(*key) | (LPARAM(3) << 30));
+            dispatchMessage(this, isSystemKey(*key) ? WM_SYSKEYUP : WM_KEYUP, WPARAM(code),
+                            keyDataOf(*key) | (LPARAM(3) << 30));
         break;
     }
     case QEvent::WindowActivate:

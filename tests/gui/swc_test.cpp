@@ -334,6 +334,19 @@ private slots:
         QCOMPARE(GetKeyState(0x11) & 0x8000, 0);
         QTest::keyClick(widget, Qt::Key_S);
         QVERIFY(!controlHeldAtKey);
+
+        // With Alt held a key is the system menu's, not the program's.
+        for (const auto& [key, code] : {std::pair{Qt::Key_Right, WPARAM(0x27)}, std::pair{Qt::Key_S, WPARAM('S')}}) {
+            windowLog.clear();
+            QTest::keyClick(widget, key, Qt::AltModifier);
+            QVERIFY(!lastOf(windowLog, WM_KEYDOWN));
+            QVERIFY(lastOf(windowLog, WM_SYSKEYDOWN));
+            QCOMPARE(lastOf(windowLog, WM_SYSKEYDOWN)->wParam, code);
+        }
+        windowLog.clear();
+        QTest::keyClick(widget, Qt::Key_F10);
+        QVERIFY(!lastOf(windowLog, WM_KEYDOWN));
+        QCOMPARE(lastOf(windowLog, WM_SYSKEYDOWN)->wParam, WPARAM(0x79));
     }
 
     void buttonClicksNotifyTheParentProcedure()
