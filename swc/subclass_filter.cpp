@@ -38,10 +38,13 @@ bool SubclassFilter::eventFilter(QObject* watched, QEvent* event)
         return false;
 
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        // Qt sends this after the second press of a double click, which has already
+        // been hit-tested: it is no pointer input of its own.
+        return false;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: {
+    case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const LRESULT hit = dispatchMessage(control, WM_NCHITTEST, 0, screenPoint(*mouse));
         if (hit == HTTRANSPARENT)

@@ -196,6 +196,25 @@ private slots:
         QCOMPARE(int(cells[1 * 8 + 0]), 0x66);
     }
 
+    // The toolkit follows the second press of a double click with a double-click event
+    // of its own; that is no further pointer input, so it must not act again.
+    void aDoubleClickActsOncePerPress()
+    {
+        chooseTab(3);
+        theEditor.curChipSet = 0x05;
+        QWidget* area = editArea->handle();
+        const QPoint point(40, 40);
+        QTest::mousePress(area, Qt::RightButton, Qt::NoModifier, point);  // shows the other half
+        QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, point);
+        QTest::mousePress(area, Qt::RightButton, Qt::NoModifier, point);  // and back
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(point), area->mapToGlobal(QPointF(point)),
+                                Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &doubleClick);
+        QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, point);
+        QCOMPARE(theEditor.curChipSet, 0x05);
+        QCOMPARE(QApplication::focusWidget(), mainWindow->handle());
+    }
+
     void stepButtonsRunTheirCommandAndLeaveTheFocusOnTheWindow()
     {
         const int before = theEditor.pageSet[0][0];
