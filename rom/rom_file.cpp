@@ -209,3 +209,13 @@ void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
     if (timing)
         timing->flush += Clock::now() - started;
 }
+
+void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    FileForUpdate file;
+    file.path = path;
+    file.mode = 0600;
+    file.owner = ::geteuid();
+    file.group = ::getegid();
+    replaceFile(file, bytes, path);
+}

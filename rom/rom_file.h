@@ -51,3 +51,8 @@ struct SyncTiming {
 // renaming fails. `name` is the name the caller knows the file by, for the message.
 void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
                  const std::string& name, SyncTiming* timing = nullptr);
+
+// Writes `bytes` as the whole of `path`, a new file or a replacement, private to the
+// user: readers see the old file or the new one, never part of either. Throws as
+// replaceFile does.
+void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -1,0 +1,89 @@
+#include "state/state_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* kFolderName = "quarrix-editor";
+
+std::string homeFolder()
+{
+    const char* home = std::getenv("HOME");
+    return home && *home ? home : "/";
+}
+
+// FNV-1a, 64 bits: stable across runs and builds, which std::hash is not.
+std::uint64_t stableHash(const std::string& bytes)
+{
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 0x100000001b3ull;
+    }
+    return hash;
+}
+
+std::string baseName(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string stateFolder()
+{
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    // The base directory rules ignore a relative value.
+    const std::string base = xdg && xdg[0] == '/' ? std::string(xdg) : homeFolder() + "/.local/state";
+    return base + "/" + kFolderName;
+}
+
+void makeStateFolder(const std::string& path)
+{
+    std::string prefix;
+    std::size_t from = 0;
+    while (from <= path.size()) {
+        const std::size_t slash = path.find('/', from);
+        const std::size_t end = slash == std::string::npos ? path.size() : slash;
+        prefix = path.substr(0, end);
+        from = end + 1;
+        if (prefix.empty())
+            continue;
+        if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST)
+            throw std::runtime_error("cannot make the folder '" + prefix + "': " + std::strerror(errno));
+    }
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        throw std::runtime_error("cannot make the folder '" + path + "': " + std::strerror(ENOTDIR));
+}
+
+std::string canonicalImagePath(const std::string& imagePath)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(imagePath.c_str(), resolved))
+        return resolved;
+    if (!imagePath.empty() && imagePath[0] == '/')
+        return imagePath;
+    char cwd[PATH_MAX];
+    if (!::getcwd(cwd, sizeof cwd))
+        return imagePath;
+    return std::string(cwd) + "/" + imagePath;
+}
+
+std::string imageStateKey(const std::string& imagePath)
+{
+    const std::string canonical = canonicalImagePath(imagePath);
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(stableHash(canonical)));
+    return baseName(canonical) + "-" + digits;
+}
