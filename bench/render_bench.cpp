@@ -11,7 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include "model/editor.h"
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 
 namespace {
 

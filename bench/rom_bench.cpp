@@ -9,7 +9,7 @@
 #include <string>
 
 #include "model/editor.h"
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 #include "rom/save_rom.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/main_window.h"

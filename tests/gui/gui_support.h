@@ -18,7 +18,7 @@
 
 #include <unistd.h>
 
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 #include "shell/app_state.h"
 #include "shell/message_loop.h"
 #include "shell/qt_editor_host.h"

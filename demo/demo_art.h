@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "rom/demo_theme.h"
+#include "demo/demo_theme.h"
 
 // The 16 x 16 pictures the demo image's tiles are cut from: art k becomes tiles 4k to
 // 4k + 3 (top-left, top-right, bottom-left, bottom-right) and chip k shows it.

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "model/editor.h"
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 #include "rom/rom_layout.h"
 #include "rom/stream_error.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "rom/demo_theme.h"
+#include "demo/demo_theme.h"
 
 #include <algorithm>
 

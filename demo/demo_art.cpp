@@ -1,4 +1,4 @@
-#include "rom/demo_art.h"
+#include "demo/demo_art.h"
 
 #include <cstdlib>
 

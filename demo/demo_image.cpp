@@ -1,4 +1,4 @@
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <span>
 
 #include "model/stage_records.h"
-#include "rom/demo_art.h"
+#include "demo/demo_art.h"
 #include "rom/rom_file.h"
 #include "rom/rom_layout.h"
 
