@@ -5,16 +5,17 @@
 
 #include "model/editor_host.h"
 #include "model/stage_records.h"
-#include "render/chip_set_cache.h"
-#include "render/surface.h"
+#include "model/chip_set_cache.h"
+#include "model/surface.h"
 
 // The one editor object: the level tables of all sixteen stages, the palette
 // animations they share, the editing state and the three drawing surfaces.
 //
 // Tables are indexed by stage first and addressed directly by (curStage, index); the
 // operations are implemented in the folder of the subsystem they belong to:
-// rom/ (loadRom, saveRom), render/ (surfaces, chips, refresh, paint),
-// edit/ (commands, onMouse, onKeyDown) and model/ (selectPaletteSet).
+// rom/ (loadRom, saveRom), render/ (chips, refresh, paint), edit/ (commands,
+// onMouse, onKeyDown), model/ (selectPaletteSet) and core/ (construction and
+// createSurfaces, which carry the table of operations).
 class EDITOR {
 public:
     EDITOR();
@@ -90,6 +91,6 @@ public:
     EditorHost& host() const { return *host_; }
 
 private:
-    EditorHost* host_;
+    EditorHost* host_ = nullptr;
     ChipSetSheetCache chipSetCache_;
 };

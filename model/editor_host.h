@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "render/surface.h"
+#include "model/surface.h"
 
 // Buttons of the main window that the keyboard can press.
 enum class HostButton { Save, Reload, Exit };

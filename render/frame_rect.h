@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/surface.h"
+#include "model/surface.h"
 
 // Outlines a box of (width + 1) x (height + 1) pixels with its top-left corner at
 // (left, top): the rows top and top + height for left <= x < left + width, and the

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/surface.h"
+#include "model/surface.h"
 
 class EDITOR;
 

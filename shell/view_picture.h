@@ -4,7 +4,7 @@
 
 #include <QRegion>
 
-#include "render/surface.h"
+#include "model/surface.h"
 
 class QImage;
 

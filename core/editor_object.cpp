@@ -1,11 +1,23 @@
 #include "model/editor.h"
 
+// The editor's operations are defined in the folder of the subsystem each belongs to,
+// and its table of virtual operations names all of them. That table is emitted with
+// the first operation, createSurfaces, so the constructor and createSurfaces live here,
+// above every folder, and no folder below has to know the ones beside it.
+
 namespace {
 constexpr int kViewWidth = 512;
 constexpr int kViewHeight = 528;
 constexpr int kChipSheetSize = 256;
 constexpr int kChipSetSheetSize = 512;
 } // namespace
+
+EDITOR::EDITOR()
+{
+    setHost(nullptr);
+}
+
+EDITOR::~EDITOR() = default;
 
 // The surfaces are plain buffers, so no window is needed as a pixel-format reference.
 // Scaled copies into the view never blend (Surface::stretch), which is the only stretch

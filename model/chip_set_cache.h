@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/stage_records.h"
-#include "render/surface.h"
+#include "model/surface.h"
 
 // What the chip-set sheet was last built from: the pixels of every chip and the chip
 // numbers of every chip set. drawChipSets compares against it and redraws only the chip

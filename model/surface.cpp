@@ -1,4 +1,4 @@
-#include "render/surface.h"
+#include "model/surface.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/surface.h"
+#include "model/surface.h"
 
 namespace {
 
