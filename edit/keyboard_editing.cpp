@@ -5,6 +5,7 @@
 // Space and S of Enter.
 #include "edit/chip_quadrants.h"
 #include "edit/map_set_cursor.h"
+#include "edit/undo_redo.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
 
@@ -56,6 +57,13 @@ void onCtrlKey(EDITOR& editor, int key, bool shift)
     case 'S': editor.host().clickButton(HostButton::Save); break;
     case 'R': editor.host().clickButton(HostButton::Reload); break;
     case 'Q': editor.host().clickButton(HostButton::Exit); break;
+    case 'Z':
+        if (shift)
+            redoEdit(editor);
+        else
+            undoEdit(editor);
+        break;
+    case 'Y': redoEdit(editor); break;
     case VK_UP:
     case 'K': choosePaletteSet(editor, editor.curPalSet - 1); break;
     case VK_DOWN:

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/edit_history.h"
 #include "model/editor_host.h"
 #include "model/stage_records.h"
 #include "model/chip_set_cache.h"
@@ -45,6 +46,9 @@ public:
     std::uint8_t tileGfx[kStageCount][kTileCount][kTileBytes] = {};
     ChipRecord chip[kStageCount][kChipCount] = {};
     std::uint8_t chipSet[kStageCount][kChipSetCount][4] = {};
+
+    // --- Undo history of the tables above ------------------------------------------
+    EditHistory history;
 
     // --- Drawing surfaces ----------------------------------------------------------
     Surface viewSurface;     // 512 x 528: the composed view

@@ -20,6 +20,7 @@
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/qt_editor_host.h"
+#include "shell/unsaved_work_keeper.h"
 #include "shell/window_procs.h"
 
 namespace {
@@ -98,6 +99,7 @@ int chooseRomImage(const RomChooser& choose)
     // chosen, since re-detecting its encoding could turn it into another name.
     romPath = *path;
     theEditor.loadRom(romPath);
+    startKeepingUnsavedWork(romPath);
     return 0;
 }
 
@@ -116,12 +118,18 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
+        else
+            // A picture taken by a script must not wait for an answer, nor take one.
+            QTimer::singleShot(0, [] { offerKeptEdits(); });
         if (options.reportFirstFrame)
             reportFirstFrame();
         runMessageLoop();
+        keepUnsavedWorkNow();
     } catch (const std::exception& error) {
+        keepUnsavedWorkNow();
         reportError(error.what());
     }
+    stopKeepingUnsavedWork();
     setEditAreaPaintObserver({});
     releaseUi();
     return screenshotExitCode;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <exception>
 
+#include "edit/undo_redo.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/main_window.h"
+#include "shell/unsaved_work_keeper.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ void saveRom()
 {
     try {
         theEditor.saveRom(romPath);
+        theEditor.history.markSaved();
     } catch (const std::exception& error) {
         reportError(error.what());
     }
@@ -30,13 +33,17 @@ void saveRom()
 
 void reloadRom()
 {
-    // loadRom changes nothing unless the whole image could be read.
+    // loadRom changes nothing unless the whole image could be read. What it changes
+    // is a step of its own, apart from a stroke still open.
+    theEditor.history.record(theEditor, false);
     try {
         theEditor.loadRom(romPath);
     } catch (const std::exception& error) {
         reportError(error.what());
         return;
     }
+    theEditor.history.record(theEditor, false);
+    theEditor.history.markSaved();
     applySelections();
 }
 
@@ -57,6 +64,19 @@ void onCommand(unsigned id, unsigned code)
     else if (id == exitButton->id())
         PostQuitMessage(0);
     focusMainWindow();
+}
+
+// The messages through which the user changes the tables. Painting and the frame
+// clock never do, so they cost the history nothing.
+bool isUserInput(UINT msg)
+{
+    return msg == WM_KEYDOWN || msg == WM_COMMAND || msg == WM_NOTIFY || msg == WM_NCHITTEST;
+}
+
+void afterUserInput()
+{
+    recordUserAction(theEditor);
+    noteUserAction();
 }
 
 void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -130,6 +150,8 @@ LRESULT mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     // message loop, which hands it to the top-level handler.
     try {
         handleMainWindowMessage(msg, wParam, lParam);
+        if (isUserInput(msg))
+            afterUserInput();
     } catch (...) {
         deferFatalError(std::current_exception());
     }
@@ -143,6 +165,8 @@ LRESULT editAreaProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     try {
         handleEditAreaMessage(hwnd, msg, wParam, lParam);
+        if (isUserInput(msg))
+            afterUserInput();
         result = editArea->callPreviousProc(msg, wParam, lParam);
     } catch (...) {
         deferFatalError(std::current_exception());

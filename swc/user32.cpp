@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QThread>
 #include <QWidget>
@@ -153,6 +154,22 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags)
                     QString::fromLocal8Bit(text ? text : ""), QMessageBox::Ok, owner);
     box.exec();
     return IDOK;
+}
+
+int QuestionBoxA(HWND owner, const char* text, const char* caption, const char* yes, const char* no)
+{
+    const UINT flags = MB_YESNO | MB_ICONQUESTION;
+    if (messageBoxHandler())
+        return messageBoxHandler()(MessageBoxRequest{owner, text ? text : "", caption ? caption : "", flags});
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return IDNO;
+    QMessageBox box(iconFor(flags), QString::fromUtf8(caption ? caption : ""), QString::fromUtf8(text ? text : ""),
+                    QMessageBox::NoButton, owner);
+    QPushButton* yesButton = box.addButton(QString::fromUtf8(yes), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8(no), QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.exec();
+    return box.clickedButton() == yesButton ? IDYES : IDNO;
 }
 
 void setMessageBoxHandler(MessageBoxHandler handler)

@@ -57,8 +57,13 @@ bool takeQuitMessage(int* exitCode);
 // A modal message box with one OK button. owner may be none.
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags);
 
+// A modal question with two buttons labelled yes and no (MB_YESNO with the labels the
+// question needs). Returns IDYES or IDNO; closing the box answers no.
+int QuestionBoxA(HWND owner, const char* text, const char* caption, const char* yes, const char* no);
+
 // Lets tests answer message boxes: while a handler is set, MessageBoxA calls it instead
-// of showing a box, and returns what it returns.
+// of showing a box, and returns what it returns. QuestionBoxA calls it too, with
+// MB_YESNO in the flags.
 struct MessageBoxRequest {
     HWND owner;
     std::string text;

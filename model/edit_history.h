@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+class EDITOR;
+
+// How much the history keeps: the oldest steps go first once either is exceeded.
+struct EditHistoryLimits {
+    std::size_t maxSteps = 1000;
+    std::size_t maxBytes = std::size_t(64) << 20;
+};
+
+// The undo history of one session: the tables as they were after the last recorded
+// user action, and the steps that led there, each kept as the bytes it changed (before
+// and after). A step is whatever one user action changed; a mouse stroke stays open
+// while a button is held, so that it becomes one step however many cells it paints.
+class EditHistory {
+public:
+    using Limits = EditHistoryLimits;
+
+    EditHistory() = default;
+    explicit EditHistory(Limits limits) : limits_(limits) {}
+
+    // Starts afresh from the editor's tables, which are also what the file holds.
+    void start(const EDITOR& editor);
+
+    // Takes in what changed since the last call. While strokeOpen is true the step
+    // stays open and later changes join it; it is closed by the first call without.
+    // Returns whether the tables changed.
+    bool record(const EDITOR& editor, bool strokeOpen);
+
+    // Undo and redo restore the editor's tables as they were before or after one step
+    // (an open step is closed first). They return the stage the step changed, -1 when
+    // it changed several, or nothing when there is no step to undo or redo.
+    std::optional<int> undo(EDITOR& editor);
+    std::optional<int> redo(EDITOR& editor);
+
+    // The tables as recorded now are what the file holds (after a load or a save).
+    void markSaved();
+    // Whether the recorded tables differ from what the file holds.
+    bool modified() const;
+
+    const std::vector<std::uint8_t>& savedTables() const { return saved_; }
+    std::size_t undoSteps() const { return next_; }
+    std::size_t redoSteps() const { return steps_.size() - next_; }
+    std::size_t bytesHeld() const { return bytesHeld_; }
+
+private:
+    struct Span {
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
+    struct Step {
+        std::vector<Span> spans;
+        std::vector<std::uint8_t> before;  // the spans' bytes, one after another
+        std::vector<std::uint8_t> after;
+        int stage = -1;
+        std::size_t cost() const;
+    };
+
+    static Step difference(const std::vector<std::uint8_t>& from, const std::vector<std::uint8_t>& to);
+    void push(Step step);
+    void apply(EDITOR& editor, const Step& step, bool forward);
+
+    Limits limits_;
+    std::vector<std::uint8_t> known_;       // the tables after the last record
+    std::vector<std::uint8_t> saved_;       // the tables the file holds
+    std::vector<std::uint8_t> stepStart_;   // the tables before the open step
+    bool open_ = false;
+    std::deque<Step> steps_;
+    std::size_t next_ = 0;  // steps before this index can be undone, the rest redone
+    std::size_t bytesHeld_ = 0;
+};

@@ -1,0 +1,96 @@
+#include "shell/unsaved_work_keeper.h"
+
+#include <memory>
+
+#include <QTimer>
+
+#include "shell/app_state.h"
+#include "shell/main_window.h"
+#include "state/unsaved_work.h"
+
+namespace {
+
+std::unique_ptr<UnsavedWork> unsavedWork;
+std::unique_ptr<QTimer> keepTimer;
+
+HWND boxOwner()
+{
+    return mainWindow ? mainWindow->handle() : nullptr;
+}
+
+void keepDue()
+{
+    if (!unsavedWork)
+        return;
+    if (const auto problem = unsavedWork->keep(theEditor))
+        MessageBoxA(boxOwner(), problem->c_str(), "error", MB_ICONEXCLAMATION);
+}
+
+void schedule()
+{
+    const auto due = unsavedWork->writeDue();
+    if (!due) {
+        keepTimer->stop();
+        return;
+    }
+    if (keepTimer->isActive())
+        return;  // the first unkept change sets the time; later ones wait with it
+    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*due - UnsavedWork::Clock::now());
+    keepTimer->start(std::max<int>(0, int(wait.count())));
+}
+
+}  // namespace
+
+void startKeepingUnsavedWork(const std::string& imagePath)
+{
+    theEditor.history.start(theEditor);
+    unsavedWork = std::make_unique<UnsavedWork>(imagePath);
+    keepTimer = std::make_unique<QTimer>();
+    keepTimer->setSingleShot(true);
+    QObject::connect(keepTimer.get(), &QTimer::timeout, [] { keepDue(); });
+}
+
+void noteUserAction()
+{
+    if (!unsavedWork)
+        return;
+    unsavedWork->afterAction(theEditor, UnsavedWork::Clock::now());
+    schedule();
+}
+
+void keepUnsavedWorkNow()
+{
+    if (unsavedWork && unsavedWork->writeDue()) {
+        keepTimer->stop();
+        keepDue();
+    }
+}
+
+void offerKeptEdits()
+{
+    if (!unsavedWork)
+        return;
+    const RecoveryOffer offer = findRecovery(unsavedWork->imagePath(), theEditor);
+    switch (offer.kind) {
+    case RecoveryOffer::Kind::None:
+        return;
+    case RecoveryOffer::Kind::Unusable:
+        MessageBoxA(boxOwner(), offer.text.c_str(), "error", MB_ICONEXCLAMATION);
+        return;
+    case RecoveryOffer::Kind::Restorable:
+        if (QuestionBoxA(boxOwner(), offer.text.c_str(), "Quarrix Editor", "Restore", "Discard") == IDYES) {
+            restoreRecovery(theEditor, offer.file);
+            applySelections();
+            noteUserAction();
+        } else {
+            discardRecovery(unsavedWork->imagePath());
+        }
+        return;
+    }
+}
+
+void stopKeepingUnsavedWork()
+{
+    keepTimer.reset();
+    unsavedWork.reset();
+}

@@ -1,0 +1,148 @@
+#include "state/recovery_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "model/editable_tables.h"
+#include "rom/rom_file.h"
+#include "state/state_folder.h"
+
+namespace {
+
+constexpr char kMagic[8] = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
+constexpr std::uint32_t kVersion = 1;
+// The largest file a valid one can be: the header, a path and the tables.
+constexpr std::size_t kPathLimit = 4096;
+
+std::string recoveryFolder()
+{
+    return stateFolder() + "/recovery";
+}
+
+void putU32(std::vector<std::uint8_t>& out, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t(value >> (8 * i)));
+}
+
+void putU64(std::vector<std::uint8_t>& out, std::uint64_t value)
+{
+    for (int i = 0; i < 8; ++i)
+        out.push_back(std::uint8_t(value >> (8 * i)));
+}
+
+// Reads little-endian numbers and byte runs, failing on the first read past the end.
+class Reader {
+public:
+    explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    std::uint64_t number(int size)
+    {
+        need(std::size_t(size));
+        std::uint64_t value = 0;
+        for (int i = 0; i < size; ++i)
+            value |= std::uint64_t(bytes_[at_ + std::size_t(i)]) << (8 * i);
+        at_ += std::size_t(size);
+        return value;
+    }
+    std::span<const std::uint8_t> run(std::size_t size)
+    {
+        need(size);
+        const auto out = bytes_.subspan(at_, size);
+        at_ += size;
+        return out;
+    }
+    std::size_t offset() const { return at_; }
+
+private:
+    void need(std::size_t size) const
+    {
+        if (bytes_.size() - at_ < size)
+            throw RecoveryError("the file is cut short");
+    }
+    std::span<const std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+};
+
+}  // namespace
+
+std::string recoveryFilePath(const std::string& imagePath)
+{
+    return recoveryFolder() + "/" + imageStateKey(imagePath) + ".edits";
+}
+
+std::string discardedRecoveryPath(const std::string& imagePath)
+{
+    return recoveryFolder() + "/" + imageStateKey(imagePath) + ".discarded";
+}
+
+std::string damagedRecoveryPath(const std::string& imagePath)
+{
+    return recoveryFolder() + "/" + imageStateKey(imagePath) + ".damaged";
+}
+
+std::vector<std::uint8_t> encodeRecoveryFile(const RecoveryFile& file)
+{
+    std::vector<std::uint8_t> out(std::begin(kMagic), std::end(kMagic));
+    putU32(out, kVersion);
+    putU64(out, std::uint64_t(file.writtenAtMs));
+    putU64(out, file.baseTablesHash);
+    putU32(out, std::uint32_t(file.imagePath.size()));
+    out.insert(out.end(), file.imagePath.begin(), file.imagePath.end());
+    putU32(out, std::uint32_t(file.tables.size()));
+    out.insert(out.end(), file.tables.begin(), file.tables.end());
+    putU64(out, tablesHash(out));
+    return out;
+}
+
+RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::string& imagePath)
+{
+    Reader in(bytes);
+    const auto magic = in.run(sizeof kMagic);
+    if (std::memcmp(magic.data(), kMagic, sizeof kMagic) != 0)
+        throw RecoveryError("it is not a file of kept edits");
+    if (in.number(4) != kVersion)
+        throw RecoveryError("it was written by another version of the editor");
+    RecoveryFile file;
+    file.writtenAtMs = std::int64_t(in.number(8));
+    file.baseTablesHash = in.number(8);
+    const std::size_t pathSize = std::size_t(in.number(4));
+    if (pathSize > kPathLimit)
+        throw RecoveryError("the file is damaged");
+    const auto path = in.run(pathSize);
+    file.imagePath.assign(path.begin(), path.end());
+    const std::size_t tablesSize = std::size_t(in.number(4));
+    if (tablesSize != editableTablesSize())
+        throw RecoveryError("the file is damaged");
+    const auto tables = in.run(tablesSize);
+    file.tables.assign(tables.begin(), tables.end());
+    const std::size_t checked = in.offset();
+    if (in.number(8) != tablesHash(bytes.first(checked)) || in.offset() != bytes.size())
+        throw RecoveryError("the file is damaged");
+    if (file.imagePath != canonicalImagePath(imagePath))
+        throw RecoveryError("it belongs to another image");
+    return file;
+}
+
+void writeRecoveryFile(const RecoveryFile& file)
+{
+    makeStateFolder(recoveryFolder());
+    const std::vector<std::uint8_t> bytes = encodeRecoveryFile(file);
+    const std::string path = recoveryFilePath(file.imagePath);
+    try {
+        writeFileAtomically(path, bytes);
+    } catch (const std::exception&) {
+        throw std::runtime_error("cannot write '" + path + "': " + std::strerror(errno ? errno : EIO));
+    }
+    std::remove(discardedRecoveryPath(file.imagePath).c_str());
+}
+
+void removeRecoveryFile(const std::string& imagePath)
+{
+    std::remove(recoveryFilePath(imagePath).c_str());
+}
+
+bool setRecoveryFileAside(const std::string& imagePath, const std::string& aside)
+{
+    return std::rename(recoveryFilePath(imagePath).c_str(), aside.c_str()) == 0;
+}

@@ -1,0 +1,120 @@
+#include "state/unsaved_work.h"
+
+#include <ctime>
+#include <utility>
+
+#include "model/editable_tables.h"
+#include "model/editor.h"
+#include "rom/rom_file.h"
+#include "state/state_folder.h"
+
+namespace {
+
+// A recovery file is the tables and a path: anything much larger is not one.
+constexpr std::size_t kRecoveryReadLimit = std::size_t(1) << 20;
+
+std::int64_t nowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string localDateTime(std::int64_t ms)
+{
+    const std::time_t seconds = std::time_t(ms / 1000);
+    std::tm local {};
+    char text[32] = "an unknown time";
+    if (::localtime_r(&seconds, &local))
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+}  // namespace
+
+UnsavedWork::UnsavedWork(std::string imagePath) : imagePath_(std::move(imagePath)) {}
+
+void UnsavedWork::afterAction(const EDITOR& editor, Clock::time_point now)
+{
+    if (editor.history.modified()) {
+        if (!due_)
+            due_ = now + kDelay;
+    } else if (due_ || written_) {
+        due_.reset();
+        keep(editor);
+    }
+}
+
+std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
+{
+    due_.reset();
+    if (!editor.history.modified()) {
+        if (written_)
+            removeRecoveryFile(imagePath_);
+        written_ = false;
+        return std::nullopt;
+    }
+    RecoveryFile file;
+    file.imagePath = canonicalImagePath(imagePath_);
+    file.writtenAtMs = nowMs();
+    file.baseTablesHash = tablesHash(editor.history.savedTables());
+    file.tables = editableTables(editor);
+    try {
+        writeRecoveryFile(file);
+        written_ = true;
+    } catch (const std::exception& error) {
+        if (std::exchange(failureTold_, true))
+            return std::nullopt;
+        return "The unsaved edits of " + fileNameOf(imagePath_) +
+               " cannot be kept for a crash or a later session (" + error.what() +
+               "). Editing and saving go on as usual.";
+    }
+    return std::nullopt;
+}
+
+RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
+{
+    RecoveryOffer offer;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readFileBytes(recoveryFilePath(imagePath), kRecoveryReadLimit);
+    } catch (const std::exception&) {
+        return offer;  // none kept, or none that can be read: nothing to offer
+    }
+    const std::string name = fileNameOf(imagePath);
+    try {
+        offer.file = decodeRecoveryFile(bytes, imagePath);
+    } catch (const RecoveryError& error) {
+        offer.kind = RecoveryOffer::Kind::Unusable;
+        const std::string aside = damagedRecoveryPath(imagePath);
+        offer.text = "Unsaved edits of " + name + " were kept, but they cannot be used: " + error.what() + ". " +
+                     (setRecoveryFileAside(imagePath, aside) ? "The file was set aside as " + aside + "."
+                                                             : "The file " + recoveryFilePath(imagePath) +
+                                                                   " was left where it is.");
+        return offer;
+    }
+    offer.kind = RecoveryOffer::Kind::Restorable;
+    offer.text = "Unsaved edits of " + name + " from " + localDateTime(offer.file.writtenAtMs) +
+                 " were kept. Restore them?";
+    if (offer.file.baseTablesHash != tablesHash(editableTables(editor)))
+        offer.text += "\n\nThe image's tables have changed on disk since these edits were made: restoring them "
+                      "replaces those changes too.";
+    return offer;
+}
+
+void restoreRecovery(EDITOR& editor, const RecoveryFile& file)
+{
+    editor.history.record(editor, false);
+    restoreEditableTables(editor, file.tables);
+    editor.history.record(editor, false);
+}
+
+void discardRecovery(const std::string& imagePath)
+{
+    setRecoveryFileAside(imagePath, discardedRecoveryPath(imagePath));
+}
