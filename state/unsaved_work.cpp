@@ -54,8 +54,8 @@ std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
 {
     due_.reset();
     if (!editor.history.modified()) {
-        if (written_)
-            removeRecoveryFile(imagePath_);
+        // Also the file of an earlier session, whose edits were restored.
+        removeRecoveryFile(imagePath_);
         written_ = false;
         return std::nullopt;
     }

@@ -2,7 +2,7 @@
 # Installs what building and testing Quarrix Editor needs on Debian 12 (run as root).
 # Does nothing when everything is already there.
 set -e
-packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3"
+packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3 xvfb xauth xdotool"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,0 +1,65 @@
+#!/bin/sh
+# Edits made through real key presses survive kill -9: the program, run on a real X
+# server, keeps them in its recovery file; started again on the same image it offers
+# them, Enter restores them, and Ctrl+S writes them into the image.
+# Usage: edits_survive_a_kill.sh PROGRAM
+set -eu
+editor=$1
+for tool in xvfb-run xdotool cmp; do
+    command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/data"
+unset QT_QPA_PLATFORM
+
+# The demo image, as the program writes it.
+QT_QPA_PLATFORM=offscreen "$editor" --demo --screenshot "$work/first.png" > /dev/null
+cp "$work/data/quarrix-editor/quarrix-demo.nes" "$work/game.nes"
+cp "$work/game.nes" "$work/original.nes"
+
+cat > "$work/session.sh" <<'SESSION'
+#!/bin/sh
+set -eu
+editor=$1 work=$2
+fail() { echo "FAIL: $*"; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
+
+# Waits for a window whose whole title is $1 and gives it the keyboard.
+focus_window() {
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            xdotool windowfocus --sync "$id"
+            sleep 0.3
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window called '$1'"
+}
+
+"$editor" "$work/game.nes" > "$work/run1.log" 2>&1 &
+first=$!
+focus_window "Quarrix Editor ver.1.2.0"
+xdotool key Up Up Up   # MAP: the left page's map set, three steps
+sleep 3                # the edits are kept within about two seconds
+ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 || fail "no recovery file after the edits"
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+cmp -s "$work/game.nes" "$work/original.nes" || fail "the image changed without a save"
+
+"$editor" "$work/game.nes" > "$work/run2.log" 2>&1 &
+second=$!
+focus_window "Quarrix Editor"          # the question about the kept edits
+xdotool key Return                     # Restore
+focus_window "Quarrix Editor ver.1.2.0"
+xdotool key ctrl+s
+sleep 1
+xdotool key ctrl+q
+wait "$second" || fail "the second run did not end cleanly"
+cmp -s "$work/game.nes" "$work/original.nes" && fail "the restored edits did not reach the image"
+ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 && fail "the recovery file outlived the save"
+echo "edits survived kill -9 and were restored"
+SESSION
+xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$editor" "$work"
