@@ -1,16 +1,10 @@
 #include "model/editor.h"
+#include "model/view_geometry.h"
 
 // The editor's operations are defined in the folder of the subsystem each belongs to,
 // and its table of virtual operations names all of them. That table is emitted with
 // the first operation, createSurfaces, so the constructor and createSurfaces live here,
 // above every folder, and no folder below has to know the ones beside it.
-
-namespace {
-constexpr int kViewWidth = 512;
-constexpr int kViewHeight = 528;
-constexpr int kChipSheetSize = 256;
-constexpr int kChipSetSheetSize = 512;
-} // namespace
 
 EDITOR::EDITOR()
 {
@@ -26,9 +20,9 @@ void EDITOR::createSurfaces()
 {
     viewSurface.create(kViewWidth, kViewHeight);
     viewSurface.fillAll(kWhite);
-    chipSurface.create(kChipSheetSize, kChipSheetSize);
+    chipSurface.create(kChipSheetPixels, kChipSheetPixels);
     chipSurface.fillAll(kWhite);
-    chipSetSurface.create(kChipSetSheetSize, kChipSetSheetSize);
+    chipSetSurface.create(kChipSetSheetPixels, kChipSetSheetPixels);
     chipSetSurface.fillAll(kWhite);
     chipSetCache_.valid = false;
 }

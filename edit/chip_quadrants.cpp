@@ -1,14 +1,6 @@
 #include "edit/chip_quadrants.h"
 
-namespace {
-
-// Chips and tiles are 16 x 16 pixels in the chip surface, 16 to a row; each chip is
-// made of four 8 x 8 tiles.
-constexpr int kSheetColumns = 16;
-constexpr int kChipPixels = 16;
-constexpr int kTilePixels = 8;
-
-}  // namespace
+#include "model/view_geometry.h"
 
 void putChipIntoQuadrant(EDITOR& editor, int quadrant)
 {
@@ -34,7 +26,7 @@ void pickTileFromQuadrant(EDITOR& editor, int quadrant)
 void redrawChipQuadrant(EDITOR& editor, int quadrant)
 {
     const ChipRecord& chip = editor.chip[editor.curStage][editor.curChip];
-    const int x = kChipPixels * (editor.curChip % kSheetColumns) + kTilePixels * (quadrant % 2);
-    const int y = kChipPixels * (editor.curChip / kSheetColumns) + kTilePixels * (quadrant / 2);
-    editor.drawChipTile(x, y, chip.tile[quadrant], chip.palette);
+    const Rect cell = sheetCell(editor.curChip, kChipPixels);
+    editor.drawChipTile(cell.x + quadrantX(quadrant, kTilePixels), cell.y + quadrantY(quadrant, kTilePixels),
+                        chip.tile[quadrant], chip.palette);
 }

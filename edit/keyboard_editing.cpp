@@ -8,13 +8,13 @@
 #include "edit/undo_redo.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
+#include "model/view_geometry.h"
 
 namespace {
 
 constexpr int kLastStage = kStageCount - 1;
 constexpr int kLastPaletteSet = kPaletteSetCount - 1;
 constexpr int kLastView = kViewCount - 1;
-constexpr int kSheetColumns = 16;  // chip sets, chips and tiles are shown 16 to a row
 constexpr int kHalfBit = 0x80;     // bit 7 of curChipSet chooses the half "CHIP SET" shows
 
 // The selections of the 16-wide sheets wrap within 0 to 255.

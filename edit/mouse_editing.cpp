@@ -8,12 +8,9 @@
 #include "edit/object_list.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
+#include "model/view_geometry.h"
 
 namespace {
-
-constexpr int kViewWidth = 512;
-constexpr int kPageWidth = 256;  // also the height of the pages, map sets and chip-set half
-constexpr int kSheetColumns = 16;
 
 enum class MouseButton { None, Left, Right };
 
@@ -27,31 +24,25 @@ MouseButton heldButton(const EDITOR& editor)
     return MouseButton::None;
 }
 
-struct Area {
-    int left, top, right, bottom;  // inclusive
-
-    bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
-};
-
-// The upper part of every view: two pages, two map sets, or 16 x 8 chip sets.
-constexpr Area kUpperArea{0, 0, kViewWidth - 1, kPageWidth - 1};
-// The chip-set sheet of "MAP SET", at half size.
-constexpr Area kChipSetSheet{256, 272, 511, 527};
-// The chip sheet of "CHIP SET".
-constexpr Area kChipSheet{256, 256, 511, 511};
-// The selected chip set or chip, enlarged. Its 65 pixels per side split into
-// quadrants of 33 and 32 pixels.
-constexpr Area kEnlargedArea{96, 320, 160, 384};
-constexpr int kEnlargedQuadrantPixels = 33;
-
-// Column and row of a position in a sheet of 16 cells per row.
-int sheetIndex(int x, int y, const Area& sheet, int cellPixels)
+// The quadrant of the magnifier under (x, y), which must lie in its hit area.
+int magnifierQuadrant(int x, int y)
 {
-    return (x - sheet.left) / cellPixels + ((y - sheet.top) / cellPixels) * kSheetColumns;
+    const int column = (x - kMagnifierHitArea.x) / kMagnifierQuadrantPixels;
+    const int row = (y - kMagnifierHitArea.y) / kMagnifierQuadrantPixels;
+    return row * 2 + column;
 }
 
-int enlargedColumn(int x) { return (x - kEnlargedArea.left) / kEnlargedQuadrantPixels; }
-int enlargedRow(int y) { return (y - kEnlargedArea.top) / kEnlargedQuadrantPixels; }
+// The left button puts the selection into the quadrant under the pointer, the right
+// one picks it from there; "CHIP SET" does so with chips, "CHIP" with tiles.
+void onMagnifier(EDITOR& editor, int x, int y, MouseButton button, void (*put)(EDITOR&, int),
+                 void (*pick)(EDITOR&, int))
+{
+    const int quadrant = magnifierQuadrant(x, y);
+    if (button == MouseButton::Left)
+        put(editor, quadrant);
+    else
+        pick(editor, quadrant);
+}
 
 void onObjectView(EDITOR& editor, int x, int y)
 {
@@ -61,8 +52,8 @@ void onObjectView(EDITOR& editor, int x, int y)
     if (button == MouseButton::None)
         return;
 
-    const int half = x < kPageWidth ? 0 : 1;
-    int px = x - half * kPageWidth;
+    const int half = x < kPagePixels ? 0 : 1;
+    int px = x - half * kPagePixels;
     int py = y;
     if (button == MouseButton::Right) {
         px &= ~7;  // snap to the 8-pixel grid
@@ -80,13 +71,10 @@ void onObjectView(EDITOR& editor, int x, int y)
 
 void onMapSetView(EDITOR& editor, int x, int y)
 {
-    constexpr int kCellPixels = 32;
-    constexpr int kSheetCellPixels = 16;
-
     if (kUpperArea.contains(x, y)) {
         // The cursor follows the pointer whatever the buttons.
-        editor.cursorCol = x / kCellPixels;
-        editor.cursorRow = y / kCellPixels;
+        editor.cursorCol = x / kChipSetPixels;
+        editor.cursorRow = y / kChipSetPixels;
         std::uint8_t* cell = cellUnderCursor(editor);
         if (cell == nullptr)
             return;  // the right map set lies past the last one
@@ -95,15 +83,14 @@ void onMapSetView(EDITOR& editor, int x, int y)
         case MouseButton::Right: editor.curChipSet = *cell; break;
         case MouseButton::None: break;
         }
-    } else if (kChipSetSheet.contains(x, y) && heldButton(editor) == MouseButton::Left) {
-        editor.curChipSet = sheetIndex(x, y, kChipSetSheet, kSheetCellPixels);
+    } else if (kSmallChipSetSheet.contains(x, y) && heldButton(editor) == MouseButton::Left) {
+        // Each chip set shows at one chip's size in the small sheet.
+        editor.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels);
     }
 }
 
 void onChipSetView(EDITOR& editor, int x, int y)
 {
-    constexpr int kChipSetPixels = 32;
-    constexpr int kChipPixels = 16;
     constexpr int kHalfBit = 0x80;
 
     const MouseButton button = heldButton(editor);
@@ -112,43 +99,32 @@ void onChipSetView(EDITOR& editor, int x, int y)
 
     if (kUpperArea.contains(x, y)) {
         if (button == MouseButton::Left)
-            editor.curChipSet = (editor.curChipSet & kHalfBit) | sheetIndex(x, y, kUpperArea, kChipSetPixels);
+            editor.curChipSet = (editor.curChipSet & kHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
         else
             editor.curChipSet ^= kHalfBit;  // show the other half
-    } else if (kChipSheet.contains(x, y)) {
+    } else if (kChipSetViewChipSheet.contains(x, y)) {
         if (button == MouseButton::Left)
-            editor.curChip = sheetIndex(x, y, kChipSheet, kChipPixels);
-    } else if (kEnlargedArea.contains(x, y)) {
-        const int quadrant = enlargedRow(y) * 2 + enlargedColumn(x);
-        if (button == MouseButton::Left)
-            putChipIntoQuadrant(editor, quadrant);
-        else
-            pickChipFromQuadrant(editor, quadrant);
+            editor.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels);
+    } else if (kMagnifierHitArea.contains(x, y)) {
+        onMagnifier(editor, x, y, button, putChipIntoQuadrant, pickChipFromQuadrant);
     }
 }
 
 void onChipView(EDITOR& editor, int x, int y)
 {
-    constexpr int kCellPixels = 16;
-    constexpr Area kChipSheetArea{0, 0, 255, 255};
-    constexpr Area kTileSheetArea{256, 0, 511, 255};
-
     const MouseButton button = heldButton(editor);
     if (button == MouseButton::None)
         return;
 
-    if (kChipSheetArea.contains(x, y)) {
+    if (kChipViewChipSheet.contains(x, y)) {
         if (button == MouseButton::Left)
-            editor.curChip = sheetIndex(x, y, kChipSheetArea, kCellPixels);
-    } else if (kTileSheetArea.contains(x, y)) {
+            editor.curChip = sheetIndexAt(x, y, kChipViewChipSheet, kChipPixels);
+    } else if (kTileSheet.contains(x, y)) {
+        // Tiles show at twice their size.
         if (button == MouseButton::Left)
-            editor.curTile = sheetIndex(x, y, kTileSheetArea, kCellPixels);
-    } else if (kEnlargedArea.contains(x, y)) {
-        const int quadrant = enlargedRow(y) * 2 + enlargedColumn(x);
-        if (button == MouseButton::Left)
-            putTileIntoQuadrant(editor, quadrant);
-        else
-            pickTileFromQuadrant(editor, quadrant);
+            editor.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels);
+    } else if (kMagnifierHitArea.contains(x, y)) {
+        onMagnifier(editor, x, y, button, putTileIntoQuadrant, pickTileFromQuadrant);
     }
 }
 

@@ -2,28 +2,24 @@
 #include <cstring>
 
 #include "model/editor.h"
+#include "model/view_geometry.h"
 #include "render/tile_pixels.h"
 
 namespace {
-
-constexpr int kTileSize = 8;
-constexpr int kChipSize = 16;
-constexpr int kChipSetSize = 32;
-constexpr int kSheetColumns = 16;
 
 // Decodes tile data into surface with its top-left pixel at (x, y), in the colours of
 // one sub-palette. Pixels off the surface are dropped.
 void drawTile(Surface& surface, int x, int y, const std::uint8_t (&tile)[kTileBytes], const std::array<Colour, 4>& colours)
 {
-    const bool inside = x >= 0 && y >= 0 && x + kTileSize <= surface.width() && y + kTileSize <= surface.height();
-    for (int row = 0; row < kTileSize; ++row) {
-        const auto values = tileRowValues(tile[row], tile[kTileSize + row]);
+    const bool inside = x >= 0 && y >= 0 && x + kTilePixels <= surface.width() && y + kTilePixels <= surface.height();
+    for (int row = 0; row < kTilePixels; ++row) {
+        const auto values = tileRowValues(tile[row], tile[kTilePixels + row]);
         if (inside) {
             Colour* line = surface.data() + std::size_t(y + row) * std::size_t(surface.width()) + std::size_t(x);
-            for (int column = 0; column < kTileSize; ++column)
+            for (int column = 0; column < kTilePixels; ++column)
                 line[column] = colours[values[std::size_t(column)]];
         } else {
-            for (int column = 0; column < kTileSize; ++column)
+            for (int column = 0; column < kTilePixels; ++column)
                 surface.setPixel(x + column, y + row, colours[values[std::size_t(column)]]);
         }
     }
@@ -36,36 +32,48 @@ bool isAnimatedSubPalette(const PaletteRecord& palette, int p)
     return palette.selector[p] != 0;
 }
 
+// Draws a tile of a chip into the chip surface if its sub-palette belongs to the path
+// asked for: the plain path leaves the animated quadrants alone and the other way
+// round, so each path redraws only what it owns. The sub-palette number is reduced to
+// 0..3 so that a chip byte that escaped the loader's and the editors' masking can never
+// index past the palette record.
+void drawChipTileOnPath(EDITOR& editor, int x, int y, int tile, int subPalette, bool animatedPath)
+{
+    const PaletteRecord& palette = editor.curPal[editor.curStage];
+    const int p = subPalette & 3;
+    if (isAnimatedSubPalette(palette, p) != animatedPath)
+        return;
+    drawTile(editor.chipSurface, x & 0xFF, y & 0xFF, editor.tileGfx[editor.curStage][tile & 0xFF],
+             subPaletteColours(palette, p));
+}
+
+// Every tile quadrant of every chip of the current stage at its place in the chip sheet.
+void drawChipSheet(EDITOR& editor, bool animatedPath)
+{
+    for (int c = 0; c < kChipCount; ++c) {
+        const ChipRecord& record = editor.chip[editor.curStage][c];
+        const Rect cell = sheetCell(c, kChipPixels);
+        for (int q = 0; q < 4; ++q)
+            drawChipTileOnPath(editor, cell.x + quadrantX(q, kTilePixels), cell.y + quadrantY(q, kTilePixels),
+                               record.tile[q], record.palette, animatedPath);
+    }
+}
+
 } // namespace
 
-// The sub-palette number is reduced to 0..3 so that a chip byte that escaped the
-// loader's and the editors' masking can never index past the palette record.
 void EDITOR::drawChipTile(int x, int y, int tile, int subPalette)
 {
-    const PaletteRecord& palette = curPal[curStage];
-    const int p = subPalette & 3;
-    if (isAnimatedSubPalette(palette, p))
-        return;
-    drawTile(chipSurface, x & 0xFF, y & 0xFF, tileGfx[curStage][tile & 0xFF], subPaletteColours(palette, p));
+    drawChipTileOnPath(*this, x, y, tile, subPalette, false);
 }
 
 void EDITOR::drawAnimatedChipTile(int x, int y, int tile, int subPalette)
 {
-    const PaletteRecord& palette = curPal[curStage];
-    const int p = subPalette & 3;
-    if (!isAnimatedSubPalette(palette, p))
-        return;
-    drawTile(chipSurface, x & 0xFF, y & 0xFF, tileGfx[curStage][tile & 0xFF], subPaletteColours(palette, p));
+    drawChipTileOnPath(*this, x, y, tile, subPalette, true);
 }
 
 void EDITOR::drawChips()
 {
-    for (int c = 0; c < kChipCount; ++c) {
-        const ChipRecord& record = chip[curStage][c];
-        for (int q = 0; q < 4; ++q)
-            drawChipTile(kChipSize * (c % kSheetColumns) + kTileSize * (q & 1),
-                         kChipSize * (c / kSheetColumns) + kTileSize * (q >> 1), record.tile[q], record.palette);
-    }
+    drawChipSheet(*this, false);
 }
 
 void EDITOR::drawAnimatedChips()
@@ -75,25 +83,21 @@ void EDITOR::drawAnimatedChips()
     if (!isAnimatedSubPalette(palette, 0) && !isAnimatedSubPalette(palette, 1) && !isAnimatedSubPalette(palette, 2) &&
         !isAnimatedSubPalette(palette, 3))
         return;
-    for (int c = 0; c < kChipCount; ++c) {
-        const ChipRecord& record = chip[curStage][c];
-        for (int q = 0; q < 4; ++q)
-            drawAnimatedChipTile(kChipSize * (c % kSheetColumns) + kTileSize * (q & 1),
-                                 kChipSize * (c / kSheetColumns) + kTileSize * (q >> 1), record.tile[q], record.palette);
-    }
+    drawChipSheet(*this, true);
 }
 
 void EDITOR::drawChipSets()
 {
-    if (!(chipSurface.width() == kSheetColumns * kChipSize && chipSurface.height() == kSheetColumns * kChipSize &&
-          chipSetSurface.width() == kSheetColumns * kChipSetSize && chipSetSurface.height() == kSheetColumns * kChipSetSize)) {
-        for (int b = 0; b < kChipSetCount; ++b)
+    if (!(chipSurface.width() == kChipSheetPixels && chipSurface.height() == kChipSheetPixels &&
+          chipSetSurface.width() == kChipSetSheetPixels && chipSetSurface.height() == kChipSetSheetPixels)) {
+        for (int b = 0; b < kChipSetCount; ++b) {
+            const Rect set = sheetCell(b, kChipSetPixels);
             for (int q = 0; q < 4; ++q) {
-                const int k = chipSet[curStage][b][q];
-                chipSetSurface.copy(chipSurface, kChipSize * (k % kSheetColumns), kChipSize * (k / kSheetColumns), kChipSize,
-                                    kChipSize, kChipSetSize * (b % kSheetColumns) + kChipSize * (q & 1),
-                                    kChipSetSize * (b / kSheetColumns) + kChipSize * (q >> 1));
+                const Rect from = sheetCell(chipSet[curStage][b][q], kChipPixels);
+                chipSetSurface.copy(chipSurface, from.x, from.y, kChipPixels, kChipPixels,
+                                    set.x + quadrantX(q, kChipPixels), set.y + quadrantY(q, kChipPixels));
             }
+        }
         chipSetCache_.valid = false;
         return;
     }
@@ -115,8 +119,8 @@ void EDITOR::drawChipSets()
             if (std::memcmp(line, cached, lineBytes) == 0)
                 continue;
             for (int column = 0; column < kSheetColumns; ++column)
-                if (std::memcmp(line + column * kChipSize, cached + column * kChipSize, kChipSize * sizeof(Colour)) != 0)
-                    chipChanged[(y / kChipSize) * kSheetColumns + column] = true;
+                if (std::memcmp(line + column * kChipPixels, cached + column * kChipPixels, kChipPixels * sizeof(Colour)) != 0)
+                    chipChanged[(y / kChipPixels) * kSheetColumns + column] = true;
             std::memcpy(cached, line, lineBytes);
         }
     }
@@ -130,16 +134,16 @@ void EDITOR::drawChipSets()
                            chipChanged[numbers[1]] || chipChanged[numbers[2]] || chipChanged[numbers[3]];
         if (!stale)
             continue;
+        const Rect set = sheetCell(b, kChipSetPixels);
         for (int q = 0; q < 4; ++q) {
-            const int k = numbers[q];
-            const Colour* from = chipSurface.data() + std::size_t(kChipSize * (k / kSheetColumns)) * chipStride +
-                                 std::size_t(kChipSize * (k % kSheetColumns));
-            Colour* to = chipSetSurface.data() +
-                         std::size_t(kChipSetSize * (b / kSheetColumns) + kChipSize * (q >> 1)) * setStride +
-                         std::size_t(kChipSetSize * (b % kSheetColumns) + kChipSize * (q & 1));
-            for (int row = 0; row < kChipSize; ++row, from += chipStride, to += setStride)
+            const Rect chipCell = sheetCell(numbers[q], kChipPixels);
+            const Colour* from =
+                chipSurface.data() + std::size_t(chipCell.y) * chipStride + std::size_t(chipCell.x);
+            Colour* to = chipSetSurface.data() + std::size_t(set.y + quadrantY(q, kChipPixels)) * setStride +
+                         std::size_t(set.x + quadrantX(q, kChipPixels));
+            for (int row = 0; row < kChipPixels; ++row, from += chipStride, to += setStride)
                 // A fixed-size memcpy compiles to a few vector moves, not a library call.
-                std::memcpy(to, from, kChipSize * sizeof(Colour));
+                std::memcpy(to, from, kChipPixels * sizeof(Colour));
         }
         std::memcpy(builtNumbers, numbers, 4);
     }

@@ -9,18 +9,22 @@ void paintChipSetView(EDITOR& editor)
 {
     Surface& view = editor.viewSurface;
     // Everything but the upper area and the chip sheet is black.
-    clearViewAround(editor, {{0, 256, 256, 272}, {256, 512, 256, 16}});
+    constexpr Rect sheet = kChipSetViewChipSheet;
+    constexpr int sheetBottom = sheet.y + sheet.height;
+    clearViewAround(editor, {{0, kBelowUpperArea.y, sheet.x, kBelowUpperArea.height},
+                             {sheet.x, sheetBottom, sheet.width, kViewHeight - sheetBottom}});
     const int c = editor.curChipSet & 0xFF;
     const int k = editor.curChip & 0xFF;
-    const int halfTop = (c & 0x80) ? 256 : 0;
-    view.copy(editor.chipSetSurface, 0, halfTop, 512, 256, 0, 0);
+    constexpr int kHalfBit = 0x80;
+    const int halfTop = (c & kHalfBit) ? kUpperArea.height : 0;
+    view.copy(editor.chipSetSurface, 0, halfTop, kUpperArea.width, kUpperArea.height, kUpperArea.x, kUpperArea.y);
     view.stretch(editor.chipSetSurface, chipSetSheetRect(c), kMagnifier);
-    view.copy(editor.chipSurface, 0, 0, 256, 256, 256, 256);
+    view.copy(editor.chipSurface, 0, 0, sheet.width, sheet.height, sheet.x, sheet.y);
 
-    frameRect(view, 0, 0, 511, 255, kWhite);
-    frameRect(view, 256, 256, 255, 255, kWhite);
+    outlineBorder(view, kUpperArea);
+    outlineBorder(view, sheet);
     drawMagnifierFrame(view);
-    frameRect(view, 32 * (c % 16) - 1, 32 * ((c / 16) % 8) - 1, 33, 33, kWhite);
-    frameRect(view, 255 + 16 * (k % 16), 255 + 16 * (k / 16), 17, 17, kWhite);
+    outlineOutside(view, sheetCell(c & ~kHalfBit, kChipSetPixels));
+    outlineOutside(view, sheetCell(k, kChipPixels, sheet.x, sheet.y));
     editor.drawPaletteStrip();
 }

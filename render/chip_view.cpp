@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kTileSheetLeft = 256;
-
 // All 256 tiles of the current stage at twice their size in the upper right, in the
 // current chip's sub-palette (its animated colours included, whatever its selector),
 // so picking another chip can recolour the whole sheet.
@@ -15,18 +13,17 @@ void drawTileSheet(EDITOR& editor, int subPalette)
 {
     Surface& view = editor.viewSurface;
     const auto colours = subPaletteColours(editor.curPal[editor.curStage], subPalette);
-    if (view.width() < kTileSheetLeft + 256 || view.height() < 256)
+    if (view.width() < kTileSheet.x + kTileSheet.width || view.height() < kTileSheet.y + kTileSheet.height)
         return;
     const std::size_t stride = std::size_t(view.width());
     for (int t = 0; t < kTileCount; ++t) {
         const std::uint8_t* tile = editor.tileGfx[editor.curStage][t];
-        const int left = kTileSheetLeft + 16 * (t % 16);
-        const int top = 16 * (t / 16);
-        for (int row = 0; row < 8; ++row) {
-            const auto values = tileRowValues(tile[row], tile[8 + row]);
-            Colour* upper = view.data() + std::size_t(top + 2 * row) * stride + std::size_t(left);
+        const Rect cell = sheetCell(t, 2 * kTilePixels, kTileSheet.x, kTileSheet.y);
+        for (int row = 0; row < kTilePixels; ++row) {
+            const auto values = tileRowValues(tile[row], tile[kTilePixels + row]);
+            Colour* upper = view.data() + std::size_t(cell.y + 2 * row) * stride + std::size_t(cell.x);
             Colour* lower = upper + stride;
-            for (int x = 0; x < 8; ++x) {
+            for (int x = 0; x < kTilePixels; ++x) {
                 const Colour colour = colours[values[std::size_t(x)]];
                 upper[2 * x] = upper[2 * x + 1] = colour;
                 lower[2 * x] = lower[2 * x + 1] = colour;
@@ -46,16 +43,17 @@ void paintChipView(EDITOR& editor)
     const int t = editor.curTile & 0xFF;
     const ChipRecord& current = editor.chip[editor.curStage][k];
 
-    view.copy(editor.chipSurface, 0, 0, 256, 256, 0, 0);
+    view.copy(editor.chipSurface, 0, 0, kChipViewChipSheet.width, kChipViewChipSheet.height, kChipViewChipSheet.x,
+              kChipViewChipSheet.y);
     drawTileSheet(editor, current.palette & 3);
     drawViewText(editor, 256, 288, hexText("Pallet:", current.palette, 1));
     drawViewText(editor, 256, 320, hexText("style:", current.style, 2));
     view.stretch(editor.chipSurface, chipSheetRect(k), kMagnifier);
 
-    frameRect(view, 0, 0, 255, 255, kWhite);
-    frameRect(view, 256, 0, 255, 255, kWhite);
+    outlineBorder(view, kChipViewChipSheet);
+    outlineBorder(view, kTileSheet);
     drawMagnifierFrame(view);
-    frameRect(view, 16 * (k % 16) - 1, 16 * (k / 16) - 1, 17, 17, kWhite);
-    frameRect(view, 255 + 16 * (t % 16), 16 * (t / 16) - 1, 17, 17, kWhite);
+    outlineOutside(view, sheetCell(k, kChipPixels, kChipViewChipSheet.x, kChipViewChipSheet.y));
+    outlineOutside(view, sheetCell(t, 2 * kTilePixels, kTileSheet.x, kTileSheet.y));
     editor.drawPaletteStrip();
 }

@@ -11,8 +11,8 @@ void EDITOR::drawMapPages()
         const int page = viewPos + h;
         const int m = page >= 0 && page < kPageCount ? pageSet[curStage][page] : kMapSetCount;
         if (m < kMapSetCount)
-            drawMapSetHalf(*this, m, 256 * h);
+            drawMapSetHalf(*this, m, kPagePixels * h);
         else
-            viewSurface.fill({256 * h, 0, 256, 256}, kBlack);
+            viewSurface.fill({kPagePixels * h, 0, kPagePixels, kPagePixels}, kBlack);
     }
 }

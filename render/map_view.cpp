@@ -6,7 +6,7 @@ void paintMapView(EDITOR& editor)
 {
     editor.drawMapPages();
     for (int h = 0; h < 2; ++h) {
-        const int x = 64 + 256 * h;
+        const int x = 64 + kPagePixels * h;
         const int page = editor.viewPos + h;
         // The map-set number shows even when it is 32 or more and the half is black.
         const std::string setText = page >= 0 && page < kPageCount

@@ -32,7 +32,7 @@ void EDITOR::drawObjects()
             const ObjectRecord& record = object[curStage][i];
             if (record.page != viewPos + h)
                 continue;
-            const int x = 256 * h + record.x;
+            const int x = kPagePixels * h + record.x;
             const int y = std::clamp(int(record.y), 8, 248);
             frameAround(viewSurface, x, y, 32, kWhite);
             if (i == selected) {

@@ -27,25 +27,27 @@ void drawMapSetHalf(EDITOR& editor, int m, int left)
         for (int row = 0; row < 8; ++row) {
             const Rect source = chipSetSheetRect(cells[column * 8 + row]);
             editor.viewSurface.copy(editor.chipSetSurface, source.x, source.y, source.width, source.height,
-                                    left + 32 * column, 32 * row);
+                                    left + kChipSetPixels * column, kChipSetPixels * row);
         }
     }
 }
 
 Rect chipSetSheetRect(int b)
 {
-    return {32 * (b % 16), 32 * (b / 16), 32, 32};
+    return sheetCell(b, kChipSetPixels);
 }
 
 Rect chipSheetRect(int k)
 {
-    return {16 * (k % 16), 16 * (k / 16), 16, 16};
+    return sheetCell(k, kChipPixels);
 }
 
 void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered)
 {
-    const bool fullSheets = editor.chipSurface.width() == 256 && editor.chipSurface.height() == 256 &&
-                            editor.chipSetSurface.width() == 512 && editor.chipSetSurface.height() == 512;
+    const bool fullSheets = editor.chipSurface.width() == kChipSheetPixels &&
+                            editor.chipSurface.height() == kChipSheetPixels &&
+                            editor.chipSetSurface.width() == kChipSetSheetPixels &&
+                            editor.chipSetSurface.height() == kChipSetSheetPixels;
     if (!fullSheets) {
         editor.viewSurface.fillAll(kBlack);
         return;
@@ -54,7 +56,17 @@ void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered)
         editor.viewSurface.fill(rect, kBlack);
 }
 
+void outlineBorder(Surface& view, const Rect& rect)
+{
+    frameRect(view, rect.x, rect.y, rect.width - 1, rect.height - 1, kWhite);
+}
+
+void outlineOutside(Surface& view, const Rect& rect)
+{
+    frameRect(view, rect.x - 1, rect.y - 1, rect.width + 1, rect.height + 1, kWhite);
+}
+
 void drawMagnifierFrame(Surface& view)
 {
-    frameRect(view, kMagnifier.x - 1, kMagnifier.y - 1, kMagnifier.width + 1, kMagnifier.height + 1, kWhite);
+    outlineOutside(view, kMagnifier);
 }

@@ -5,13 +5,11 @@
 #include <string_view>
 
 #include "model/surface.h"
+#include "model/view_geometry.h"
 
 class EDITOR;
 
 // Pieces that several views share. All coordinates are view-surface pixels.
-
-// The square in the lower area that shows the current chip set or chip enlarged.
-inline constexpr Rect kMagnifier{96, 320, 64, 64};
 
 // An information text: label followed by value as exactly digits upper-case
 // hexadecimal digits with leading zeros. The text always has label.size() + digits
@@ -35,8 +33,10 @@ Rect chipSheetRect(int k);
 // 270,336 of them first. Without full-size sheets the whole view is cleared.
 void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered);
 
-// The part of the view below the upper area: the scroll-bar band and the lower area.
-inline constexpr Rect kBelowUpperArea{0, 256, 512, 272};
+// White outlines drawn with frameRect, so the bottom-right corner stays unset: on the
+// outermost pixels of rect, and on the pixels just outside it.
+void outlineBorder(Surface& view, const Rect& rect);
+void outlineOutside(Surface& view, const Rect& rect);
 
 // The white outline just outside the magnifier.
 void drawMagnifierFrame(Surface& view);

@@ -34,7 +34,8 @@ constexpr int kFirstButtonX = 256;
 constexpr int kEditAreaTop = 40;
 constexpr int kEditAreaHeightCut = 4;
 
-constexpr Rect kScrollBarPlace{0, 256, 512, 16};
+// The scroll bar covers the band of the view that "MAP" and "OBJECT" do not copy.
+constexpr Rect kScrollBarPlace = kScrollBarBand;
 constexpr UINT kScrollInfoAll = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
 
 constexpr const char* kStageNames[kStageCount] = {
@@ -182,7 +183,7 @@ void buildUi()
 
 void layoutView(int view)
 {
-    const ViewLayout& layout = viewLayout(view);
+    const ViewLayout layout = viewLayout(view);
     if (layout.showsScrollBar) {
         scrollInfo.nMax = layout.scrollMax;
         scrollBar->show();
@@ -194,7 +195,7 @@ void layoutView(int view)
     for (const StepButtonPlace& place : layout.buttons) {
         SCC& button = *stepButtons[std::size_t(place.index)];
         button.setText(place.label);
-        button.move(place.x, place.y, place.width, place.height);
+        button.move(place.rect.x, place.rect.y, place.rect.width, place.rect.height);
         shown[std::size_t(place.index)] = true;
     }
     for (std::size_t index = 0; index < stepButtons.size(); ++index) {

@@ -5,14 +5,7 @@
 
 #include <span>
 
-struct StepButtonPlace {
-    int index;  // 0 to 17
-    const char* label;
-    int x;
-    int y;
-    int width;
-    int height;
-};
+#include "model/view_geometry.h"
 
 struct ViewLayout {
     bool showsScrollBar;
@@ -25,4 +18,4 @@ struct ViewLayout {
 };
 
 // The layout of view 0 ("MAP") to 4 ("CHIP").
-const ViewLayout& viewLayout(int view);
+ViewLayout viewLayout(int view);

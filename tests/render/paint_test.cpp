@@ -1,38 +1,51 @@
-#include <vector>
+#include <set>
+#include <span>
 
+#include "edit/step_buttons.h"
+#include "model/view_geometry.h"
 #include "render_fixture.h"
 
 namespace {
 
-struct ViewRects {
-    int view;
-    std::vector<Rect> copied;
-    std::vector<Rect> leftOut;
-};
-
 class Paint : public RenderTest {};
+
+bool inAny(std::span<const Rect> rects, int x, int y)
+{
+    for (const Rect& rect : rects)
+        if (rect.contains(x, y))
+            return true;
+    return false;
+}
 
 } // namespace
 
-TEST_F(Paint, EachViewShowsItsRectanglesLessItsStepButtons)
+// The buttons lie over the editing area: what a view keeps out of its copy is exactly
+// the buttons it shows, no button covers another, and each lies on the copied part.
+TEST_F(Paint, EachViewLeavesOutOfItsCopyExactlyTheButtonsItShows)
 {
-    const std::vector<Rect> aroundScrollBar{{0, 0, 512, 256}, {0, 272, 512, 256}};
-    const std::vector<Rect> whole{{0, 0, 512, 528}};
-    const std::vector<ViewRects> expected{
-        {kViewMap, aroundScrollBar, {{128, 320, 80, 32}, {384, 320, 80, 32}}},
-        {kViewObject, aroundScrollBar,
-         {{188, 280, 80, 20}, {188, 328, 80, 20}, {188, 352, 80, 20}, {188, 376, 80, 20}, {288, 280, 48, 20}}},
-        {kViewMapSet, whole, {}},
-        {kViewChipSet, whole, {{0, 257, 72, 20}}},
-        {kViewChip, whole, {{320, 288, 48, 20}, {320, 320, 80, 20}}},
-    };
-    for (const ViewRects& view : expected) {
-        editor.curTab = view.view;
+    for (int view : {kViewMap, kViewObject, kViewMapSet, kViewChipSet, kViewChip}) {
+        editor.curTab = view;
         const int shown = host.viewsShown;
         editor.paint();
-        EXPECT_EQ(host.viewsShown, shown + 1) << view.view;
-        EXPECT_EQ(host.lastCopied, view.copied) << view.view;
-        EXPECT_EQ(host.lastLeftOut, view.leftOut) << view.view;
+        ASSERT_EQ(host.viewsShown, shown + 1) << view;
+
+        const std::span<const StepButtonPlace> buttons = stepButtonPlaces(view);
+        std::set<int> indices;
+        for (const StepButtonPlace& button : buttons) {
+            EXPECT_TRUE(button.index >= 0 && button.index < kStepButtonCount) << view;
+            EXPECT_TRUE(indices.insert(button.index).second) << "button " << button.index << " twice in " << view;
+        }
+        for (int y = 0; y < kViewHeight; ++y)
+            for (int x = 0; x < kViewWidth; ++x) {
+                int covering = 0;
+                for (const StepButtonPlace& button : buttons)
+                    covering += button.rect.contains(x, y) ? 1 : 0;
+                ASSERT_LE(covering, 1) << "buttons overlap at " << x << "," << y << " in " << view;
+                ASSERT_EQ(inAny(host.lastLeftOut, x, y), covering == 1) << x << "," << y << " in " << view;
+                if (covering == 1) {
+                    ASSERT_TRUE(inAny(host.lastCopied, x, y)) << x << "," << y << " in " << view;
+                }
+            }
     }
 }
 
