@@ -55,7 +55,13 @@ EditHistory::Step EditHistory::difference(const std::vector<std::uint8_t>& from,
     const std::size_t size = from.size();
     std::size_t at = 0;
     bool oneStage = true;
+    constexpr std::size_t kBlock = 64;
     while (at < size) {
+        // Most of the tables are the same: pass over whole equal blocks first.
+        if (at + kBlock <= size && std::memcmp(from.data() + at, to.data() + at, kBlock) == 0) {
+            at += kBlock;
+            continue;
+        }
         if (from[at] == to[at]) {
             ++at;
             continue;

@@ -20,6 +20,7 @@
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/qt_editor_host.h"
+#include "shell/termination_signals.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/window_procs.h"
 
@@ -112,6 +113,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             return 0;
         }
         buildUi();
+        quitOnTerminationSignals();
         if (options.view) {
             tabControl->sendMessage(TCM_SETCURSEL, WPARAM(*options.view), 0);
             applySelections();

@@ -1,5 +1,6 @@
 #include "shell/unsaved_work_keeper.h"
 
+#include <cstdlib>
 #include <memory>
 
 #include <QTimer>
@@ -16,6 +17,14 @@ std::unique_ptr<QTimer> keepTimer;
 HWND boxOwner()
 {
     return mainWindow ? mainWindow->handle() : nullptr;
+}
+
+// When the toolkit ends the process itself (the X server went away), whatever is
+// not kept yet is written on the way out, without a box no one could see.
+void keepOnExit()
+{
+    if (unsavedWork && unsavedWork->writeDue())
+        unsavedWork->keep(theEditor);
 }
 
 void keepDue()
@@ -43,6 +52,8 @@ void schedule()
 
 void startKeepingUnsavedWork(const std::string& imagePath)
 {
+    static const bool keptOnExit = std::atexit(keepOnExit) == 0;
+    (void)keptOnExit;
     theEditor.history.start(theEditor);
     unsavedWork = std::make_unique<UnsavedWork>(imagePath);
     keepTimer = std::make_unique<QTimer>();

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Edits made through real key presses survive kill -9: the program, run on a real X
 # server, keeps them in its recovery file; started again on the same image it offers
-# them, Enter restores them, and Ctrl+S writes them into the image.
+# them, Enter restores them, and Ctrl+S writes them into the image. An edit followed
+# at once by SIGTERM is kept too.
 # Usage: edits_survive_a_kill.sh PROGRAM
 set -eu
 editor=$1
@@ -23,7 +24,7 @@ cat > "$work/session.sh" <<'SESSION'
 #!/bin/sh
 set -eu
 editor=$1 work=$2
-fail() { echo "FAIL: $*"; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
+fail() { echo "FAIL: $*"; cat "$work"/run*.log; xdotool search --name . getwindowname %@ 2>/dev/null; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
 
 # Waits for a window whose whole title is $1 and gives it the keyboard.
 focus_window() {
@@ -60,6 +61,19 @@ xdotool key ctrl+q
 wait "$second" || fail "the second run did not end cleanly"
 cmp -s "$work/game.nes" "$work/original.nes" && fail "the restored edits did not reach the image"
 ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 && fail "the recovery file outlived the save"
-echo "edits survived kill -9 and were restored"
+
+# The end of a session (SIGTERM) right after an edit: no time for the timer, yet the
+# edit is kept on the way out.
+"$editor" "$work/game.nes" > "$work/run3.log" 2>&1 &
+third=$!
+focus_window "Quarrix Editor ver.1.2.0"
+xdotool key Down
+sleep 0.3
+kill -TERM "$third"
+wait "$third" || fail "SIGTERM did not end the program cleanly"
+ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 || fail "SIGTERM lost the edit"
+echo "edits survived kill -9 and SIGTERM and were restored"
 SESSION
-xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$editor" "$work"
+# A display number of its own, so that other X tests running at the same time do not
+# take the same server.
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" sh "$work/session.sh" "$editor" "$work"
