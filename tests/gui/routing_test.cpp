@@ -119,6 +119,7 @@ private slots:
         setScrollPos(0);
         theEditor.curObject = 0;
         theEditor.curChipSet = 0;
+        theEditor.history.start(theEditor);
         mainWindow->handle()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(mainWindow->handle()));
         QTRY_VERIFY(appActive);
@@ -194,6 +195,36 @@ private slots:
         QTest::mouseMove(area, QPoint(41, 8));
         QCOMPARE(theEditor.curChipSet, 0x55);
         QCOMPARE(int(cells[1 * 8 + 0]), 0x66);
+    }
+
+    // What the routing hands the history: a drag is one step, a key another, a Reload
+    // a third; Ctrl+Z takes them back in turn, Ctrl+Y puts one back.
+    void ctrlZUndoesADragAKeyAndAReloadOneStepEach()
+    {
+        chooseTab(2);
+        theEditor.curChipSet = 0x5A;
+        const auto before = std::to_array(theEditor.mapSet[0][0]);
+        QWidget* area = editArea->handle();
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+        QTest::mouseMove(area, QPoint(72, 40));
+        QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(72, 40));
+        chooseTab(0);
+        const int page = theEditor.pageSet[0][0];
+        pressKey(Qt::Key_Up);
+        click(reloadButton);
+        QCOMPARE(int(theEditor.pageSet[0][0]), page);
+        QVERIFY(std::to_array(theEditor.mapSet[0][0]) == before);
+
+        pressKey(Qt::Key_Z, Qt::ControlModifier);  // the Reload
+        QCOMPARE(int(theEditor.pageSet[0][0]), (page + 1) % 32);
+        QCOMPARE(int(theEditor.mapSet[0][0][2 * 8 + 1]), 0x5A);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);  // the key
+        QCOMPARE(int(theEditor.pageSet[0][0]), page);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);  // the whole drag
+        QVERIFY(std::to_array(theEditor.mapSet[0][0]) == before);
+        pressKey(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(int(theEditor.mapSet[0][0][2 * 8 + 1]), 0x5A);
+        QVERIFY(boxes->boxes.empty());
     }
 
     // The toolkit follows the second press of a double click with a double-click event
