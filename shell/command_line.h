@@ -5,6 +5,15 @@
 
 class QCoreApplication;
 
+// Pictures to write instead of opening the window (shell/stage_export.h). The values
+// are kept as given and checked when the pictures are made.
+struct ExportOptions {
+    std::optional<std::string> stage;  // --export-stage S; none for --export-all
+    std::string target;                // the picture file of --export-stage, the folder of --export-all
+    std::string paletteSet = "0";      // --palette K
+    bool objects = false;              // --objects: mark the objects on the stage pictures
+};
+
 // What the command line asks for. Without any argument the program asks for the ROM
 // image in a file dialog.
 struct StartOptions {
@@ -13,6 +22,7 @@ struct StartOptions {
     std::optional<std::string> screenshot;  // save the window as a PNG after the first frames, then end
     std::optional<int> view;                // start in this view, 0 "MAP" to 4 "CHIP"
     bool reportFirstFrame = false;          // print when the first frame was painted, then end
+    std::optional<ExportOptions> exportPictures;  // write pictures and end, without a window
 };
 
 // Parses the arguments of app. --help, --version and a malformed command line print

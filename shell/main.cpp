@@ -4,20 +4,24 @@
 #include <QDir>
 
 #include "shell/command_line.h"
+#include "shell/stage_export.h"
 #include "shell/startup.h"
 
 int main(int argc, char* argv[])
 {
     // Decided before the toolkit picks its platform: without a display the editor
     // draws off-screen and leaves a screenshot instead of a window.
+    // Exported pictures need no display either, and open no window even with one.
     const bool hasDisplay = displayAvailable();
-    if (!hasDisplay)
+    if (!hasDisplay || asksForPicturesOnly(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("quarrix-editor");
     QApplication::setApplicationVersion(QUARRIX_VERSION);
     StartOptions options = parseCommandLine(app);
+    if (options.exportPictures)
+        return exportPictures(options);
 
     if (!hasDisplay && !options.screenshot && !options.reportFirstFrame) {
         if (!options.demo && !options.romPath) {

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "gui_support.h"
+#include "program_run.h"
 #include "jcode/jcode.h"
 #include "shell/error_report.h"
 #include "shell/startup.h"
@@ -17,36 +18,6 @@ namespace {
 RomChooser chooses(std::string path)
 {
     return [path] { return std::optional<std::string>(path); };
-}
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the program with arguments in folder, with the environment changed by edit.
-ProgramRun runProgram(const QStringList& arguments, const QString& folder,
-                      const std::function<void(QProcessEnvironment&)>& edit = {})
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    if (edit)
-        edit(environment);
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(folder);
-    process.start(QUARRIX_EDITOR_EXE, arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+#include "render/stage_picture.h"
+
+#include "model/editor.h"
+#include "model/view_geometry.h"
+#include "render/object_marker.h"
+#include "render/tile_sheet.h"
+
+void showFirstFrame(EDITOR& editor, int stage, int paletteSet)
+{
+    if (!editor.viewSurface.isCreated())
+        editor.createSurfaces();
+    // The animations are shared by all stages: without starting them over, a stage's
+    // colours would depend on which stages were drawn before it.
+    for (PaletteAnimation& animation : editor.palAnim) {
+        animation.counter = 0;
+        animation.frame = 0;
+    }
+    editor.curStage = stage;
+    editor.curPalSet = paletteSet;
+    editor.selectPaletteSet(paletteSet);
+    editor.curTab = kViewMap;
+    editor.viewPos = 0;
+    editor.drawChips();
+    // The frame clock's first tick.
+    editor.refresh(1);
+}
+
+Surface stagePicture(EDITOR& editor, bool withObjects)
+{
+    Surface picture(kPageCount * kPagePixels, kPagePixels);
+    const int shownPage = editor.viewPos;
+    // The map pages come two at a time, as the view shows them.
+    for (int first = 0; first < kPageCount; first += 2) {
+        editor.viewPos = first;
+        editor.drawMapPages();
+        picture.copy(editor.viewSurface, 0, 0, 2 * kPagePixels, kPagePixels, first * kPagePixels, 0);
+    }
+    editor.viewPos = shownPage;
+    if (!withObjects)
+        return picture;
+    // Page by page, so that where markers of neighbouring pages overlap, the later
+    // page lies on top, as in the view.
+    for (int page = 0; page < kPageCount; ++page)
+        for (const ObjectRecord& record : editor.object[editor.curStage])
+            if (record.page == page)
+                drawObjectMarker(editor, picture, page * kPagePixels, record, false);
+    return picture;
+}
+
+Surface tileSheetPicture(EDITOR& editor, int subPalette)
+{
+    Surface sheet(kTileSheet.width, kTileSheet.height);
+    drawTileSheet(editor, sheet, 0, 0, subPalette);
+    return sheet;
+}

@@ -1,0 +1,249 @@
+#include "shell/stage_export.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <exception>
+#include <future>
+#include <memory>
+#include <stdexcept>
+#include <unordered_map>
+#include <vector>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QList>
+#include <QSaveFile>
+
+#include "model/editor.h"
+#include "render/stage_picture.h"
+#include "shell/qt_editor_host.h"
+#include "shell/startup.h"
+
+namespace {
+
+constexpr int kSubPaletteCount = 4;
+// The toolkit's PNG quality: 70 is a light compression, about three times faster to
+// write than the default for a third more bytes.
+constexpr int kPngQuality = 70;
+// Stages whose pictures are being written at once while the next one is drawn.
+constexpr std::size_t kStagesInFlight = 2;
+
+struct Picture {
+    QString name;
+    Surface pixels;
+};
+
+// A stage as the editor shows it, one hexadecimal digit, or in decimal.
+std::optional<int> parseStage(const std::string& text)
+{
+    if (text.size() == 1) {
+        const char c = text[0];
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+    }
+    if (text.size() == 2 && text[0] == '1' && text[1] >= '0' && text[1] <= '5')
+        return 10 + (text[1] - '0');
+    return std::nullopt;
+}
+
+std::optional<int> parsePaletteSet(const std::string& text)
+{
+    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kPaletteSetCount)
+        return text[0] - '0';
+    return std::nullopt;
+}
+
+QString displayName(const QString& name)
+{
+    return QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath());
+}
+
+// The pictures hold the console's colours, white and the few greys of the text, so
+// they nearly always fit a palette of 256: an indexed image has a quarter of the bytes
+// to compress, which makes the PNG several times faster to write, and its colours are
+// exact. With more colours the image stays as it is.
+QImage exactImage(const Surface& surface)
+{
+    QImage indexed(surface.width(), surface.height(), QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    std::unordered_map<Colour, uchar> indexOf;
+    for (int y = 0; y < surface.height(); ++y) {
+        const Colour* source = surface.data() + std::size_t(y) * std::size_t(surface.width());
+        uchar* target = indexed.scanLine(y);
+        Colour last = 0;
+        uchar lastIndex = 0;
+        for (int x = 0; x < surface.width(); ++x) {
+            const Colour colour = source[x];
+            if (colour != last || x == 0) {
+                auto found = indexOf.find(colour);
+                if (found == indexOf.end()) {
+                    if (palette.size() == 256)
+                        return QImage(reinterpret_cast<const uchar*>(surface.data()), surface.width(),
+                                      surface.height(), surface.bytesPerLine(), QImage::Format_RGB32);
+                    found = indexOf.emplace(colour, uchar(palette.size())).first;
+                    palette.append(QRgb(colour));
+                }
+                last = colour;
+                lastIndex = found->second;
+            }
+            target[x] = lastIndex;
+        }
+    }
+    indexed.setColorTable(palette);
+    return indexed;
+}
+
+// Writes surface as a PNG image. The file appears whole or not at all: it is written
+// beside its final name and renamed into place once complete.
+void writePicture(const Surface& surface, const QString& name)
+{
+    const QImage image = exactImage(surface);
+    QSaveFile file(name);
+    const auto fail = [&](const QString& reason) {
+        throw std::runtime_error("cannot write the picture '" + QFile::encodeName(displayName(name)).toStdString() +
+                                 "': " + reason.toStdString());
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail(file.errorString());
+    if (!image.save(&file, "PNG", kPngQuality)) {
+        file.cancelWriting();
+        fail(file.error() != QFileDevice::NoError ? file.errorString() : QString("the image could not be encoded"));
+    }
+    if (!file.commit())
+        fail(file.errorString());
+}
+
+// Every picture of the current stage as shown on its first frame, named for folder.
+// The names start with the stage's digit, so a listing sorts them by stage.
+std::vector<Picture> stagePictures(EDITOR& editor, const QDir& folder, bool withObjects)
+{
+    const QString prefix = folder.filePath("stage-" + QString::number(editor.curStage, 16).toUpper());
+    std::vector<Picture> pictures;
+    pictures.push_back({prefix + ".png", stagePicture(editor, withObjects)});
+    pictures.push_back({prefix + "-chips.png", editor.chipSurface});
+    pictures.push_back({prefix + "-chip-sets.png", editor.chipSetSurface});
+    for (int p = 0; p < kSubPaletteCount; ++p)
+        pictures.push_back({prefix + QString("-tiles-%1.png").arg(p), tileSheetPicture(editor, p)});
+    return pictures;
+}
+
+void exportAll(EDITOR& editor, const ExportOptions& request, int paletteSet)
+{
+    const QString folderName = QFile::decodeName(request.target.c_str());
+    if (!QDir().mkpath(folderName))
+        throw std::runtime_error("cannot make the folder '" + QFile::encodeName(displayName(folderName)).toStdString() +
+                                 "'");
+    const QDir folder(folderName);
+    // Progress only for someone watching; a script gets the closing line alone.
+    const bool watched = ::isatty(STDOUT_FILENO) == 1;
+
+    // Drawing goes through the editor and the toolkit's text cache, so it stays on this
+    // thread; writing the PNG files, which takes most of the time, runs beside it.
+    struct Pending {
+        int stage;
+        std::future<int> written;
+    };
+    std::deque<Pending> pending;
+    int written = 0;
+    const auto finishOldest = [&] {
+        Pending oldest = std::move(pending.front());
+        pending.pop_front();
+        written += oldest.written.get();
+        if (watched) {
+            std::printf("stage %X done (%d of %d)\n", unsigned(oldest.stage), oldest.stage + 1, kStageCount);
+            std::fflush(stdout);
+        }
+    };
+    for (int stage = 0; stage < kStageCount; ++stage) {
+        showFirstFrame(editor, stage, paletteSet);
+        std::vector<Picture> pictures = stagePictures(editor, folder, request.objects);
+        if (pending.size() == kStagesInFlight)
+            finishOldest();
+        pending.push_back({stage, std::async(std::launch::async, [pictures = std::move(pictures)] {
+                               for (const Picture& picture : pictures)
+                                   writePicture(picture.pixels, picture.name);
+                               return int(pictures.size());
+                           })});
+    }
+    // An error ends the run only once the stages under way are written, so that none
+    // is left behind with a file half-made.
+    std::exception_ptr firstError;
+    while (!pending.empty()) {
+        try {
+            finishOldest();
+        } catch (...) {
+            if (!firstError)
+                firstError = std::current_exception();
+        }
+    }
+    if (firstError)
+        std::rethrow_exception(firstError);
+    std::printf("%d pictures of %d stages written to %s\n", written, kStageCount,
+                QFile::encodeName(displayName(folderName)).constData());
+}
+
+void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int paletteSet)
+{
+    const QString name = QFile::decodeName(request.target.c_str());
+    showFirstFrame(editor, stage, paletteSet);
+    writePicture(stagePicture(editor, request.objects), name);
+    std::printf("stage %X written to %s\n", unsigned(stage), QFile::encodeName(displayName(name)).constData());
+}
+
+} // namespace
+
+bool asksForPicturesOnly(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--export-stage", "--export-all"}) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+int exportPictures(const StartOptions& options)
+{
+    const ExportOptions& request = *options.exportPictures;
+    try {
+        std::optional<int> stage;
+        if (request.stage) {
+            stage = parseStage(*request.stage);
+            if (!stage)
+                throw std::runtime_error("--export-stage takes a stage from 0 to 15 (or its digit 0 to F), not '" +
+                                         *request.stage + "'");
+        }
+        const std::optional<int> paletteSet = parsePaletteSet(request.paletteSet);
+        if (!paletteSet)
+            throw std::runtime_error("--palette takes a palette set from 0 to 3, not '" + request.paletteSet + "'");
+        if (!options.romPath && !options.demo)
+            throw std::runtime_error("name the ROM image to draw the pictures from, or use --demo");
+
+        const std::string path = options.romPath ? *options.romPath : writeDemoRom();
+        auto editor = std::make_unique<EDITOR>();
+        editor->setHost(&applicationHost());
+        editor->createSurfaces();
+        editor->loadRom(path);
+        if (stage)
+            exportStage(*editor, request, *stage, *paletteSet);
+        else
+            exportAll(*editor, request, *paletteSet);
+    } catch (const std::exception& error) {
+        std::printf("%s\n", error.what());
+        std::fflush(stdout);
+        return 1;
+    }
+    std::fflush(stdout);
+    return 0;
+}
