@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include "model/stage_records.h"
+#include "shell/stage_export.h"
 
 namespace {
 
@@ -38,43 +39,14 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     QCommandLineOption reportFirstFrame("report-first-frame",
                                         "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
-    const QCommandLineOption exportStage("export-stage",
-                                         "Write stage <S> (0 to 15, or 0 to F) as one picture of its 48 pages to the "
-                                         "PNG file given after it, and end: --export-stage S OUT.png.",
-                                         "S");
-    const QCommandLineOption exportAll("export-all",
-                                       "Write the picture and the chip, chip-set and tile sheets of every stage "
-                                       "into <folder>, and end.",
-                                       "folder");
-    const QCommandLineOption palette("palette", "Draw the exported pictures in palette set <K> (0 to 3; default 0).",
-                                     "K");
-    const QCommandLineOption objects("objects", "Mark the objects on the exported stage pictures.");
-    parser.addOptions({demo, screenshot, view, reportFirstFrame, exportStage, exportAll, palette, objects});
+    parser.addOptions({demo, screenshot, view, reportFirstFrame});
+    const ExportArguments exportArguments(parser);
     parser.process(app);
 
     StartOptions options;
     QStringList positional = parser.positionalArguments();
-    if (parser.isSet(exportStage) || parser.isSet(exportAll)) {
-        if (parser.isSet(exportStage) && parser.isSet(exportAll))
-            failUsage(parser, "give either --export-stage or --export-all, not both");
-        if (parser.isSet(screenshot) || parser.isSet(view) || parser.isSet(reportFirstFrame))
-            failUsage(parser, "exporting pictures opens no window: leave out --screenshot and --view");
-        ExportOptions request;
-        if (parser.isSet(exportStage)) {
-            if (positional.isEmpty())
-                failUsage(parser, "--export-stage takes a stage and then the picture file: --export-stage S OUT.png");
-            request.stage = parser.value(exportStage).toStdString();
-            request.target = QFile::encodeName(positional.takeLast()).toStdString();
-        } else {
-            request.target = QFile::encodeName(parser.value(exportAll)).toStdString();
-        }
-        if (parser.isSet(palette))
-            request.paletteSet = parser.value(palette).toStdString();
-        request.objects = parser.isSet(objects);
-        options.exportPictures = request;
-    } else if (parser.isSet(palette) || parser.isSet(objects)) {
-        failUsage(parser, "--palette and --objects go with --export-stage or --export-all");
-    }
+    if (const std::optional<std::string> wrong = exportArguments.read(parser, positional, options))
+        failUsage(parser, wrong->c_str());
     if (positional.size() > 1)
         failUsage(parser, "give at most one ROM image");
     options.demo = parser.isSet(demo);

@@ -201,6 +201,50 @@ void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int pa
 
 } // namespace
 
+ExportArguments::ExportArguments(QCommandLineParser& parser)
+    : exportStage_("export-stage",
+                   "Write stage <S> (0 to 15, or 0 to F) as one picture of its 48 pages to the PNG file given after "
+                   "it, and end: --export-stage S OUT.png.",
+                   "S")
+    , exportAll_("export-all",
+                 "Write the picture and the chip, chip-set and tile sheets of every stage into <folder>, and end.",
+                 "folder")
+    , palette_("palette", "Draw the exported pictures in palette set <K> (0 to 3; default 0).", "K")
+    , objects_("objects", "Mark the objects on the exported stage pictures.")
+{
+    parser.addOptions({exportStage_, exportAll_, palette_, objects_});
+}
+
+std::optional<std::string> ExportArguments::read(const QCommandLineParser& parser, QStringList& positional,
+                                                 StartOptions& options) const
+{
+    const bool oneStage = parser.isSet(exportStage_);
+    if (!oneStage && !parser.isSet(exportAll_)) {
+        if (parser.isSet(palette_) || parser.isSet(objects_))
+            return "--palette and --objects go with --export-stage or --export-all";
+        return std::nullopt;
+    }
+    if (oneStage && parser.isSet(exportAll_))
+        return "give either --export-stage or --export-all, not both";
+    for (const char* windowOption : {"screenshot", "view", "report-first-frame"})
+        if (parser.isSet(windowOption))
+            return "exporting pictures opens no window: leave out --screenshot and --view";
+    ExportOptions request;
+    if (oneStage) {
+        if (positional.isEmpty())
+            return "--export-stage takes a stage and then the picture file: --export-stage S OUT.png";
+        request.stage = parser.value(exportStage_).toStdString();
+        request.target = QFile::encodeName(positional.takeLast()).toStdString();
+    } else {
+        request.target = QFile::encodeName(parser.value(exportAll_)).toStdString();
+    }
+    if (parser.isSet(palette_))
+        request.paletteSet = parser.value(palette_).toStdString();
+    request.objects = parser.isSet(objects_);
+    options.exportPictures = request;
+    return std::nullopt;
+}
+
 bool asksForPicturesOnly(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -231,6 +275,11 @@ int exportPictures(const StartOptions& options)
             throw std::runtime_error("name the ROM image to draw the pictures from, or use --demo");
 
         const std::string path = options.romPath ? *options.romPath : writeDemoRom();
+        // A slip of the order of the arguments must not turn the image into a picture.
+        const QFileInfo image(QFile::decodeName(path.c_str()));
+        const QFileInfo target(QFile::decodeName(request.target.c_str()));
+        if (stage && image.exists() && image.canonicalFilePath() == target.canonicalFilePath())
+            throw std::runtime_error("the picture would replace the ROM image '" + path + "': give another file");
         auto editor = std::make_unique<EDITOR>();
         editor->setHost(&applicationHost());
         editor->createSurfaces();

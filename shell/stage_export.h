@@ -2,7 +2,34 @@
 
 // Pictures of whole stages written from the command line, without a window.
 
+#include <optional>
+#include <string>
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include "shell/command_line.h"
+
+// The options that ask for pictures: --export-stage S OUT.png, --export-all FOLDER, and
+// --palette K and --objects with either.
+class ExportArguments {
+public:
+    // Adds the options to parser, before it parses.
+    explicit ExportArguments(QCommandLineParser& parser);
+
+    // Fills options.exportPictures from the parsed command line and takes the picture
+    // file of --export-stage off the end of positional. Returns what is wrong with the
+    // command line, if anything.
+    std::optional<std::string> read(const QCommandLineParser& parser, QStringList& positional,
+                                    StartOptions& options) const;
+
+private:
+    QCommandLineOption exportStage_;
+    QCommandLineOption exportAll_;
+    QCommandLineOption palette_;
+    QCommandLineOption objects_;
+};
 
 // Whether the arguments ask for pictures only. Decided before the toolkit starts, so
 // that such a run needs no display.

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Regenerates docs/screenshots/: the editor on the demo image, one PNG per view, drawn
-# by the program itself on the offscreen platform.
+# Regenerates docs/screenshots/: the editor on the demo image, one PNG per view, and a
+# whole demo stage, drawn by the program itself on the offscreen platform.
 # Usage: tools/make-screenshots.sh [build-dir]   (default: build)
 set -eu
 
@@ -19,3 +19,4 @@ for name in map object map-set chip-set chip; do
     "$editor" --demo --view "$view" --screenshot "docs/screenshots/$name.png" 2>/dev/null
     view=$((view + 1))
 done
+"$editor" --demo --export-stage 0 docs/screenshots/stage-0.png 2>/dev/null

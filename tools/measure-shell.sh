@@ -3,7 +3,9 @@
 #   - CPU used over 10 s while the window is active and nothing happens
 #     (user + system time of the process, in percent of one core);
 #   - time from starting the process to the first painted frame of the editing area,
-#     five runs.
+#     five runs;
+#   - time to export every stage with its sheets (--export-all), five runs and their
+#     median.
 # Usage: tools/measure-shell.sh [build-dir]   (default: build)
 # Runs on the offscreen platform unless QT_QPA_PLATFORM is set (e.g. to xcb under Xvfb).
 set -eu
@@ -42,3 +44,15 @@ for run in 1 2 3 4 5; do
     [ -n "$painted" ] || { echo "run $run: no frame reported" >&2; exit 1; }
     echo "start to first painted frame, run $run: $((painted - start)) ms"
 done
+
+rom="$work/data/quarrix-editor/quarrix-demo.nes"
+for run in 1 2 3 4 5; do
+    rm -rf "$work/pictures"
+    start=$(date +%s%N)
+    "$editor" "$rom" --export-all "$work/pictures" >/dev/null 2>&1
+    end=$(date +%s%N)
+    milliseconds=$(((end - start) / 1000000))
+    echo "export of all stages with their sheets, run $run: $milliseconds ms"
+    echo "$milliseconds" >>"$work/export-times"
+done
+sort -n "$work/export-times" | awk 'NR == 3 { print "export of all stages, median of five runs: " $1 " ms" }'

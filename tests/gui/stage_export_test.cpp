@@ -73,6 +73,8 @@ private slots:
                                        << "file 'missing.nes' not found";
         QTest::newRow("image too short") << QStringList{"short.nes", "--export-stage", "0", "out.png"}
                                          << "not enough data";
+        QTest::newRow("picture over the image") << QStringList{"short.nes", "--export-stage", "0", "./short.nes"}
+                                                << "would replace the ROM image";
         QTest::newRow("stage past F") << QStringList{"DEMO", "--export-stage", "16", "out.png"} << "not '16'";
         QTest::newRow("stage not a digit") << QStringList{"DEMO", "--export-stage", "G", "out.png"} << "not 'G'";
         QTest::newRow("palette past 3") << QStringList{"DEMO", "--export-stage", "0", "out.png", "--palette", "4"}
@@ -97,6 +99,7 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains(said), qPrintable(run.out));
         QCOMPARE(QDir(work.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"short.nes"});
+        QCOMPARE(QFileInfo(shortImage).size(), 4);
     }
 };
 
