@@ -7,7 +7,7 @@
 
 #include "model/editor.h"
 #include "render/stage_picture.h"
-#include "rom/demo_image.h"
+#include "demo/demo_image.h"
 #include "support/fake_host.h"
 #include "support/temp_folder.h"
 
