@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "demo/demo_image.h"
 #include "model/editor.h"
 #include "render/stage_picture.h"
-#include "demo/demo_image.h"
 #include "support/fake_host.h"
 #include "support/temp_folder.h"
 
