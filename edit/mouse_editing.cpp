@@ -2,9 +2,11 @@
 // position, moving or not, and reads the mouse buttons itself: holding a button while
 // moving paints or places at every position passed. Coordinates may lie outside the
 // views (negative, or below or right of a sheet, while a drag leaves the area); such
-// positions are ignored, so no selection leaves 0 to 255 and no cell leaves its map set.
+// positions lie in no area and are ignored, so no selection leaves 0 to 255 and no
+// cell leaves its map set.
 #include "edit/chip_quadrants.h"
 #include "edit/map_set_cursor.h"
+#include "edit/mouse_areas.h"
 #include "edit/object_list.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
@@ -12,17 +14,7 @@
 
 namespace {
 
-enum class MouseButton { None, Left, Right };
-
-// When both buttons are held, the left one acts.
-MouseButton heldButton(const EDITOR& editor)
-{
-    if (editor.host().isKeyDown(VK_LBUTTON))
-        return MouseButton::Left;
-    if (editor.host().isKeyDown(VK_RBUTTON))
-        return MouseButton::Right;
-    return MouseButton::None;
-}
+constexpr int kHalfBit = 0x80;  // bit 7 of curChipSet chooses the half "CHIP SET" shows
 
 // The quadrant of the magnifier under (x, y), which must lie in its hit area.
 int magnifierQuadrant(int x, int y)
@@ -32,31 +24,13 @@ int magnifierQuadrant(int x, int y)
     return row * 2 + column;
 }
 
-// The left button puts the selection into the quadrant under the pointer, the right
-// one picks it from there; "CHIP SET" does so with chips, "CHIP" with tiles.
-void onMagnifier(EDITOR& editor, int x, int y, MouseButton button, void (*put)(EDITOR&, int),
-                 void (*pick)(EDITOR&, int))
+void placeObject(EDITOR& editor, int x, int y, bool snap)
 {
-    const int quadrant = magnifierQuadrant(x, y);
-    if (button == MouseButton::Left)
-        put(editor, quadrant);
-    else
-        pick(editor, quadrant);
-}
-
-void onObjectView(EDITOR& editor, int x, int y)
-{
-    if (!kUpperArea.contains(x, y))
-        return;
-    const MouseButton button = heldButton(editor);
-    if (button == MouseButton::None)
-        return;
-
     const int half = x < kPagePixels ? 0 : 1;
     int px = x - half * kPagePixels;
     int py = y;
-    if (button == MouseButton::Right) {
-        px &= ~7;  // snap to the 8-pixel grid
+    if (snap) {
+        px &= ~7;  // the 8-pixel grid
         py &= ~7;
     }
     // With no object selected (an empty list, or a selection on a free slot after a
@@ -69,74 +43,97 @@ void onObjectView(EDITOR& editor, int x, int y)
     selected.y = static_cast<std::uint8_t>(py);
 }
 
-void onMapSetView(EDITOR& editor, int x, int y)
+void followPointer(EDITOR& editor, int x, int y)
 {
-    if (kUpperArea.contains(x, y)) {
-        // The cursor follows the pointer whatever the buttons.
-        editor.cursorCol = x / kChipSetPixels;
-        editor.cursorRow = y / kChipSetPixels;
-        std::uint8_t* cell = cellUnderCursor(editor);
-        if (cell == nullptr)
-            return;  // the right map set lies past the last one
-        switch (heldButton(editor)) {
-        case MouseButton::Left: *cell = static_cast<std::uint8_t>(editor.curChipSet); break;
-        case MouseButton::Right: editor.curChipSet = *cell; break;
-        case MouseButton::None: break;
-        }
-    } else if (kSmallChipSetSheet.contains(x, y) && heldButton(editor) == MouseButton::Left) {
-        // Each chip set shows at one chip's size in the small sheet.
-        editor.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels);
-    }
+    editor.cursorCol = x / kChipSetPixels;
+    editor.cursorRow = y / kChipSetPixels;
 }
 
-void onChipSetView(EDITOR& editor, int x, int y)
+// The cell under the cursor, which followPointer has just moved; none when the right
+// map set lies past the last one.
+void paintCell(EDITOR& editor, int, int)
 {
-    constexpr int kHalfBit = 0x80;
-
-    const MouseButton button = heldButton(editor);
-    if (button == MouseButton::None)
-        return;
-
-    if (kUpperArea.contains(x, y)) {
-        if (button == MouseButton::Left)
-            editor.curChipSet = (editor.curChipSet & kHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
-        else
-            editor.curChipSet ^= kHalfBit;  // show the other half
-    } else if (kChipSetViewChipSheet.contains(x, y)) {
-        if (button == MouseButton::Left)
-            editor.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels);
-    } else if (kMagnifierHitArea.contains(x, y)) {
-        onMagnifier(editor, x, y, button, putChipIntoQuadrant, pickChipFromQuadrant);
-    }
+    if (std::uint8_t* cell = cellUnderCursor(editor))
+        *cell = static_cast<std::uint8_t>(editor.curChipSet);
 }
 
-void onChipView(EDITOR& editor, int x, int y)
+void pickCell(EDITOR& editor, int, int)
 {
-    const MouseButton button = heldButton(editor);
-    if (button == MouseButton::None)
-        return;
-
-    if (kChipViewChipSheet.contains(x, y)) {
-        if (button == MouseButton::Left)
-            editor.curChip = sheetIndexAt(x, y, kChipViewChipSheet, kChipPixels);
-    } else if (kTileSheet.contains(x, y)) {
-        // Tiles show at twice their size.
-        if (button == MouseButton::Left)
-            editor.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels);
-    } else if (kMagnifierHitArea.contains(x, y)) {
-        onMagnifier(editor, x, y, button, putTileIntoQuadrant, pickTileFromQuadrant);
-    }
+    if (const std::uint8_t* cell = cellUnderCursor(editor))
+        editor.curChipSet = *cell;
 }
+
+using E = EDITOR&;
+
+constexpr MouseArea kObjectAreas[] = {
+    {"the two pages", kUpperArea, nullptr, nullptr,
+     [](E e, int x, int y) { placeObject(e, x, y, false); }, "place the selected object at the pointer",
+     [](E e, int x, int y) { placeObject(e, x, y, true); }, "place it on the 8-pixel grid"},
+};
+
+constexpr MouseArea kMapSetAreas[] = {
+    {"the two map sets", kUpperArea, followPointer, "the cursor follows the pointer", paintCell,
+     "paint the chip set into the cell", pickCell, "pick the cell's chip set"},
+    // Each chip set shows at one chip's size in the small sheet.
+    {"the chip-set sheet", kSmallChipSetSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels); },
+     "select a chip set", nullptr, nullptr},
+};
+
+constexpr MouseArea kChipSetAreas[] = {
+    {"the chip sets", kUpperArea, nullptr, nullptr,
+     [](E e, int x, int y) {
+         e.curChipSet = (e.curChipSet & kHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
+     },
+     "select a chip set of the half shown", [](E e, int, int) { e.curChipSet ^= kHalfBit; }, "show the other half"},
+    {"the chip sheet", kChipSetViewChipSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels); }, "select a chip",
+     nullptr, nullptr},
+    {"the enlarged chip set", kMagnifierHitArea, nullptr, nullptr,
+     [](E e, int x, int y) { putChipIntoQuadrant(e, magnifierQuadrant(x, y)); }, "put the chip into the quadrant",
+     [](E e, int x, int y) { pickChipFromQuadrant(e, magnifierQuadrant(x, y)); }, "pick the quadrant's chip"},
+};
+
+constexpr MouseArea kChipAreas[] = {
+    {"the chip sheet", kChipViewChipSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipViewChipSheet, kChipPixels); }, "select a chip",
+     nullptr, nullptr},
+    // Tiles show at twice their size.
+    {"the tile sheet", kTileSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels); }, "select a tile",
+     nullptr, nullptr},
+    {"the enlarged chip", kMagnifierHitArea, nullptr, nullptr,
+     [](E e, int x, int y) { putTileIntoQuadrant(e, magnifierQuadrant(x, y)); }, "put the tile into the quadrant",
+     [](E e, int x, int y) { pickTileFromQuadrant(e, magnifierQuadrant(x, y)); }, "pick the quadrant's tile"},
+};
 
 }  // namespace
 
+std::span<const MouseArea> mouseAreas(int view)
+{
+    switch (view) {
+    case kViewObject: return kObjectAreas;
+    case kViewMapSet: return kMapSetAreas;
+    case kViewChipSet: return kChipSetAreas;
+    case kViewChip: return kChipAreas;
+    default: return {};  // the mouse does nothing in "MAP"
+    }
+}
+
 void EDITOR::onMouse(int x, int y)
 {
-    switch (curTab) {
-    case kViewObject: onObjectView(*this, x, y); break;
-    case kViewMapSet: onMapSetView(*this, x, y); break;
-    case kViewChipSet: onChipSetView(*this, x, y); break;
-    case kViewChip: onChipView(*this, x, y); break;
-    default: break;  // the mouse does nothing in "MAP"
+    for (const MouseArea& area : mouseAreas(curTab)) {
+        if (!area.area.contains(x, y))
+            continue;
+        if (area.pointer)
+            area.pointer(*this, x, y);
+        // When both buttons are held, the left one acts.
+        if (host().isKeyDown(VK_LBUTTON)) {
+            if (area.left)
+                area.left(*this, x, y);
+        } else if (host().isKeyDown(VK_RBUTTON) && area.right) {
+            area.right(*this, x, y);
+        }
+        return;
     }
 }

@@ -35,6 +35,15 @@ public:
     // Presses a main-window button as if it were clicked.
     virtual void clickButton(HostButton button) = 0;
 
+    // F1: opens the list of the keys and mouse actions of the current view, or closes
+    // it when it is open. It does not block the editor.
+    virtual void toggleKeyReference() = 0;
+
+    // F5: starts the emulator on a copy of the image that holds every stage as it is
+    // now, saved or not, and leaves the image itself alone. A failure is reported to
+    // the user and changes nothing else.
+    virtual void playTest() = 0;
+
     // A modal message box owned by the main window, with a single OK button.
     virtual void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
 
@@ -66,6 +75,8 @@ public:
     void selectTab(int) override {}
     void applySelections() override {}
     void clickButton(HostButton) override {}
+    void toggleKeyReference() override {}
+    void playTest() override {}
     void messageBox(std::string_view, std::string_view, MessageIcon) override {}
     bool isKeyDown(int) const override { return false; }
     void drawText(Surface&, int, int, std::string_view) override {}

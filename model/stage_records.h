@@ -31,6 +31,8 @@ enum View : int {
     kViewChip = 4,
 };
 inline constexpr int kViewCount = 5;
+// The tab labels, which also name the views wherever the editor mentions them.
+inline constexpr const char* kViewNames[kViewCount] = {"MAP", "OBJECT", "MAP SET", "CHIP SET", "CHIP"};
 
 // A 16 x 16 block: four tiles (top-left, top-right, bottom-left, bottom-right),
 // the sub-palette they are drawn with and the upper six bits of the attribute byte.

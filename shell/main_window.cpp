@@ -44,7 +44,6 @@ constexpr const char* kStageNames[kStageCount] = {
     "B - cossack4", "C - wily1",  "D - wily2",    "E - wily3",    "F - wily4",
 };
 constexpr const char* kPaletteSetNames[kPaletteSetCount] = {"Pallet 0", "Pallet 1", "Pallet 2", "Pallet 3"};
-constexpr const char* kTabNames[kViewCount] = {"MAP", "OBJECT", "MAP SET", "CHIP SET", "CHIP"};
 
 // 12 pixels high and fixed pitch; the family is whatever fixed-pitch face the system
 // offers.
@@ -146,7 +145,7 @@ void buildUi()
     for (int tab = 0; tab < kViewCount; ++tab) {
         TCITEMA item;
         item.mask = TCIF_TEXT;
-        item.pszText = kTabNames[tab];
+        item.pszText = kViewNames[tab];
         tabControl->sendMessage(TCM_INSERTITEMA, WPARAM(tab), LPARAM(&item));
     }
 

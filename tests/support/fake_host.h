@@ -36,6 +36,8 @@ public:
     std::vector<int> scrollPositionsSet;  // every setScrollPos and scrollBy result
     int applySelectionsCalls = 0;
     std::vector<HostButton> buttonsClicked;
+    int keyReferenceToggles = 0;
+    int playTests = 0;
     std::vector<Message> messages;
     std::vector<Text> texts;  // texts drawn since the last clearTexts()
     int invalidations = 0;
@@ -62,6 +64,8 @@ public:
     // set, sets the scroll maximum for the view and redraws the chips.
     void applySelections() override;
     void clickButton(HostButton button) override { buttonsClicked.push_back(button); }
+    void toggleKeyReference() override { ++keyReferenceToggles; }
+    void playTest() override { ++playTests; }
     void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
     bool isKeyDown(int virtualKey) const override { return keysDown.count(virtualKey) != 0; }
     void drawText(Surface& surface, int x, int y, std::string_view text) override;

@@ -1,0 +1,79 @@
+#include "edit/key_reference.h"
+
+#include "edit/key_tables.h"
+#include "edit/mouse_areas.h"
+#include "edit/virtual_keys.h"
+#include "model/stage_records.h"
+
+namespace {
+
+std::string withModifiers(const std::string& prefix, const KeyBinding& binding, int key)
+{
+    return prefix + (binding.shift == ShiftUse::With ? "Shift+" : "") + keyName(key);
+}
+
+ReferenceEntry entryOf(const KeyBinding& binding, const std::string& prefix)
+{
+    std::string input = withModifiers(prefix, binding, binding.key);
+    if (binding.twin != 0)
+        input += ", " + withModifiers(prefix, binding, binding.twin);
+    return {input, binding.does};
+}
+
+void addKeys(ReferenceSection& section, std::span<const KeyBinding> table, const std::string& prefix = "")
+{
+    for (const KeyBinding& binding : table)
+        section.entries.push_back(entryOf(binding, prefix));
+}
+
+ReferenceSection mouseSection(int view, const std::string& viewName)
+{
+    ReferenceSection section{"Mouse in " + viewName, {}};
+    for (const MouseArea& area : mouseAreas(view)) {
+        if (area.pointer)
+            section.entries.push_back({std::string("Pointer over ") + area.name, area.pointerDoes});
+        if (area.left)
+            section.entries.push_back({std::string("Left button on ") + area.name, area.leftDoes});
+        if (area.right)
+            section.entries.push_back({std::string("Right button on ") + area.name, area.rightDoes});
+    }
+    if (section.entries.empty())
+        section.entries.push_back({"Mouse", "does nothing in this view"});
+    return section;
+}
+
+}  // namespace
+
+std::vector<ReferenceSection> keyReference(int view)
+{
+    if (view < 0 || view >= kViewCount)
+        return {};
+    const std::string viewName = std::string("\"") + kViewNames[view] + "\"";
+    ReferenceSection keys{"Keys in " + viewName, {}};
+    addKeys(keys, everyViewKeyTable());
+    addKeys(keys, viewKeyTable(view));
+    ReferenceSection ctrl{"Keys with Ctrl, in every view", {}};
+    addKeys(ctrl, ctrlKeyTable(), "Ctrl+");
+    return {keys, mouseSection(view, viewName), ctrl};
+}
+
+std::string keyName(int virtualKey)
+{
+    switch (virtualKey) {
+    case VK_TAB: return "Tab";
+    case VK_RETURN: return "Enter";
+    case VK_SPACE: return "Space";
+    case VK_PRIOR: return "Page Up";
+    case VK_NEXT: return "Page Down";
+    case VK_LEFT: return "Left";
+    case VK_UP: return "Up";
+    case VK_RIGHT: return "Right";
+    case VK_DOWN: return "Down";
+    default: break;
+    }
+    if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 24)
+        return std::string("F").append(std::to_string(virtualKey - VK_F1 + 1));
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9'))
+        return std::string(1, char(virtualKey));
+    return std::string("key ").append(std::to_string(virtualKey));
+}

@@ -1,0 +1,233 @@
+#include "edit/key_tables.h"
+
+#include <cstdint>
+
+#include "edit/chip_quadrants.h"
+#include "edit/map_set_cursor.h"
+#include "edit/undo_redo.h"
+#include "edit/virtual_keys.h"
+#include "model/view_geometry.h"
+
+namespace {
+
+constexpr int kLastStage = kStageCount - 1;
+constexpr int kLastPaletteSet = kPaletteSetCount - 1;
+constexpr int kLastView = kViewCount - 1;
+constexpr int kHalfBit = 0x80;     // bit 7 of curChipSet chooses the half "CHIP SET" shows
+constexpr int kObjectShiftStep = 16;
+constexpr int kObjectPageStep = 256;  // moveObjectX carries a whole page and keeps x
+
+// The selections of the 16-wide sheets wrap within 0 to 255.
+void stepSelection(std::int32_t& selection, int step)
+{
+    selection = (selection + step) & 0xFF;
+}
+
+// Selects another stage, palette set or tab the way the user would in the controls,
+// but without their notification, so the selections are applied here. None of them
+// wraps around.
+void chooseStage(EDITOR& editor, int stage)
+{
+    if (stage < 0 || stage > kLastStage)
+        return;
+    editor.host().selectStage(stage);
+    editor.host().applySelections();
+}
+
+void choosePaletteSet(EDITOR& editor, int paletteSet)
+{
+    if (paletteSet < 0 || paletteSet > kLastPaletteSet)
+        return;
+    editor.host().selectPaletteEntry(paletteSet);
+    editor.host().applySelections();
+}
+
+void chooseView(EDITOR& editor, int tab)
+{
+    if (tab < 0 || tab > kLastView)
+        return;
+    editor.host().selectTab(tab);
+    editor.host().applySelections();
+}
+
+void nextView(EDITOR& editor) { chooseView(editor, editor.curTab + 1); }
+void previousView(EDITOR& editor) { chooseView(editor, editor.curTab - 1); }
+
+void paintCursorCell(EDITOR& editor)
+{
+    if (std::uint8_t* cell = cellUnderCursor(editor))
+        *cell = static_cast<std::uint8_t>(editor.curChipSet);
+}
+
+void pickCursorCell(EDITOR& editor)
+{
+    if (const std::uint8_t* cell = cellUnderCursor(editor))
+        editor.curChipSet = *cell;
+}
+
+using E = EDITOR&;
+constexpr ShiftUse kEither = ShiftUse::Either;
+constexpr ShiftUse kWithout = ShiftUse::Without;
+constexpr ShiftUse kWith = ShiftUse::With;
+
+// Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; the other Ctrl keys ignore
+// Shift.
+constexpr KeyBinding kCtrlKeys[] = {
+    {'S', 0, kEither, [](E e) { e.host().clickButton(HostButton::Save); }, "Save: write every stage into the image"},
+    {'R', 0, kEither, [](E e) { e.host().clickButton(HostButton::Reload); },
+     "Reload: read every stage again, dropping the unsaved edits"},
+    {'Q', 0, kEither, [](E e) { e.host().clickButton(HostButton::Exit); }, "Exit, without a question"},
+    {'Z', 0, kWithout, [](E e) { undoEdit(e); }, "undo the last edit"},
+    {'Z', 0, kWith, [](E e) { redoEdit(e); }, "redo the edit undone last"},
+    {'Y', 0, kEither, [](E e) { redoEdit(e); }, "redo the edit undone last"},
+    {VK_UP, 'K', kEither, [](E e) { choosePaletteSet(e, e.curPalSet - 1); }, "previous palette set"},
+    {VK_DOWN, 'J', kEither, [](E e) { choosePaletteSet(e, e.curPalSet + 1); }, "next palette set"},
+    {VK_PRIOR, 'P', kEither, [](E e) { chooseStage(e, e.curStage - 1); }, "previous stage"},
+    {VK_NEXT, 'N', kEither, [](E e) { chooseStage(e, e.curStage + 1); }, "next stage"},
+    {VK_TAB, 'T', kWithout, nextView, "next view"},
+    {VK_TAB, 'T', kWith, previousView, "previous view"},
+};
+
+// Keys that reach the application around the editor. They sit beside no table of a
+// view, so they mean the same everywhere.
+constexpr KeyBinding kEveryViewKeys[] = {
+    {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list of keys and mouse actions"},
+    {VK_F5, 0, kEither, [](E e) { e.host().playTest(); },
+     "play-test: start the emulator on a copy of the image with the unsaved edits"},
+};
+
+// T switches view in every view; there is no view before the first or after the last,
+// so those two tables leave out the direction that would lead nowhere.
+constexpr KeyBinding kNextView{'T', 0, kWithout, nextView, "next view"};
+constexpr KeyBinding kPreviousView{'T', 0, kWith, previousView, "previous view"};
+
+// The arrows step the map set of the left page only; the right page is reached
+// through the step buttons.
+constexpr KeyBinding kMapKeys[] = {
+    kNextView,
+    {VK_PRIOR, 'P', kEither, [](E e) { e.host().scrollBy(-1); }, "scroll one page left"},
+    {VK_NEXT, 'N', kEither, [](E e) { e.host().scrollBy(+1); }, "scroll one page right"},
+    {VK_LEFT, 'H', kEither, [](E e) { e.stepPageSet(0, -4); }, "left page: map set - 4"},
+    {VK_RIGHT, 'L', kEither, [](E e) { e.stepPageSet(0, +4); }, "left page: map set + 4"},
+    {VK_UP, 'K', kEither, [](E e) { e.stepPageSet(0, +1); }, "left page: map set + 1"},
+    {VK_DOWN, 'J', kEither, [](E e) { e.stepPageSet(0, -1); }, "left page: map set - 1"},
+};
+
+constexpr KeyBinding kObjectKeys[] = {
+    kNextView,
+    kPreviousView,
+    {VK_PRIOR, 'P', kWithout, [](E e) { e.stepObject(-1); }, "select the previous object"},
+    {VK_PRIOR, 'P', kWith, [](E e) { e.moveObjectX(-kObjectPageStep); }, "move the object one page left"},
+    {VK_NEXT, 'N', kWithout, [](E e) { e.stepObject(+1); }, "select the next object"},
+    {VK_NEXT, 'N', kWith, [](E e) { e.moveObjectX(+kObjectPageStep); }, "move the object one page right"},
+    {VK_LEFT, 'H', kWithout, [](E e) { e.moveObjectX(-1); }, "move the object 1 pixel left"},
+    {VK_LEFT, 'H', kWith, [](E e) { e.moveObjectX(-kObjectShiftStep); }, "move the object 16 pixels left"},
+    {VK_RIGHT, 'L', kWithout, [](E e) { e.moveObjectX(+1); }, "move the object 1 pixel right"},
+    {VK_RIGHT, 'L', kWith, [](E e) { e.moveObjectX(+kObjectShiftStep); }, "move the object 16 pixels right"},
+    {VK_UP, 'K', kWithout, [](E e) { e.moveObjectY(-1); }, "move the object 1 pixel up"},
+    {VK_UP, 'K', kWith, [](E e) { e.moveObjectY(-kObjectShiftStep); }, "move the object 16 pixels up"},
+    {VK_DOWN, 'J', kWithout, [](E e) { e.moveObjectY(+1); }, "move the object 1 pixel down"},
+    {VK_DOWN, 'J', kWith, [](E e) { e.moveObjectY(+kObjectShiftStep); }, "move the object 16 pixels down"},
+};
+
+// The arrows move the cursor, which stops at the edges and never scrolls; with Shift
+// they step the chip set that Space paints.
+constexpr KeyBinding kMapSetKeys[] = {
+    kNextView,
+    kPreviousView,
+    {VK_PRIOR, 'P', kEither, [](E e) { e.host().scrollBy(-1); }, "scroll one map set left"},
+    {VK_NEXT, 'N', kEither, [](E e) { e.host().scrollBy(+1); }, "scroll one map set right"},
+    {VK_LEFT, 'H', kWithout, [](E e) { if (e.cursorCol > 0) --e.cursorCol; }, "cursor left"},
+    {VK_LEFT, 'H', kWith, [](E e) { stepSelection(e.curChipSet, -1); }, "chip set - 1"},
+    {VK_RIGHT, 'L', kWithout, [](E e) { if (e.cursorCol < kCursorColumns - 1) ++e.cursorCol; }, "cursor right"},
+    {VK_RIGHT, 'L', kWith, [](E e) { stepSelection(e.curChipSet, +1); }, "chip set + 1"},
+    {VK_UP, 'K', kWithout, [](E e) { if (e.cursorRow > 0) --e.cursorRow; }, "cursor up"},
+    {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curChipSet, -kSheetColumns); }, "chip set - 16 (a row up)"},
+    {VK_DOWN, 'J', kWithout, [](E e) { if (e.cursorRow < kMapSetRows - 1) ++e.cursorRow; }, "cursor down"},
+    {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
+    {VK_SPACE, 'D', kEither, paintCursorCell, "paint the chip set into the cursor cell"},
+    {VK_RETURN, 'S', kEither, pickCursorCell, "pick the chip set of the cursor cell"},
+};
+
+// The put and pick keys form two 2 x 2 blocks under the left hand that mirror the
+// quadrants: Q W over A S pick, E R over D F put.
+constexpr KeyBinding kChipSetKeys[] = {
+    kNextView,
+    kPreviousView,
+    {VK_PRIOR, 'P', kEither, [](E e) { e.curChipSet ^= kHalfBit; }, "show the other half of the chip sets"},
+    {VK_NEXT, 'N', kEither, [](E e) { e.curChipSet ^= kHalfBit; }, "show the other half of the chip sets"},
+    {VK_LEFT, 'H', kWithout, [](E e) { stepSelection(e.curChipSet, -1); }, "chip set - 1"},
+    {VK_LEFT, 'H', kWith, [](E e) { stepSelection(e.curChip, -1); }, "chip - 1"},
+    {VK_RIGHT, 'L', kWithout, [](E e) { stepSelection(e.curChipSet, +1); }, "chip set + 1"},
+    {VK_RIGHT, 'L', kWith, [](E e) { stepSelection(e.curChip, +1); }, "chip + 1"},
+    {VK_UP, 'K', kWithout, [](E e) { stepSelection(e.curChipSet, -kSheetColumns); }, "chip set - 16 (a row up)"},
+    {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curChip, -kSheetColumns); }, "chip - 16 (a row up)"},
+    {VK_DOWN, 'J', kWithout, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
+    {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChip, +kSheetColumns); }, "chip + 16 (a row down)"},
+    {'E', 0, kEither, [](E e) { putChipIntoQuadrant(e, 0); }, "put the chip into the top-left quadrant"},
+    {'R', 0, kEither, [](E e) { putChipIntoQuadrant(e, 1); }, "put the chip into the top-right quadrant"},
+    {VK_SPACE, 'D', kEither, [](E e) { putChipIntoQuadrant(e, 2); }, "put the chip into the bottom-left quadrant"},
+    {'F', 0, kEither, [](E e) { putChipIntoQuadrant(e, 3); }, "put the chip into the bottom-right quadrant"},
+    {'Q', 0, kEither, [](E e) { pickChipFromQuadrant(e, 0); }, "pick the chip of the top-left quadrant"},
+    {'W', 0, kEither, [](E e) { pickChipFromQuadrant(e, 1); }, "pick the chip of the top-right quadrant"},
+    {'A', 0, kEither, [](E e) { pickChipFromQuadrant(e, 2); }, "pick the chip of the bottom-left quadrant"},
+    {VK_RETURN, 'S', kEither, [](E e) { pickChipFromQuadrant(e, 3); }, "pick the chip of the bottom-right quadrant"},
+};
+
+constexpr KeyBinding kChipKeys[] = {
+    kPreviousView,
+    {VK_PRIOR, 'P', kWithout, [](E e) { e.stepChipPalette(+1); }, "sub-palette + 1"},
+    {VK_PRIOR, 'P', kWith, [](E e) { e.stepChipStyle(+1); }, "style + 0x10"},
+    {VK_NEXT, 'N', kWithout, [](E e) { e.stepChipPalette(-1); }, "sub-palette - 1"},
+    {VK_NEXT, 'N', kWith, [](E e) { e.stepChipStyle(-1); }, "style - 0x10"},
+    {VK_LEFT, 'H', kWithout, [](E e) { stepSelection(e.curChip, -1); }, "chip - 1"},
+    {VK_LEFT, 'H', kWith, [](E e) { stepSelection(e.curTile, -1); }, "tile - 1"},
+    {VK_RIGHT, 'L', kWithout, [](E e) { stepSelection(e.curChip, +1); }, "chip + 1"},
+    {VK_RIGHT, 'L', kWith, [](E e) { stepSelection(e.curTile, +1); }, "tile + 1"},
+    {VK_UP, 'K', kWithout, [](E e) { stepSelection(e.curChip, -kSheetColumns); }, "chip - 16 (a row up)"},
+    {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curTile, -kSheetColumns); }, "tile - 16 (a row up)"},
+    {VK_DOWN, 'J', kWithout, [](E e) { stepSelection(e.curChip, +kSheetColumns); }, "chip + 16 (a row down)"},
+    {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curTile, +kSheetColumns); }, "tile + 16 (a row down)"},
+    {'E', 0, kEither, [](E e) { putTileIntoQuadrant(e, 0); }, "put the tile into the top-left quadrant"},
+    {'R', 0, kEither, [](E e) { putTileIntoQuadrant(e, 1); }, "put the tile into the top-right quadrant"},
+    {VK_SPACE, 'D', kEither, [](E e) { putTileIntoQuadrant(e, 2); }, "put the tile into the bottom-left quadrant"},
+    {'F', 0, kEither, [](E e) { putTileIntoQuadrant(e, 3); }, "put the tile into the bottom-right quadrant"},
+    {'Q', 0, kEither, [](E e) { pickTileFromQuadrant(e, 0); }, "pick the tile of the top-left quadrant"},
+    {'W', 0, kEither, [](E e) { pickTileFromQuadrant(e, 1); }, "pick the tile of the top-right quadrant"},
+    {'A', 0, kEither, [](E e) { pickTileFromQuadrant(e, 2); }, "pick the tile of the bottom-left quadrant"},
+    {VK_RETURN, 'S', kEither, [](E e) { pickTileFromQuadrant(e, 3); }, "pick the tile of the bottom-right quadrant"},
+};
+
+const KeyBinding* findIn(std::span<const KeyBinding> table, int key, bool shift)
+{
+    for (const KeyBinding& binding : table)
+        if (binding.matches(key, shift))
+            return &binding;
+    return nullptr;
+}
+
+}  // namespace
+
+std::span<const KeyBinding> ctrlKeyTable() { return kCtrlKeys; }
+std::span<const KeyBinding> everyViewKeyTable() { return kEveryViewKeys; }
+
+std::span<const KeyBinding> viewKeyTable(int view)
+{
+    switch (view) {
+    case kViewMap: return kMapKeys;
+    case kViewObject: return kObjectKeys;
+    case kViewMapSet: return kMapSetKeys;
+    case kViewChipSet: return kChipSetKeys;
+    case kViewChip: return kChipKeys;
+    default: return {};
+    }
+}
+
+const KeyBinding* findKeyBinding(int view, int key, bool ctrl, bool shift)
+{
+    if (ctrl)
+        return findIn(kCtrlKeys, key, shift);
+    if (const KeyBinding* binding = findIn(kEveryViewKeys, key, shift))
+        return binding;
+    return findIn(viewKeyTable(view), key, shift);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <span>
+
+#include "model/editor.h"
+
+// The keys of the editor, as tables that both onKeyDown and the key reference read,
+// so that what the reference says and what a key does cannot drift apart.
+//
+// With Ctrl held only the Ctrl table applies, the same in every view. Without it a
+// key acts through the table of every view or, failing that, the table of the current
+// view. A row names a key and, where there is one, its twin that always does the same
+// (H, J, K, L beside Left, Down, Up, Right; P and N beside Page Up and Page Down; D
+// beside Space and S beside Enter, without Ctrl).
+
+using KeyAction = void (*)(EDITOR&);
+
+enum class ShiftUse {
+    Either,   // acts alike with and without Shift
+    Without,  // only while Shift is up
+    With,     // only while Shift is held
+};
+
+struct KeyBinding {
+    int key;  // Win32 virtual-key code
+    int twin;  // another key that does the same, or 0
+    ShiftUse shift;
+    KeyAction action;
+    const char* does;  // for the key reference
+
+    bool matches(int pressed, bool shiftHeld) const
+    {
+        if (pressed != key && (twin == 0 || pressed != twin))
+            return false;
+        return shift == ShiftUse::Either || (shift == ShiftUse::With) == shiftHeld;
+    }
+};
+
+std::span<const KeyBinding> ctrlKeyTable();
+std::span<const KeyBinding> everyViewKeyTable();
+// The keys of view 0 ("MAP") to 4 ("CHIP"), the every-view table aside.
+std::span<const KeyBinding> viewKeyTable(int view);
+
+// The row that a key press selects in the given view, or nullptr when the key does
+// nothing there.
+const KeyBinding* findKeyBinding(int view, int key, bool ctrl, bool shift);

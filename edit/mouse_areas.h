@@ -1,0 +1,28 @@
+#pragma once
+
+#include <span>
+
+#include "model/editor.h"
+#include "model/surface.h"
+
+// The parts of each view that the mouse acts on, as a table that both onMouse and the
+// key and mouse reference read. Positions in no area of the current view do nothing.
+
+// x and y are editing-area coordinates inside the area.
+using MouseAction = void (*)(EDITOR&, int x, int y);
+
+struct MouseArea {
+    const char* name;  // for the reference, e.g. "the chip sheet"
+    Rect area;
+    // Runs at every position over the area, whatever the buttons, before them.
+    MouseAction pointer;
+    const char* pointerDoes;
+    // When both buttons are held, only the left one acts.
+    MouseAction left;
+    const char* leftDoes;
+    MouseAction right;
+    const char* rightDoes;
+};
+
+// The areas of view 0 ("MAP") to 4 ("CHIP"); "MAP" has none.
+std::span<const MouseArea> mouseAreas(int view);
