@@ -20,10 +20,11 @@ ReferenceEntry entryOf(const KeyBinding& binding, const std::string& prefix)
     return {input, binding.does};
 }
 
-void addKeys(ReferenceSection& section, std::span<const KeyBinding> table, const std::string& prefix = "")
+void addKeys(ReferenceSection& section, int view, std::span<const KeyBinding> table, const std::string& prefix = "")
 {
     for (const KeyBinding& binding : table)
-        section.entries.push_back(entryOf(binding, prefix));
+        if (binding.appliesIn(view))
+            section.entries.push_back(entryOf(binding, prefix));
 }
 
 ReferenceSection mouseSection(int view, const std::string& viewName)
@@ -50,10 +51,10 @@ std::vector<ReferenceSection> keyReference(int view)
         return {};
     const std::string viewName = std::string("\"") + kViewNames[view] + "\"";
     ReferenceSection keys{"Keys in " + viewName, {}};
-    addKeys(keys, everyViewKeyTable());
-    addKeys(keys, viewKeyTable(view));
-    ReferenceSection ctrl{"Keys with Ctrl, in every view", {}};
-    addKeys(ctrl, ctrlKeyTable(), "Ctrl+");
+    addKeys(keys, view, everyViewKeyTable());
+    addKeys(keys, view, viewKeyTable(view));
+    ReferenceSection ctrl{"Keys with Ctrl", {}};
+    addKeys(ctrl, view, ctrlKeyTable(), "Ctrl+");
     return {keys, mouseSection(view, viewName), ctrl};
 }
 

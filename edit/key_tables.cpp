@@ -84,27 +84,23 @@ constexpr KeyBinding kCtrlKeys[] = {
     {VK_DOWN, 'J', kEither, [](E e) { choosePaletteSet(e, e.curPalSet + 1); }, "next palette set"},
     {VK_PRIOR, 'P', kEither, [](E e) { chooseStage(e, e.curStage - 1); }, "previous stage"},
     {VK_NEXT, 'N', kEither, [](E e) { chooseStage(e, e.curStage + 1); }, "next stage"},
-    {VK_TAB, 'T', kWithout, nextView, "next view"},
-    {VK_TAB, 'T', kWith, previousView, "previous view"},
+    {VK_TAB, 'T', kWithout, nextView, "next view", kViewMap, kViewChipSet},
+    {VK_TAB, 'T', kWith, previousView, "previous view", kViewObject, kViewChip},
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a
 // view, so they mean the same everywhere.
 constexpr KeyBinding kEveryViewKeys[] = {
+    {'T', 0, kWithout, nextView, "next view", kViewMap, kViewChipSet},
+    {'T', 0, kWith, previousView, "previous view", kViewObject, kViewChip},
     {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list of keys and mouse actions"},
     {VK_F5, 0, kEither, [](E e) { e.host().playTest(); },
      "play-test: start the emulator on a copy of the image with the unsaved edits"},
 };
 
-// T switches view in every view; there is no view before the first or after the last,
-// so those two tables leave out the direction that would lead nowhere.
-constexpr KeyBinding kNextView{'T', 0, kWithout, nextView, "next view"};
-constexpr KeyBinding kPreviousView{'T', 0, kWith, previousView, "previous view"};
-
 // The arrows step the map set of the left page only; the right page is reached
 // through the step buttons.
 constexpr KeyBinding kMapKeys[] = {
-    kNextView,
     {VK_PRIOR, 'P', kEither, [](E e) { e.host().scrollBy(-1); }, "scroll one page left"},
     {VK_NEXT, 'N', kEither, [](E e) { e.host().scrollBy(+1); }, "scroll one page right"},
     {VK_LEFT, 'H', kEither, [](E e) { e.stepPageSet(0, -4); }, "left page: map set - 4"},
@@ -114,8 +110,6 @@ constexpr KeyBinding kMapKeys[] = {
 };
 
 constexpr KeyBinding kObjectKeys[] = {
-    kNextView,
-    kPreviousView,
     {VK_PRIOR, 'P', kWithout, [](E e) { e.stepObject(-1); }, "select the previous object"},
     {VK_PRIOR, 'P', kWith, [](E e) { e.moveObjectX(-kObjectPageStep); }, "move the object one page left"},
     {VK_NEXT, 'N', kWithout, [](E e) { e.stepObject(+1); }, "select the next object"},
@@ -133,8 +127,6 @@ constexpr KeyBinding kObjectKeys[] = {
 // The arrows move the cursor, which stops at the edges and never scrolls; with Shift
 // they step the chip set that Space paints.
 constexpr KeyBinding kMapSetKeys[] = {
-    kNextView,
-    kPreviousView,
     {VK_PRIOR, 'P', kEither, [](E e) { e.host().scrollBy(-1); }, "scroll one map set left"},
     {VK_NEXT, 'N', kEither, [](E e) { e.host().scrollBy(+1); }, "scroll one map set right"},
     {VK_LEFT, 'H', kWithout, [](E e) { if (e.cursorCol > 0) --e.cursorCol; }, "cursor left"},
@@ -152,8 +144,6 @@ constexpr KeyBinding kMapSetKeys[] = {
 // The put and pick keys form two 2 x 2 blocks under the left hand that mirror the
 // quadrants: Q W over A S pick, E R over D F put.
 constexpr KeyBinding kChipSetKeys[] = {
-    kNextView,
-    kPreviousView,
     {VK_PRIOR, 'P', kEither, [](E e) { e.curChipSet ^= kHalfBit; }, "show the other half of the chip sets"},
     {VK_NEXT, 'N', kEither, [](E e) { e.curChipSet ^= kHalfBit; }, "show the other half of the chip sets"},
     {VK_LEFT, 'H', kWithout, [](E e) { stepSelection(e.curChipSet, -1); }, "chip set - 1"},
@@ -175,7 +165,6 @@ constexpr KeyBinding kChipSetKeys[] = {
 };
 
 constexpr KeyBinding kChipKeys[] = {
-    kPreviousView,
     {VK_PRIOR, 'P', kWithout, [](E e) { e.stepChipPalette(+1); }, "sub-palette + 1"},
     {VK_PRIOR, 'P', kWith, [](E e) { e.stepChipStyle(+1); }, "style + 0x10"},
     {VK_NEXT, 'N', kWithout, [](E e) { e.stepChipPalette(-1); }, "sub-palette - 1"},
@@ -198,10 +187,10 @@ constexpr KeyBinding kChipKeys[] = {
     {VK_RETURN, 'S', kEither, [](E e) { pickTileFromQuadrant(e, 3); }, "pick the tile of the bottom-right quadrant"},
 };
 
-const KeyBinding* findIn(std::span<const KeyBinding> table, int key, bool shift)
+const KeyBinding* findIn(std::span<const KeyBinding> table, int view, int key, bool shift)
 {
     for (const KeyBinding& binding : table)
-        if (binding.matches(key, shift))
+        if (binding.matches(view, key, shift))
             return &binding;
     return nullptr;
 }
@@ -226,8 +215,8 @@ std::span<const KeyBinding> viewKeyTable(int view)
 const KeyBinding* findKeyBinding(int view, int key, bool ctrl, bool shift)
 {
     if (ctrl)
-        return findIn(kCtrlKeys, key, shift);
-    if (const KeyBinding* binding = findIn(kEveryViewKeys, key, shift))
+        return findIn(kCtrlKeys, view, key, shift);
+    if (const KeyBinding* binding = findIn(kEveryViewKeys, view, key, shift))
         return binding;
-    return findIn(viewKeyTable(view), key, shift);
+    return findIn(viewKeyTable(view), view, key, shift);
 }

@@ -9,7 +9,8 @@
 //
 // With Ctrl held only the Ctrl table applies, the same in every view. Without it a
 // key acts through the table of every view or, failing that, the table of the current
-// view. A row names a key and, where there is one, its twin that always does the same
+// view. The keys that switch view have no row in the view they would leave towards
+// nothing: there is no view before "MAP" or after "CHIP". A row names a key and, where there is one, its twin that always does the same
 // (H, J, K, L beside Left, Down, Up, Right; P and N beside Page Up and Page Down; D
 // beside Space and S beside Enter, without Ctrl).
 
@@ -27,18 +28,24 @@ struct KeyBinding {
     ShiftUse shift;
     KeyAction action;
     const char* does;  // for the key reference
+    // The views in which the row applies.
+    int firstView = 0;
+    int lastView = kViewCount - 1;
 
-    bool matches(int pressed, bool shiftHeld) const
+    bool appliesIn(int view) const { return view >= firstView && view <= lastView; }
+
+    bool matches(int view, int pressed, bool shiftHeld) const
     {
-        if (pressed != key && (twin == 0 || pressed != twin))
+        if (!appliesIn(view) || (pressed != key && (twin == 0 || pressed != twin)))
             return false;
         return shift == ShiftUse::Either || (shift == ShiftUse::With) == shiftHeld;
     }
 };
 
+// Rows for more than one view; appliesIn says for which.
 std::span<const KeyBinding> ctrlKeyTable();
 std::span<const KeyBinding> everyViewKeyTable();
-// The keys of view 0 ("MAP") to 4 ("CHIP"), the every-view table aside.
+// The keys of view 0 ("MAP") to 4 ("CHIP") alone.
 std::span<const KeyBinding> viewKeyTable(int view);
 
 // The row that a key press selects in the given view, or nullptr when the key does
