@@ -1,0 +1,98 @@
+#include "state/playtest_copies.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+
+#include "model/editor.h"
+#include "rom/rom_file.h"
+#include "rom/save_rom.h"
+#include "state/state_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Emulators tell the image format by this ending.
+constexpr const char* kCopyEnding = ".nes";
+// Save reads the image whole, whatever its size; so does the copy.
+constexpr std::size_t kWholeFile = SIZE_MAX - 1;
+
+bool isCopyName(const std::string& name)
+{
+    // writeFileAtomically's temporary files start with a dot; they belong to a write
+    // that may still be running.
+    return !name.empty() && name[0] != '.' && name.size() > 4 && name.ends_with(kCopyEnding);
+}
+
+struct Copy {
+    std::string path;
+    struct timespec modified;
+};
+
+bool newerFirst(const Copy& a, const Copy& b)
+{
+    if (a.modified.tv_sec != b.modified.tv_sec)
+        return a.modified.tv_sec > b.modified.tv_sec;
+    if (a.modified.tv_nsec != b.modified.tv_nsec)
+        return a.modified.tv_nsec > b.modified.tv_nsec;
+    return a.path > b.path;
+}
+
+}  // namespace
+
+PlaytestCopies::PlaytestCopies(std::string folder) : folder_(std::move(folder)) {}
+
+std::string PlaytestCopies::write(const EDITOR& editor, const std::string& imagePath)
+{
+    std::vector<std::uint8_t> image = readFileBytes(imagePath, kWholeFile);
+    writeEditableTables(editor, image);
+
+    makeStateFolder(folder_);
+    // The process id keeps two editors running at once apart; the counter, the copies
+    // of one run, in an order that sorting by name keeps (file times are too coarse to
+    // tell two quick copies apart).
+    char number[32];
+    std::snprintf(number, sizeof number, "-%d-%06d", int(::getpid()), ++counter_);
+    const std::string path = folder_ + "/" + imageStateKey(imagePath) + number + kCopyEnding;
+    writeFileAtomically(path, image);
+    written_.push_back(path);
+    keepNewest();
+    return path;
+}
+
+void PlaytestCopies::keepNewest() const
+{
+    std::vector<Copy> copies;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
+        const std::string path = entry.path().string();
+        struct stat info {};
+        if (!isCopyName(entry.path().filename().string()) || ::lstat(path.c_str(), &info) != 0 ||
+            !S_ISREG(info.st_mode))
+            continue;
+        copies.push_back({path, info.st_mtim});
+    }
+    if (copies.size() <= std::size_t(kKept))
+        return;
+    std::sort(copies.begin(), copies.end(), newerFirst);
+    // A copy that cannot be removed stays; the next copy tries again.
+    for (std::size_t i = kKept; i < copies.size(); ++i)
+        ::unlink(copies[i].path.c_str());
+}
+
+void PlaytestCopies::removeOwn()
+{
+    for (const std::string& path : written_)
+        ::unlink(path.c_str());
+    written_.clear();
+}
+
+std::string playtestFolder()
+{
+    return stateFolder() + "/playtest";
+}

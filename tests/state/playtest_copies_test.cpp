@@ -1,0 +1,96 @@
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "model/editor.h"
+#include "rom/rom_layout.h"
+#include "rom/stream_error.h"
+#include "state/playtest_copies.h"
+#include "support/rom_image_builder.h"
+#include "support/temp_folder.h"
+
+namespace L = rom_layout;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::uint8_t> readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> filesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class PlaytestCopiesTest : public ::testing::Test {
+protected:
+    PlaytestCopiesTest()
+    {
+        RomImageBuilder image;
+        image.putStage(3, L::kPageTable, {0x05});
+        image.put(image.bytes().size(), {0xAB, 0xCD});  // bytes past the tables stay as they are
+        image.writeTo(imagePath);
+        editor.loadRom(imagePath);
+    }
+
+    TempFolder temp;
+    const std::string imagePath = temp.file("game.nes");
+    const std::string folder = temp.file("state/playtest");
+    EDITOR editor;
+};
+
+}  // namespace
+
+TEST_F(PlaytestCopiesTest, CopyHoldsTheUnsavedEditsAsSaveWouldAndTheImageStaysAsItWas)
+{
+    const std::vector<std::uint8_t> original = readBytes(imagePath);
+    editor.pageSet[3][0] = 0x11;
+    editor.chip[15][7].palette = 2;
+
+    PlaytestCopies copies(folder);
+    const std::string copy = copies.write(editor, imagePath);
+
+    EXPECT_EQ(readBytes(imagePath), original);
+    EXPECT_EQ(fs::path(copy).parent_path(), fs::path(folder));
+    editor.saveRom(imagePath);
+    EXPECT_EQ(readBytes(copy), readBytes(imagePath));
+}
+
+TEST_F(PlaytestCopiesTest, KeepsTheThreeNewestAndRemovesOnlyItsOwnAtTheEnd)
+{
+    PlaytestCopies copies(folder);
+    std::vector<std::string> written;
+    for (int i = 0; i < 5; ++i)
+        written.push_back(fs::path(copies.write(editor, imagePath)).filename().string());
+    EXPECT_EQ(filesIn(folder), std::vector<std::string>(written.begin() + 2, written.end()));
+
+    // A copy another editor made meanwhile, and a file that is no copy.
+    std::ofstream(folder + "/other-run.nes") << "x";
+    std::ofstream(folder + "/notes.txt") << "x";
+    copies.removeOwn();
+    EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"notes.txt", "other-run.nes"}));
+}
+
+TEST_F(PlaytestCopiesTest, AnImageThatCannotBeReadWritesNoCopy)
+{
+    PlaytestCopies copies(folder);
+    fs::remove(imagePath);
+    EXPECT_THROW(copies.write(editor, imagePath), StreamError);
+    EXPECT_FALSE(fs::exists(folder));
+
+    // A folder that cannot be made: its place is taken by a file.
+    RomImageBuilder().writeTo(imagePath);
+    std::ofstream(temp.file("state")) << "x";
+    EXPECT_THROW(copies.write(editor, imagePath), std::runtime_error);
+}
