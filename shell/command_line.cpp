@@ -36,10 +36,15 @@ StartOptions parseCommandLine(const QCoreApplication& app)
                                         "file");
     const QCommandLineOption view("view", "Start in view <n>: 0 MAP, 1 OBJECT, 2 MAP SET, 3 CHIP SET, 4 CHIP.",
                                   "n");
+    const QCommandLineOption emulator("emulator",
+                                      "Play-test (F5) with <command>; %f in it stands for the image, which "
+                                      "otherwise comes last. Default: $QUARRIX_EMULATOR, else the first of "
+                                      "fceux, nestopia, mednafen on PATH.",
+                                      "command");
     QCommandLineOption reportFirstFrame("report-first-frame",
                                         "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({demo, screenshot, view, reportFirstFrame});
+    parser.addOptions({demo, screenshot, view, emulator, reportFirstFrame});
     const ExportArguments exportArguments(parser);
     parser.process(app);
 
@@ -65,6 +70,8 @@ StartOptions parseCommandLine(const QCoreApplication& app)
             failUsage(parser, "--view takes a number from 0 to 4");
         options.view = n;
     }
+    if (parser.isSet(emulator))
+        options.emulator = parser.value(emulator).toStdString();
     options.reportFirstFrame = parser.isSet(reportFirstFrame);
     return options;
 }

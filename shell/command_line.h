@@ -23,6 +23,7 @@ struct StartOptions {
     std::optional<int> view;                // start in this view, 0 "MAP" to 4 "CHIP"
     bool reportFirstFrame = false;          // print when the first frame was painted, then end
     std::optional<ExportOptions> exportPictures;  // write pictures and end, without a window
+    std::optional<std::string> emulator;    // the command F5 starts the emulator with
 };
 
 // Parses the arguments of app. --help, --version and a malformed command line print

@@ -7,6 +7,7 @@
 
 #include "model/stage_records.h"
 #include "shell/app_state.h"
+#include "shell/key_reference_window.h"
 #include "shell/qt_editor_host.h"
 #include "shell/step_button_layout.h"
 #include "shell/window_procs.h"
@@ -212,6 +213,7 @@ void applySelections()
     theEditor.selectPaletteSet(theEditor.curPalSet);
     theEditor.curTab = std::int32_t(tabControl->sendMessage(TCM_GETCURSEL, 0, 0));
     layoutView(theEditor.curTab);
+    followViewInKeyReference(theEditor.curTab);
     // The view's range takes effect; the position stays where it was.
     scrollInfo.fMask = kScrollInfoAll;
     applyScrollInfo();

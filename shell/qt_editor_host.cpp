@@ -9,7 +9,9 @@
 #include <QWidget>
 
 #include "shell/app_state.h"
+#include "shell/key_reference_window.h"
 #include "shell/main_window.h"
+#include "shell/play_test.h"
 #include "shell/view_picture.h"
 
 namespace {
@@ -79,6 +81,16 @@ void QtEditorHost::applySelections()
 void QtEditorHost::clickButton(HostButton button)
 {
     buttonControl(button).sendMessage(BM_CLICK, 0, 0);
+}
+
+void QtEditorHost::toggleKeyReference()
+{
+    ::toggleKeyReference(theEditor.curTab);
+}
+
+void QtEditorHost::playTest()
+{
+    ::playTest();
 }
 
 void QtEditorHost::messageBox(std::string_view text, std::string_view caption, MessageIcon icon)

@@ -19,6 +19,8 @@ public:
     void selectTab(int tab) override;
     void applySelections() override;
     void clickButton(HostButton button) override;
+    void toggleKeyReference() override;
+    void playTest() override;
     void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
     bool isKeyDown(int virtualKey) const override;
     void drawText(Surface& surface, int x, int y, std::string_view text) override;

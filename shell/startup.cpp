@@ -17,8 +17,10 @@
 #include "demo/demo_image.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
+#include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/play_test.h"
 #include "shell/qt_editor_host.h"
 #include "shell/termination_signals.h"
 #include "shell/unsaved_work_keeper.h"
@@ -107,6 +109,7 @@ int chooseRomImage(const RomChooser& choose)
 int runEditor(const StartOptions& options, const RomChooser& chooser)
 {
     screenshotExitCode = 0;
+    setEmulatorOption(options.emulator);
     try {
         if (chooseRomImage(romSource(options, chooser)) != 0) {
             releaseUi();
@@ -134,6 +137,8 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
     stopKeepingUnsavedWork();
     setEditAreaPaintObserver({});
     releaseUi();
+    // Emulators still running have read their copy already.
+    removePlaytestCopies();
     return screenshotExitCode;
 }
 
@@ -143,6 +148,7 @@ void releaseUi()
     uiFont = nullptr;
     // The editor must no longer reach controls that are going away.
     theEditor.setHost(nullptr);
+    closeKeyReference();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

@@ -61,7 +61,6 @@ std::string PlaytestCopies::write(const EDITOR& editor, const std::string& image
     const std::string path = folder_ + "/" + imageStateKey(imagePath) + number + kCopyEnding;
     writeFileAtomically(path, image);
     written_.push_back(path);
-    keepNewest();
     return path;
 }
 
@@ -83,6 +82,15 @@ void PlaytestCopies::keepNewest() const
     // A copy that cannot be removed stays; the next copy tries again.
     for (std::size_t i = kKept; i < copies.size(); ++i)
         ::unlink(copies[i].path.c_str());
+}
+
+void PlaytestCopies::remove(const std::string& path)
+{
+    const auto own = std::find(written_.begin(), written_.end(), path);
+    if (own == written_.end())
+        return;
+    ::unlink(path.c_str());
+    written_.erase(own);
 }
 
 void PlaytestCopies::removeOwn()

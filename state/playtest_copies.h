@@ -17,11 +17,17 @@ public:
     explicit PlaytestCopies(std::string folder);
 
     // Reads the image at imagePath as it is on disk, writes the editor's tables into
-    // it exactly as Save would and stores the result as a new copy. Then removes all
-    // but the kKept newest copies in the folder, also those left by other runs.
-    // Returns the copy's path. Throws the stream errors of reading and writing, or
-    // std::runtime_error when the folder cannot be made.
+    // it exactly as Save would and stores the result as a new copy. Returns the copy's
+    // path. Throws the stream errors of reading and writing, or std::runtime_error
+    // when the folder cannot be made.
     std::string write(const EDITOR& editor, const std::string& imagePath);
+
+    // Once a copy is in use: removes all but the kKept newest copies in the folder,
+    // also those that other runs left.
+    void keepNewest() const;
+
+    // Removes one copy that this object wrote, one that was never used.
+    void remove(const std::string& path);
 
     // Removes the copies that this object wrote and that are still there.
     void removeOwn();
@@ -29,7 +35,6 @@ public:
     const std::string& folder() const { return folder_; }
 
 private:
-    void keepNewest() const;
 
     std::string folder_;
     std::vector<std::string> written_;

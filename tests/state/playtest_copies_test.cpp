@@ -71,13 +71,17 @@ TEST_F(PlaytestCopiesTest, KeepsTheThreeNewestAndRemovesOnlyItsOwnAtTheEnd)
 {
     PlaytestCopies copies(folder);
     std::vector<std::string> written;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         written.push_back(fs::path(copies.write(editor, imagePath)).filename().string());
+        copies.keepNewest();
+    }
     EXPECT_EQ(filesIn(folder), std::vector<std::string>(written.begin() + 2, written.end()));
 
     // A copy another editor made meanwhile, and a file that is no copy.
     std::ofstream(folder + "/other-run.nes") << "x";
     std::ofstream(folder + "/notes.txt") << "x";
+    copies.remove(folder + "/" + written[4]);
+    EXPECT_FALSE(fs::exists(folder + "/" + written[4]));
     copies.removeOwn();
     EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"notes.txt", "other-run.nes"}));
 }
