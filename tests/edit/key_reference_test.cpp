@@ -8,6 +8,7 @@
 
 #include "edit/key_reference.h"
 #include "edit/mouse_areas.h"
+#include "edit/undo_redo.h"
 #include "editing_fixture.h"
 
 namespace {
@@ -45,6 +46,13 @@ protected:
         editor->chipSet[kStage][0x21][0] = 1, editor->chipSet[kStage][0x21][1] = 2;
         editor->chipSet[kStage][0x21][2] = 3, editor->chipSet[kStage][0x21][3] = 4;
         editor->chip[kStage][0x42] = ChipRecord{{5, 6, 7, 8}, 0, 0};
+        // A step to undo and one to redo.
+        editor->history.start(*editor);
+        for (int page : {10, 11}) {
+            editor->pageSet[kStage][page] ^= 1;
+            recordUserAction(*editor);
+        }
+        undoEdit(*editor);
     }
 
     // Everything a key or the mouse can change, on the current stage, and everything
