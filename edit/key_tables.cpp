@@ -93,9 +93,9 @@ constexpr KeyBinding kCtrlKeys[] = {
 constexpr KeyBinding kEveryViewKeys[] = {
     {'T', 0, kWithout, nextView, "next view", kViewMap, kViewChipSet},
     {'T', 0, kWith, previousView, "previous view", kViewObject, kViewChip},
-    {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list of keys and mouse actions"},
+    {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list"},
     {VK_F5, 0, kEither, [](E e) { e.host().playTest(); },
-     "play-test: start the emulator on a copy of the image with the unsaved edits"},
+     "play-test: the emulator on a copy with the unsaved edits"},
 };
 
 // The arrows step the map set of the left page only; the right page is reached

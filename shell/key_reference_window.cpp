@@ -75,8 +75,13 @@ void toggleKeyReference(int view)
         window->close();
         return;
     }
-    if (!window)
-        window = new KeyReferenceWindow(mainWindow ? mainWindow->handle() : nullptr);
+    if (!window) {
+        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
+        window = new KeyReferenceWindow(owner);
+        // Beside the main window rather than over the view it explains.
+        if (owner)
+            window->move(owner->frameGeometry().topRight() + QPoint(1, 0));
+    }
     window->showView(view);
     window->show();
 }

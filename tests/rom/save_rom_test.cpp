@@ -14,6 +14,7 @@
 #include "rom/model_snapshot.h"
 #include "rom/rom_layout.h"
 #include "rom/stream_error.h"
+#include "support/file_bytes.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
 
@@ -21,12 +22,6 @@ namespace L = rom_layout;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::uint8_t> readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // An image with no zero runs: every byte, header and tables included, has a value
 // that a save would visibly change. Object lists end at a different slot per stage,

@@ -10,6 +10,7 @@
 #include "rom/rom_layout.h"
 #include "rom/stream_error.h"
 #include "state/playtest_copies.h"
+#include "support/file_bytes.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
 
@@ -17,12 +18,6 @@ namespace L = rom_layout;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::uint8_t> readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> filesIn(const std::string& folder)
 {
