@@ -156,8 +156,8 @@ TEST_F(ReferenceTest, MouseActsInTheListedAreasAndNowhereElse)
         // The reference names each action of each area once.
         std::size_t actions = 0;
         for (const MouseArea& area : areas) {
-            const int x = (area.area.left + area.area.right) / 2;
-            const int y = (area.area.top + area.area.bottom) / 2;
+            const int x = area.area.x + area.area.width / 2;
+            const int y = area.area.y + area.area.height / 2;
             EXPECT_EQ(mouseActs(tab, x, y, 0), area.pointer != nullptr) << area.name;
             EXPECT_EQ(mouseActs(tab, x, y, VK_LBUTTON), area.pointer || area.left) << area.name;
             EXPECT_EQ(mouseActs(tab, x, y, VK_RBUTTON), area.pointer || area.right) << area.name;
