@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -9,7 +11,6 @@
 #include <future>
 #include <memory>
 #include <stdexcept>
-#include <unordered_map>
 #include <vector>
 
 #include <QDir>
@@ -27,8 +28,8 @@
 namespace {
 
 constexpr int kSubPaletteCount = 4;
-// The toolkit's PNG quality: 70 is a light compression, about three times faster to
-// write than the default for a third more bytes.
+// The toolkit's PNG quality: 70 is a light compression, which takes about a third less
+// time over a whole export than the default, for files half again as large.
 constexpr int kPngQuality = 70;
 // Stages whose pictures are being written at once while the next one is drawn.
 constexpr std::size_t kStagesInFlight = 2;
@@ -73,29 +74,35 @@ QString displayName(const QString& name)
 // exact. With more colours the image stays as it is.
 QImage exactImage(const Surface& surface)
 {
-    QImage indexed(surface.width(), surface.height(), QImage::Format_Indexed8);
+    // The palette's colours by a hash of the colour, in twice as many slots as there
+    // can be colours, so a lookup rarely probes more than once.
+    constexpr int kSlotBits = 9;
+    constexpr std::size_t kSlots = std::size_t(1) << kSlotBits;
+    std::array<int, kSlots> table;
+    table.fill(-1);
     QList<QRgb> palette;
-    std::unordered_map<Colour, uchar> indexOf;
+    QImage indexed(surface.width(), surface.height(), QImage::Format_Indexed8);
     for (int y = 0; y < surface.height(); ++y) {
         const Colour* source = surface.data() + std::size_t(y) * std::size_t(surface.width());
         uchar* target = indexed.scanLine(y);
-        Colour last = 0;
-        uchar lastIndex = 0;
         for (int x = 0; x < surface.width(); ++x) {
             const Colour colour = source[x];
-            if (colour != last || x == 0) {
-                auto found = indexOf.find(colour);
-                if (found == indexOf.end()) {
-                    if (palette.size() == 256)
-                        return QImage(reinterpret_cast<const uchar*>(surface.data()), surface.width(),
-                                      surface.height(), surface.bytesPerLine(), QImage::Format_RGB32);
-                    found = indexOf.emplace(colour, uchar(palette.size())).first;
-                    palette.append(QRgb(colour));
-                }
-                last = colour;
-                lastIndex = found->second;
+            // Runs of one colour are common: black, the sky, the inside of a tile.
+            if (x > 0 && colour == source[x - 1]) {
+                target[x] = target[x - 1];
+                continue;
             }
-            target[x] = lastIndex;
+            std::size_t slot = std::size_t(std::uint32_t(colour * 0x9E3779B1u) >> (32 - kSlotBits));
+            while (table[slot] >= 0 && palette[table[slot]] != colour)
+                slot = (slot + 1) % kSlots;
+            if (table[slot] < 0) {
+                if (palette.size() == 256)
+                    return QImage(reinterpret_cast<const uchar*>(surface.data()), surface.width(), surface.height(),
+                                  surface.bytesPerLine(), QImage::Format_RGB32);
+                table[slot] = int(palette.size());
+                palette.append(QRgb(colour));
+            }
+            target[x] = uchar(table[slot]);
         }
     }
     indexed.setColorTable(palette);
