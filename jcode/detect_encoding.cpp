@@ -4,82 +4,62 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "jcode/characters.h"
 #include "jcode/jcode.h"
 #include "jcode/text_end.h"
 
 namespace {
 
-bool inRange(std::uint8_t byte, int low, int high) { return byte >= low && byte <= high; }
+using namespace jcode;
 
 // JIS X 0208 pairs and half-width katakana. JIS X 0212 (0x8F) does not count: a text
 // that uses it is not recognised as EUC-JP.
 bool fitsEucJp(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::uint8_t lead = text[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (i + 1 >= text.size())
-            return false;
-        const std::uint8_t trail = text[i + 1];
-        if (lead == 0x8E) {
-            if (!inRange(trail, 0xA1, 0xDF))
-                return false;
-        } else if (!inRange(lead, 0xA1, 0xFE) || !inRange(trail, 0xA1, 0xFE)) {
-            return false;
-        }
-        i += 2;
-    }
-    return true;
+    return forEachCharacter(
+        text, [](std::uint8_t lead) { return lead < 0x80 ? 1u : 2u; },
+        [](std::string_view c) {
+            const std::uint8_t lead = c[0];
+            if (c.size() == 1)
+                return true;
+            const std::uint8_t trail = c[1];
+            if (lead == 0x8E)
+                return isHalfWidthKatakana(trail);
+            return isEucJpGridByte(lead) && isEucJpGridByte(trail);
+        });
 }
 
-// Characters of up to three bytes, the Basic Multilingual Plane.
+// Characters of up to three bytes, the Basic Multilingual Plane. A byte that starts no
+// such character counts as one and fails.
 bool fitsUtf8(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::uint8_t lead = text[i];
-        std::size_t continuations;
-        if (lead < 0x80)
-            continuations = 0;
-        else if (inRange(lead, 0xC0, 0xDF))
-            continuations = 1;
-        else if (inRange(lead, 0xE0, 0xEF))
-            continuations = 2;
-        else
-            return false;
-        if (text.size() - i - 1 < continuations)
-            return false;
-        for (std::size_t k = 1; k <= continuations; ++k)
-            if (!inRange(std::uint8_t(text[i + k]), 0x80, 0xBF))
-                return false;
-        i += 1 + continuations;
-    }
-    return true;
+    return forEachCharacter(
+        text,
+        [](std::uint8_t lead) {
+            if (inRange(lead, 0xC0, 0xDF))
+                return 2u;
+            if (inRange(lead, 0xE0, 0xEF))
+                return 3u;
+            return 1u;
+        },
+        [](std::string_view c) {
+            const std::uint8_t lead = c[0];
+            if (c.size() == 1)
+                return lead < 0x80;
+            for (std::size_t k = 1; k < c.size(); ++k)
+                if (!inRange(std::uint8_t(c[k]), 0x80, 0xBF))
+                    return false;
+            return true;
+        });
 }
 
 bool fitsShiftJis(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::uint8_t lead = text[i];
-        if (lead <= 0x80 || inRange(lead, 0xA1, 0xDF)) {
-            ++i;
-            continue;
-        }
-        if (lead == 0xA0 || lead > 0xEF)
-            return false;
-        if (i + 1 >= text.size())
-            return false;
-        const std::uint8_t trail = text[i + 1];
-        if (!inRange(trail, 0x40, 0xFC) || trail == 0x7F)
-            return false;
-        i += 2;
-    }
-    return true;
+    return forEachCharacter(
+        text, [](std::uint8_t lead) { return lead <= 0x80 || isHalfWidthKatakana(lead) ? 1u : 2u; },
+        [](std::string_view c) {
+            return c.size() == 1 || (isShiftJisLead(std::uint8_t(c[0])) && isShiftJisTrail(std::uint8_t(c[1])));
+        });
 }
 
 }  // namespace

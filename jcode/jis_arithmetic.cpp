@@ -4,19 +4,13 @@
 
 #include <cstdint>
 
+#include "jcode/characters.h"
 #include "jcode/conversions.h"
 #include "jcode/text_end.h"
 
 namespace jcode {
 
 namespace {
-
-bool inRange(std::uint8_t byte, int low, int high) { return byte >= low && byte <= high; }
-
-bool isEucJpGridByte(std::uint8_t byte) { return inRange(byte, 0xA1, 0xFE); }
-bool isHalfWidthKatakana(std::uint8_t byte) { return inRange(byte, 0xA1, 0xDF); }
-bool isShiftJisLead(std::uint8_t byte) { return inRange(byte, 0x81, 0x9F) || inRange(byte, 0xE0, 0xEF); }
-bool isShiftJisTrail(std::uint8_t byte) { return inRange(byte, 0x40, 0x7E) || inRange(byte, 0x80, 0xFC); }
 
 // The JIS X 0208 character with EUC-JP bytes (lead, trail), both in 0xA1 to 0xFE.
 void appendShiftJisOfGridPair(std::string& out, std::uint8_t lead, std::uint8_t trail)
@@ -61,34 +55,25 @@ std::string eucJpToShiftJis(std::string_view eucJp)
     const std::string_view in = untilFirstZero(eucJp);
     std::string out;
     out.reserve(shiftJisBound(eucJp.size()));
-    std::size_t i = 0;
-    while (i < in.size()) {
-        const std::uint8_t lead = in[i];
-        if (lead < 0x80) {
+    forEachCharacter(in, eucJpLength, [&](std::string_view c) {
+        const std::uint8_t lead = c[0];
+        if (c.size() == 1) {
             out += char(lead);
-            ++i;
-            continue;
+            return true;
         }
-        if (i + 1 >= in.size())
-            break;  // a lead byte with nothing after it
-        const std::uint8_t trail = in[i + 1];
+        const std::uint8_t trail = c[1];
         if (lead == 0x8E) {
             if (isHalfWidthKatakana(trail))
                 out += char(trail);
-            i += 2;
         } else if (lead == 0x8F) {
-            if (i + 2 >= in.size())
-                break;  // JIS X 0212 needs two bytes after the 0x8F
-            out += kReplacementShiftJis;
-            i += 3;
+            out += kReplacementShiftJis;  // JIS X 0212 has no Shift_JIS form
+        } else if (isEucJpGridByte(lead) && isEucJpGridByte(trail)) {
+            appendShiftJisOfGridPair(out, lead, trail);
         } else {
-            if (isEucJpGridByte(lead) && isEucJpGridByte(trail))
-                appendShiftJisOfGridPair(out, lead, trail);
-            else
-                out += kReplacementShiftJis;
-            i += 2;
+            out += kReplacementShiftJis;
         }
-    }
+        return true;
+    });
     return out;
 }
 
@@ -97,27 +82,21 @@ std::string shiftJisToEucJp(std::string_view shiftJis)
     const std::string_view in = untilFirstZero(shiftJis);
     std::string out;
     out.reserve(eucJpFromShiftJisBound(shiftJis.size()));
-    std::size_t i = 0;
-    while (i < in.size()) {
-        const std::uint8_t lead = in[i];
+    const auto lengthOf = [](std::uint8_t lead) { return lead < 0x80 || isHalfWidthKatakana(lead) ? 1u : 2u; };
+    forEachCharacter(in, lengthOf, [&](std::string_view c) {
+        const std::uint8_t lead = c[0];
         if (lead < 0x80) {
             out += char(lead);
-            ++i;
-        } else if (isHalfWidthKatakana(lead)) {
+        } else if (c.size() == 1) {
             out += '\x8E';
             out += char(lead);
-            ++i;
+        } else if (isShiftJisLead(lead) && isShiftJisTrail(std::uint8_t(c[1]))) {
+            appendEucJpOfShiftJisPair(out, lead, std::uint8_t(c[1]));
         } else {
-            if (i + 1 >= in.size())
-                break;  // a lead byte with nothing after it
-            const std::uint8_t trail = in[i + 1];
-            if (isShiftJisLead(lead) && isShiftJisTrail(trail))
-                appendEucJpOfShiftJisPair(out, lead, trail);
-            else
-                out += kReplacementEucJp;
-            i += 2;
+            out += kReplacementEucJp;
         }
-    }
+        return true;
+    });
     return out;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "jcode/characters.h"
 #include "jcode/conversions.h"
 #include "jcode/jis_table.h"
 #include "jcode/text_end.h"
@@ -14,23 +15,17 @@ std::u16string eucJpToUcs2(std::string_view eucJp)
     const std::string_view in = untilFirstZero(eucJp);
     std::u16string out;
     out.reserve(unicodeStepBound(eucJp.size()) / 2);
-    std::size_t i = 0;
-    while (i < in.size()) {
-        const std::uint8_t lead = in[i];
-        if (lead < 0x80) {
-            out += char16_t(lead);
-            ++i;
-            continue;
+    forEachCharacter(in, eucJpLength, [&](std::string_view c) {
+        if (c.size() == 1) {
+            out += char16_t(std::uint8_t(c[0]));
+            return true;
         }
-        const std::size_t length = lead == 0x8F ? 3 : 2;
-        if (in.size() - i < length)
-            break;  // the character is cut off
         std::uint32_t code = 0;
-        for (std::size_t k = 0; k < length; ++k)
-            code = code << 8 | std::uint8_t(in[i + k]);
+        for (const char byte : c)
+            code = code << 8 | std::uint8_t(byte);
         out += char16_t(codePointForEuc(code).value_or(kReplacementUnicode));
-        i += length;
-    }
+        return true;
+    });
     return out;
 }
 
@@ -66,33 +61,21 @@ std::u16string utf8ToUcs2(std::string_view utf8)
     const std::string_view in = untilFirstZero(utf8);
     std::u16string out;
     out.reserve(unicodeStepBound(utf8.size()) / 2);
-    std::size_t i = 0;
-    // Continuation bytes are taken as they come, without validation.
-    auto continuation = [&](std::size_t k) { return char16_t(std::uint8_t(in[i + k]) & 0x3F); };
-    while (i < in.size()) {
-        const std::uint8_t lead = in[i];
-        if (lead < 0x80) {
-            out += char16_t(lead);
-            ++i;
-        } else if (lead >= 0xF0) {
-            // A four-byte sequence lies beyond UCS-2. Taking it as a three-byte one
-            // would leave its last byte to swallow the next character.
-            if (in.size() - i < 4)
-                break;
-            out += kReplacementUnicode;
-            i += 4;
-        } else if (lead >= 0xE0) {
-            if (in.size() - i < 3)
-                break;
-            out += char16_t((lead & 0x0F) << 12 | continuation(1) << 6 | continuation(2));
-            i += 3;
-        } else {
-            if (in.size() - i < 2)
-                break;
-            out += char16_t((lead & 0x1F) << 6 | continuation(1));
-            i += 2;
+    // A four-byte sequence lies beyond UCS-2. Taking it as a three-byte one would leave
+    // its last byte to swallow the next character.
+    const auto lengthOf = [](std::uint8_t lead) { return lead < 0x80 ? 1u : lead >= 0xF0 ? 4u : lead >= 0xE0 ? 3u : 2u; };
+    forEachCharacter(in, lengthOf, [&](std::string_view c) {
+        const std::uint8_t lead = c[0];
+        // Continuation bytes are taken as they come, without validation.
+        auto continuation = [&](std::size_t k) { return char16_t(std::uint8_t(c[k]) & 0x3F); };
+        switch (c.size()) {
+        case 1: out += char16_t(lead); break;
+        case 2: out += char16_t((lead & 0x1F) << 6 | continuation(1)); break;
+        case 3: out += char16_t((lead & 0x0F) << 12 | continuation(1) << 6 | continuation(2)); break;
+        default: out += kReplacementUnicode; break;
         }
-    }
+        return true;
+    });
     return out;
 }
 
