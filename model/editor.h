@@ -5,6 +5,7 @@
 
 #include "model/edit_history.h"
 #include "model/editor_host.h"
+#include "model/frame_inputs.h"
 #include "model/stage_records.h"
 #include "model/chip_set_cache.h"
 #include "model/surface.h"
@@ -97,4 +98,6 @@ public:
 private:
     EditorHost* host_ = nullptr;
     ChipSetSheetCache chipSetCache_;
+    FrameInputs lastFrame_;
+    std::vector<std::uint8_t> frameState_;  // reused by every refresh
 };

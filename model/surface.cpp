@@ -3,8 +3,20 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+// Surfaces are drawn on the one thread that runs the editor; a plain counter keeps the
+// many small drawing calls cheap.
+std::uint64_t lastVersion = 0;
+}
+
+void Surface::touch()
+{
+    version_ = ++lastVersion;
+}
+
 void Surface::create(int width, int height)
 {
+    touch();
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     pixels_.assign(std::size_t(width_) * std::size_t(height_), kBlack);
@@ -19,6 +31,7 @@ Colour Surface::pixel(int x, int y) const
 
 void Surface::setPixel(int x, int y, Colour colour)
 {
+    touch();
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
     pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = colour;
@@ -26,6 +39,7 @@ void Surface::setPixel(int x, int y, Colour colour)
 
 void Surface::fill(const Rect& rect, Colour colour)
 {
+    touch();
     const int left = std::max(rect.x, 0);
     const int top = std::max(rect.y, 0);
     const int right = std::min(rect.x + rect.width, width_);
@@ -40,6 +54,7 @@ void Surface::fill(const Rect& rect, Colour colour)
 
 void Surface::copy(const Surface& source, int sourceX, int sourceY, int width, int height, int x, int y)
 {
+    touch();
     // Clip against the source, then against the target, moving both origins together.
     if (sourceX < 0) { width += sourceX; x -= sourceX; sourceX = 0; }
     if (sourceY < 0) { height += sourceY; y -= sourceY; sourceY = 0; }
@@ -59,6 +74,7 @@ void Surface::copy(const Surface& source, int sourceX, int sourceY, int width, i
 
 void Surface::stretch(const Surface& source, const Rect& sourceRect, const Rect& targetRect)
 {
+    touch();
     if (sourceRect.width <= 0 || sourceRect.height <= 0 || targetRect.width <= 0 || targetRect.height <= 0)
         return;
     // Nearest-neighbour mapping: target pixel i takes source pixel i * sourceSize / targetSize,

@@ -43,8 +43,17 @@ public:
     int height() const { return height_; }
     bool isCreated() const { return !pixels_.empty(); }
 
+    // A new value after every call that may change the pixels, writable access to them
+    // included, so whoever keeps a copy can tell that nothing was drawn since. Values
+    // are never reused, not even by another surface.
+    std::uint64_t version() const { return version_; }
+
     const Colour* data() const { return pixels_.data(); }
-    Colour* data() { return pixels_.data(); }
+    Colour* data()
+    {
+        touch();
+        return pixels_.data();
+    }
     // Bytes from one row to the next.
     int bytesPerLine() const { return width_ * int(sizeof(Colour)); }
 
@@ -69,4 +78,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Colour> pixels_;
+    std::uint64_t version_ = 0;
+
+    void touch();
 };

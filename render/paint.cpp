@@ -14,5 +14,11 @@ void EDITOR::paint()
     case kViewChip: paintChipView(*this); break;
     default: return;
     }
-    host().showView(viewSurface, copiedRects(curTab), leftOutRects(curTab));
+    showComposedView(*this);
+}
+
+void showComposedView(EDITOR& editor)
+{
+    if (editor.curTab >= 0 && editor.curTab < kViewCount)
+        editor.host().showView(editor.viewSurface, copiedRects(editor.curTab), leftOutRects(editor.curTab));
 }

@@ -9,3 +9,7 @@ void paintObjectView(EDITOR& editor);
 void paintMapSetView(EDITOR& editor);
 void paintChipSetView(EDITOR& editor);
 void paintChipView(EDITOR& editor);
+
+// Hands the view surface as it is to the application, with the rectangles of the
+// current view; a view index outside 0 to 4 shows nothing.
+void showComposedView(EDITOR& editor);

@@ -147,9 +147,18 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
     QImage* picture = staticPicture(area);
     if (!picture || picture->depth() != 32)
         return;
+    // Most frames show a view surface untouched since its last copy into a picture that
+    // nothing else has changed either: there is nothing to compare then.
+    const bool sameRects = std::equal(copied.begin(), copied.end(), lastShown_.copied.begin(), lastShown_.copied.end()) &&
+                           std::equal(leftOut.begin(), leftOut.end(), lastShown_.leftOut.begin(), lastShown_.leftOut.end());
+    if (sameRects && &view == lastShown_.view && view.version() == lastShown_.viewVersion &&
+        picture->cacheKey() == lastShown_.pictureKey)
+        return;
+
     const QRegion changed = copyChangedPixels(view, *picture, shownRegion(view, *picture, copied, leftOut));
     if (!changed.isEmpty())
         area->update(changed);
+    lastShown_ = {&view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
 }
 
 QtEditorHost& applicationHost()

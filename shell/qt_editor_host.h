@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include <QImage>
 
@@ -36,6 +37,17 @@ private:
 
     std::unordered_map<std::string, QImage> textImages_;
     int viewsShown_ = 0;
+
+    // What showView last copied into the editing area's picture, and the picture's
+    // key once it had.
+    struct ShownView {
+        const Surface* view = nullptr;
+        std::uint64_t viewVersion = 0;
+        qint64 pictureKey = 0;
+        std::vector<Rect> copied;
+        std::vector<Rect> leftOut;
+    };
+    ShownView lastShown_;
 };
 
 // The host that buildUi installs.

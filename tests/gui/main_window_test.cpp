@@ -291,6 +291,23 @@ private slots:
             for (int x : {0, 255, 256, right})
                 QCOMPARE(Colour(picture->pixel(x, y)), theEditor.viewSurface.pixel(x, y));
     }
+
+    // An idle frame leaves the area's picture alone; a picture changed behind the
+    // editor's back is put right by the next frame.
+    void anUnchangedFrameLeavesThePictureAlone()
+    {
+        chooseTab(2);
+        theEditor.refresh(0);
+        QImage* picture = staticPicture(editArea->handle());
+        QVERIFY(picture);
+        const qint64 shown = picture->cacheKey();
+        theEditor.refresh(1);
+        QCOMPARE(picture->cacheKey(), shown);
+
+        picture->fill(Qt::red);
+        theEditor.refresh(0);
+        QCOMPARE(Colour(picture->pixel(300, 300)), theEditor.viewSurface.pixel(300, 300));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -105,3 +105,32 @@ TEST_F(Paint, TextsHaveTheirFixedLengthAndLeadingZeros)
     editor.paint();
     EXPECT_EQ(host.textAt(64, 276), "Page:12");
 }
+
+// A frame that finds what the last one drew from draws nothing, but still shows the
+// view; a change to the tables, the editing state or a surface is drawn by the next.
+TEST_F(Paint, ARefreshDrawsOnlyWhenWhatTheViewIsMadeOfChanged)
+{
+    editor.curTab = kViewChip;
+    editor.refresh(0);
+    const std::uint64_t drawn = editor.viewSurface.version();
+    const int shown = host.viewsShown;
+    editor.refresh(1);
+    EXPECT_EQ(editor.viewSurface.version(), drawn);
+    EXPECT_EQ(host.viewsShown, shown + 1);
+
+    editor.curChip = 5;
+    editor.refresh(0);
+    EXPECT_NE(editor.viewSurface.version(), drawn);
+
+    // Pixels written straight into the chip sheet reach the view.
+    editor.chipSurface.fill({0, 0, 16, 16}, kWhite);
+    editor.refresh(0);
+    EXPECT_EQ(editor.viewSurface.pixel(8, 8), kWhite);
+    editor.chipSurface.fill({0, 0, 16, 16}, kBlack);
+    editor.refresh(0);
+    EXPECT_EQ(editor.viewSurface.pixel(8, 8), kBlack);
+
+    editor.viewSurface.fillAll(kWhite);
+    editor.refresh(0);
+    EXPECT_EQ(editor.viewSurface.pixel(10, 527), kBlack);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class EditorHost;
+
+// What the last refresh drew from: the editing state and the current stage's tables as
+// bytes, the host that drew the texts, and the surfaces' versions once it had drawn. A
+// refresh that finds all of these as they were would only draw the same pixels again.
+struct FrameInputs {
+    bool valid = false;
+    std::vector<std::uint8_t> state;
+    const EditorHost* host = nullptr;
+    std::uint64_t chipVersion = 0;
+    std::uint64_t chipSetVersion = 0;
+    std::uint64_t viewVersion = 0;
+};
