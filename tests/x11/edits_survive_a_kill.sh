@@ -26,9 +26,10 @@ set -eu
 editor=$1 work=$2
 fail() { echo "FAIL: $*"; cat "$work"/run*.log; xdotool search --name . getwindowname %@ 2>/dev/null; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
 
-# Waits for a window whose whole title is $1 and gives it the keyboard.
+# Waits up to 30 s for a window whose whole title is $1 and gives it the keyboard.
+# The machine may be busy: every wait here polls rather than sleeps a fixed time.
 focus_window() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
         if [ -n "$id" ]; then
             xdotool windowfocus --sync "$id"
@@ -40,12 +41,25 @@ focus_window() {
     fail "no window called '$1'"
 }
 
+# Waits up to 30 s for a shell condition; fails with $1 when it never holds.
+wait_until() {
+    what=$1
+    shift
+    for _ in $(seq 300); do
+        if eval "$*"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "$what"
+}
+kept() { ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1; }
+
 "$editor" "$work/game.nes" > "$work/run1.log" 2>&1 &
 first=$!
 focus_window "Quarrix Editor ver.1.2.0"
 xdotool key Up Up Up   # MAP: the left page's map set, three steps
-sleep 3                # the edits are kept within about two seconds
-ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 || fail "no recovery file after the edits"
+wait_until "no recovery file after the edits" kept
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
 cmp -s "$work/game.nes" "$work/original.nes" || fail "the image changed without a save"
@@ -56,11 +70,10 @@ focus_window "Quarrix Editor"          # the question about the kept edits
 xdotool key Return                     # Restore
 focus_window "Quarrix Editor ver.1.2.0"
 xdotool key ctrl+s
-sleep 1
+wait_until "the restored edits did not reach the image" '! cmp -s "$work/game.nes" "$work/original.nes"'
 xdotool key ctrl+q
 wait "$second" || fail "the second run did not end cleanly"
-cmp -s "$work/game.nes" "$work/original.nes" && fail "the restored edits did not reach the image"
-ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 && fail "the recovery file outlived the save"
+kept && fail "the recovery file outlived the save"
 
 # The end of a session (SIGTERM) right after an edit: no time for the timer, yet the
 # edit is kept on the way out.
@@ -68,10 +81,10 @@ ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 && fail "the r
 third=$!
 focus_window "Quarrix Editor ver.1.2.0"
 xdotool key Down
-sleep 0.3
+sleep 1
 kill -TERM "$third"
 wait "$third" || fail "SIGTERM did not end the program cleanly"
-ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1 || fail "SIGTERM lost the edit"
+kept || fail "SIGTERM lost the edit"
 echo "edits survived kill -9 and SIGTERM and were restored"
 SESSION
 # A display number of its own, so that other X tests running at the same time do not
