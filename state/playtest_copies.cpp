@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -27,6 +28,18 @@ bool isCopyName(const std::string& name)
     // writeFileAtomically's temporary files start with a dot; they belong to a write
     // that may still be running.
     return !name.empty() && name[0] != '.' && name.size() > 4 && name.ends_with(kCopyEnding);
+}
+
+// The emulator gets the copy's name through a command line and the toolkit's text
+// strings, so it holds plain letters only: an image name that is not UTF-8, or holds
+// spaces or "%f", must not change on the way. The hash in the key keeps names apart.
+std::string plainName(const std::string& key)
+{
+    std::string name = key;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != '_')
+            c = '_';
+    return name;
 }
 
 struct Copy {
@@ -58,7 +71,7 @@ std::string PlaytestCopies::write(const EDITOR& editor, const std::string& image
     // tell two quick copies apart).
     char number[32];
     std::snprintf(number, sizeof number, "-%d-%06d", int(::getpid()), ++counter_);
-    const std::string path = folder_ + "/" + imageStateKey(imagePath) + number + kCopyEnding;
+    const std::string path = folder_ + "/" + plainName(imageStateKey(imagePath)) + number + kCopyEnding;
     writeFileAtomically(path, image);
     written_.push_back(path);
     return path;

@@ -62,6 +62,18 @@ TEST_F(PlaytestCopiesTest, CopyHoldsTheUnsavedEditsAsSaveWouldAndTheImageStaysAs
     EXPECT_EQ(readBytes(copy), readBytes(imagePath));
 }
 
+TEST_F(PlaytestCopiesTest, TheCopysNameHoldsOnlyPlainLettersWhateverTheImageIsCalled)
+{
+    const std::string oddName = temp.file("st\xE4ge 100%f.nes");  // not UTF-8, a space, %f
+    fs::copy_file(imagePath, oddName);
+    PlaytestCopies copies(folder);
+    const std::string name = fs::path(copies.write(editor, oddName)).filename().string();
+    EXPECT_EQ(name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-"),
+              std::string::npos)
+        << name;
+    EXPECT_EQ(name.rfind("st_ge_100_f.nes-", 0), 0u) << name;
+}
+
 TEST_F(PlaytestCopiesTest, KeepsTheThreeNewestAndRemovesOnlyItsOwnAtTheEnd)
 {
     PlaytestCopies copies(folder);
