@@ -5,6 +5,7 @@
 
 #include <csignal>
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include "swc/user32.h"
@@ -27,7 +28,8 @@ void quitOnTerminationSignals()
 {
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
+    // Owned by the application, so it goes when the application does.
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char bytes[16];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
