@@ -18,6 +18,10 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("quarrix-editor");
+    // Docks and task bars find the installed entry, and with it the icon and the name
+    // "Quarrix Editor", through this id. No display name is set: the toolkit would
+    // append it to the window's title.
+    QGuiApplication::setDesktopFileName(QUARRIX_APP_ID);
     QApplication::setApplicationVersion(QUARRIX_VERSION);
     StartOptions options = parseCommandLine(app);
     if (options.exportPictures)
