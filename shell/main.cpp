@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 #include "shell/command_line.h"
 #include "shell/stage_export.h"
@@ -22,6 +23,9 @@ int main(int argc, char* argv[])
     // "Quarrix Editor", through this id. No display name is set: the toolkit would
     // append it to the window's title.
     QGuiApplication::setDesktopFileName(QUARRIX_APP_ID);
+    // For window managers that take the icon from the window rather than the entry;
+    // found once the package is installed, none when run from the build folder.
+    QApplication::setWindowIcon(QIcon::fromTheme(QUARRIX_APP_ID));
     QApplication::setApplicationVersion(QUARRIX_VERSION);
     StartOptions options = parseCommandLine(app);
     if (options.exportPictures)

@@ -1,8 +1,11 @@
 #!/bin/sh
-# Installs what building and testing Quarrix Editor needs on Debian 12 (run as root).
+# Installs what building, testing and packaging Quarrix Editor needs on Debian 12 (run
+# as root).
 # Does nothing when everything is already there.
 set -e
 packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3 xvfb xauth xdotool"
+# Packaging and trying the installed program on an X server (tools/check-package.sh).
+packages="$packages dpkg-dev file lintian desktop-file-utils appstream x11-utils x11-apps"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
