@@ -10,8 +10,8 @@
 #include <QImage>
 
 #include "render/colour_table.h"
-#include "rom/demo_art.h"
-#include "rom/demo_theme.h"
+#include "demo/demo_art.h"
+#include "demo/demo_theme.h"
 
 namespace {
 

@@ -63,7 +63,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${QUARRIX_DOC_DIR} RENAME 
 add_test(NAME man_page_matches_help
          COMMAND ${CMAKE_COMMAND} -DEDITOR=$<TARGET_FILE:quarrix-editor>
                  -DMAN_PAGE=${QUARRIX_PACKAGING_DIR}/quarrix-editor.1.in
-                 -P ${CMAKE_SOURCE_DIR}/cmake/CheckManPage.cmake)
+                 -P ${CMAKE_SOURCE_DIR}/cmake/check_man_page.cmake)
 set_tests_properties(man_page_matches_help PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
 set(CPACK_PACKAGE_NAME ${QUARRIX_PACKAGE})

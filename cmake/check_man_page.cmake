@@ -1,6 +1,6 @@
 # Fails when the options in the man page's OPTIONS section and those that
 # "EDITOR --help" prints are not the same.
-# Usage: cmake -DEDITOR=program -DMAN_PAGE=page -P CheckManPage.cmake
+# Usage: cmake -DEDITOR=program -DMAN_PAGE=page -P check_man_page.cmake
 
 execute_process(COMMAND ${EDITOR} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
