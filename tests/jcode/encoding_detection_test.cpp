@@ -39,6 +39,8 @@ TEST(DetectEncoding, TriesEucJpThenUtf8ThenShiftJis)
     EXPECT_EQ(detectEncoding(bytes({0xB1, 0xB2})), kEncodingEucJp);
     EXPECT_EQ(detectEncoding(bytes({0xE0, 0xA1})), kEncodingEucJp);
     EXPECT_EQ(detectEncoding("dir/" + bytes({0xA4, 0xA2, 0x8E, 0xB1})), kEncodingEucJp);
+    // "á" in UTF-8 is also an EUC-JP kanji: the order decides.
+    EXPECT_EQ(detectEncoding(bytes({0xC3, 0xA1})), kEncodingEucJp);
     // UTF-8 for "あ": 0x81 is no EUC-JP byte.
     EXPECT_EQ(detectEncoding(bytes({0xE3, 0x81, 0x82})), kEncodingUtf8);
     // Shift_JIS "あ" and "表" (trail byte 0x5C).

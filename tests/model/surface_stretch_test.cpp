@@ -54,3 +54,15 @@ TEST(SurfaceStretch, ClipsTargetAndSourceAtTheirEdges)
     EXPECT_EQ(small.pixel(3, 3), at(1, 1));
     EXPECT_EQ(small.pixel(1, 1), kBlack);
 }
+
+TEST(SurfaceCopy, ClipsANegativeTargetAndASourceThatOverhangsTogether)
+{
+    const Surface source = numberedSurface(8, 8);
+    Surface target(6, 6);
+    // From (5, 4), 6 x 6 wide: reaches past the source's edges; placed at (-2, -1).
+    target.copy(source, 5, 4, 6, 6, -2, -1);
+    EXPECT_EQ(target.pixel(0, 0), at(7, 5));
+    EXPECT_EQ(target.pixel(0, 2), at(7, 7));
+    EXPECT_EQ(target.pixel(1, 0), kBlack);  // source column 8 lies off the source
+    EXPECT_EQ(target.pixel(0, 3), kBlack);
+}

@@ -42,6 +42,19 @@ TEST_F(PaletteAnimationTest, CountsTicksCarriesTheRemainderAndAdvancesOneFramePe
     EXPECT_EQ(animation.counter, 6);
 }
 
+TEST_F(PaletteAnimationTest, SelectorsNameAllSixtyFourAnimations)
+{
+    makeAnimation(0x05, 2, 0);
+    PaletteAnimation& high = makeAnimation(0x25, 2, 0);
+    high.frames[1] = ColourTriple{0x31, 0x32, 0x33};
+    setSubPalette(1, 0x0F, 0, 0, 0, 0x80 | 0x25);
+
+    editor.stepPaletteAnimations(1);
+    EXPECT_EQ(high.frame, 1);
+    EXPECT_EQ(editor.palAnim[0x05].frame, 0);
+    EXPECT_EQ(colour(1, 1), 0x31);
+}
+
 TEST_F(PaletteAnimationTest, FrameWrapsAtTheFrameCountAndASingleFrameStays)
 {
     PaletteAnimation& cycling = makeAnimation(1, 3, 0);
