@@ -56,7 +56,7 @@ void BM_SaveRom(benchmark::State& state)
     for (auto _ : state) {
         SyncTiming timing;
         const auto start = std::chrono::steady_clock::now();
-        saveRomImage(*editor, file.path(), &timing);
+        saveRomImage(*editor, file.path(), {}, &timing);
         const std::chrono::duration<double> total = std::chrono::steady_clock::now() - start;
         const std::chrono::duration<double> waited = timing.flush + timing.rename;
         state.SetIterationTime(total.count() - waited.count());

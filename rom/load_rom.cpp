@@ -186,7 +186,9 @@ void commit(LoadedTables& t, EDITOR& e) noexcept
 
 void EDITOR::loadRom(const std::string& fileName)
 {
-    const std::vector<std::uint8_t> image = readFileBytes(fileName, L::kAddressableEnd);
+    // The whole file: tile sources lie below 2 MB, but a list runs on until its end
+    // marker, however far into the file that is.
+    const std::vector<std::uint8_t> image = readFileBytes(fileName);
     ByteReader in(image);
 
     auto loaded = std::make_unique<LoadedTables>();

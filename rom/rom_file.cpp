@@ -1,14 +1,20 @@
 #include "rom/rom_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <utility>
 
 #include "rom/stream_error.h"
@@ -28,6 +34,13 @@ public:
     }
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset(int fd)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
     // Closes now and reports whether the close succeeded (a late write error of the
     // file system shows up here).
     bool close()
@@ -40,15 +53,70 @@ private:
     int fd_;
 };
 
-// Reads until end of file or maxBytes; false on a read error.
-bool readAll(int fd, std::vector<std::uint8_t>& out, std::size_t sizeHint, std::size_t maxBytes)
+// While it lives, a write beyond the process's file size limit fails with EFBIG
+// instead of ending the process with SIGXFSZ: the write's own error reports it, and
+// the user keeps the edits that were being saved.
+class FileSizeSignalBlock {
+public:
+    FileSizeSignalBlock()
+    {
+        sigemptyset(&signal_);
+        sigaddset(&signal_, SIGXFSZ);
+        pthread_sigmask(SIG_BLOCK, &signal_, &previous_);
+    }
+    FileSizeSignalBlock(const FileSizeSignalBlock&) = delete;
+    FileSizeSignalBlock& operator=(const FileSizeSignalBlock&) = delete;
+    ~FileSizeSignalBlock()
+    {
+        // Take back the signal a failed write left pending before it can be delivered.
+        if (!sigismember(&previous_, SIGXFSZ)) {
+            sigset_t pending;
+            if (sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ)) {
+                const timespec noWait{};
+                sigtimedwait(&signal_, nullptr, &noWait);
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+
+private:
+    sigset_t signal_;
+    sigset_t previous_;
+};
+
+// Opens a regular file without ever blocking: a FIFO would wait in open for the other
+// end, a device may do anything. The name is looked at before the open, the file
+// itself after it, in case the name changed in between. Returns -1 (errno set) on
+// failure, ENOENT only for a file that does not exist.
+int openRegularFile(const std::string& path, int flags)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    FileDescriptor fd(::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid())
+        return -1;
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    const int status = ::fcntl(fd.get(), F_GETFL);
+    if (status != -1)
+        ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK);
+    return fd.release();
+}
+
+// Reads until end of file; false on a read error.
+bool readAll(int fd, std::vector<std::uint8_t>& out, std::size_t sizeHint)
 {
     // One byte more than the size reported, so that the end shows in the first pass.
-    out.assign(std::min(sizeHint < maxBytes ? sizeHint + 1 : maxBytes, maxBytes), 0);
+    out.assign(sizeHint + 1, 0);
     std::size_t filled = 0;
-    while (filled < maxBytes) {
+    for (;;) {
         if (filled == out.size())
-            out.resize(std::min(std::max<std::size_t>(out.size() * 2, 4096), maxBytes));
+            out.resize(std::max<std::size_t>(out.size() * 2, 4096));
         const ssize_t got = ::read(fd, out.data() + filled, out.size() - filled);
         if (got < 0) {
             if (errno == EINTR)
@@ -63,11 +131,11 @@ bool readAll(int fd, std::vector<std::uint8_t>& out, std::size_t sizeHint, std::
     return true;
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+bool writeAll(int fd, std::span<const std::uint8_t> bytes, off_t offset)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + off_t(done));
         if (put < 0) {
             if (errno == EINTR)
                 continue;
@@ -109,18 +177,143 @@ void syncFolder(const std::string& folder)
         ::fsync(dir.get());
 }
 
+// Extended attributes that a replacement would not carry over. The security label is
+// given to every new file by the system's policy, so it does not count.
+bool hasExtendedAttributes(int fd)
+{
+    const ssize_t size = ::flistxattr(fd, nullptr, 0);
+    if (size <= 0)
+        return false;
+    std::string names(std::size_t(size), '\0');
+    const ssize_t got = ::flistxattr(fd, names.data(), names.size());
+    if (got <= 0)
+        return got != 0;  // the list changed under us: be careful
+    for (std::size_t at = 0; at < std::size_t(got);) {
+        const std::string name(names.c_str() + at);
+        if (name != "security.selinux")
+            return true;
+        at += name.size() + 1;
+    }
+    return false;
+}
+
+// The editor's own temporary files for an image are named
+// ".<image name>.quarrix-save-" and six letters or digits, so that leftovers of a
+// save that was killed can be told from everything else in the user's folder.
+constexpr const char* kTemporaryMarker = ".quarrix-save-";
+constexpr std::size_t kTemporaryRandomLength = 6;
+// Keeps the temporary name within the longest file name the system allows.
+constexpr std::size_t kLongestBaseInTemporaryName = 200;
+
+std::string temporaryPrefix(const std::string& path)
+{
+    std::string prefix(1, '.');
+    prefix += baseNameOf(path).substr(0, kLongestBaseInTemporaryName);
+    prefix += kTemporaryMarker;
+    return prefix;
+}
+
+std::string randomLetters()
+{
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+    std::string letters(kTemporaryRandomLength, 'A');
+    for (char& c : letters)
+        c = kAlphabet[pick(generator)];
+    return letters;
+}
+
+// The new image while it is being written: unnamed where the file system allows, so
+// that a process killed meanwhile leaves nothing behind; named only just before the
+// rename. Until the rename succeeds a named file is removed again.
+class TemporaryFile {
+public:
+    TemporaryFile(const std::string& folder, std::string prefix) : folder_(folder), prefix_(std::move(prefix))
+    {
+        fd_.reset(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (fd_.valid() || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+            return;
+        std::string pattern = folder + "/" + prefix_ + "XXXXXX";
+        fd_.reset(::mkstemp(pattern.data()));
+        if (fd_.valid())
+            name_ = pattern;
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (!name_.empty() && !renamed_)
+            ::unlink(name_.c_str());
+    }
+
+    bool valid() const { return fd_.valid(); }
+    int fd() const { return fd_.get(); }
+
+    // Links an unnamed file into the folder under a fresh hidden name.
+    bool giveName()
+    {
+        if (!name_.empty())
+            return true;
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string name = folder_ + "/" + prefix_ + randomLetters();
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+                // Without /proc only a privileged process can link by descriptor.
+                (errno != EEXIST && ::linkat(fd_.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)) {
+                name_ = name;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    bool close() { return fd_.close(); }
+
+    bool renameTo(const std::string& path)
+    {
+        renamed_ = ::rename(name_.c_str(), path.c_str()) == 0;
+        return renamed_;
+    }
+
+private:
+    std::string folder_;
+    std::string prefix_;
+    FileDescriptor fd_;
+    std::string name_;
+    bool renamed_ = false;
+};
+
+// Removes the temporary files that earlier saves of the same image left when they
+// were killed between naming their file and renaming it.
+void removeLeftoverTemporaries(const std::string& folder, const std::string& prefix)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != prefix.size() + kTemporaryRandomLength || !name.starts_with(prefix))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> readFileBytes(const std::string& path, std::size_t maxBytes)
+std::vector<std::uint8_t> readFileBytes(const std::string& path)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid())
-        throw StreamError::fileNotFound(path);
+    FileDescriptor fd(openRegularFile(path, O_RDONLY));
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0)
         throw StreamError::fileNotFound(path);
     std::vector<std::uint8_t> bytes;
-    if (!readAll(fd.get(), bytes, std::size_t(info.st_size), maxBytes))
+    if (!readAll(fd.get(), bytes, std::size_t(info.st_size)))
         throw StreamError::notEnoughData();
     return bytes;
 }
@@ -137,7 +330,7 @@ FileForUpdate readFileForUpdate(const std::string& name)
         file.path = resolved;
     }
 
-    FileDescriptor fd(::open(file.path.c_str(), O_RDWR | O_CLOEXEC));
+    FileDescriptor fd(openRegularFile(file.path, O_RDWR));
     if (!fd.valid()) {
         if (errno != ENOENT)
             throw StreamError::fileNotFound(name);
@@ -148,66 +341,120 @@ FileForUpdate readFileForUpdate(const std::string& name)
         return file;
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(fd.get(), &info) != 0)
         throw StreamError::fileNotFound(name);
     file.existed = true;
     file.mode = info.st_mode & 07777;
     file.owner = info.st_uid;
     file.group = info.st_gid;
-    if (!readAll(fd.get(), file.bytes, std::size_t(info.st_size), SIZE_MAX - 1))
+    file.device = info.st_dev;
+    file.inode = info.st_ino;
+    file.mustStayInPlace = info.st_nlink > 1 || hasExtendedAttributes(fd.get());
+    if (!readAll(fd.get(), file.bytes, std::size_t(info.st_size)))
         throw StreamError::unableToWrite();
     return file;
 }
 
-void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
-                 const std::string& name, SyncTiming* timing)
+namespace {
+
+// replaceFile, but returns false instead of throwing when the folder takes no new file.
+bool replaceFileIfFolderAllows(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+                               SyncTiming* timing)
 {
     const std::string folder = folderOf(file.path);
-    std::string tempPath = folder + "/." + baseNameOf(file.path) + ".XXXXXX";
-    FileDescriptor fd(::mkstemp(tempPath.data()));
-    if (!fd.valid())
-        throw StreamError::fileNotFound(name);
+    const std::string prefix = temporaryPrefix(file.path);
+    TemporaryFile temporary(folder, prefix);
+    if (!temporary.valid())
+        return false;
 
-    // Until the rename succeeds the temporary file is ours to remove.
-    struct TempGuard {
-        const std::string& path;
-        bool keep = false;
-        ~TempGuard()
-        {
-            if (!keep)
-                ::unlink(path.c_str());
-        }
-    } guard{tempPath};
-
-    if (!writeAll(fd.get(), bytes))
+    const FileSizeSignalBlock sizeLimitIsAnError;
+    if (!writeAll(temporary.fd(), bytes, 0))
         throw StreamError::unableToWrite();
-    if (::fchmod(fd.get(), file.mode) != 0)
+    if (::fchmod(temporary.fd(), file.mode) != 0)
         throw StreamError::unableToWrite();
     // Only a privileged process can give a file away; others keep their own files
     // anyway, so a refusal changes nothing that matters.
     if (file.existed && (file.owner != ::geteuid() || file.group != ::getegid()))
-        (void)!::fchown(fd.get(), file.owner, file.group);
+        (void)!::fchown(temporary.fd(), file.owner, file.group);
 
     using Clock = std::chrono::steady_clock;
     auto started = Clock::now();
-    const bool synced = ::fsync(fd.get()) == 0;
+    const bool synced = ::fsync(temporary.fd()) == 0;
     if (timing)
         timing->flush += Clock::now() - started;
-    if (!synced || !fd.close())
+    if (!synced || !temporary.giveName() || !temporary.close())
         throw StreamError::unableToWrite();
 
     started = Clock::now();
-    const bool renamed = ::rename(tempPath.c_str(), file.path.c_str()) == 0;
+    const bool renamed = temporary.renameTo(file.path);
     if (timing)
         timing->rename += Clock::now() - started;
     if (!renamed)
         throw StreamError::unableToWrite();
-    guard.keep = true;
 
     started = Clock::now();
     syncFolder(folder);
     if (timing)
         timing->flush += Clock::now() - started;
+    removeLeftoverTemporaries(folder, prefix);
+    return true;
+}
+
+}  // namespace
+
+void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+                 const std::string& name, SyncTiming* timing)
+{
+    if (!replaceFileIfFolderAllows(file, bytes, timing))
+        throw StreamError::fileNotFound(name);
+}
+
+void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes, const std::string& name)
+{
+    // The file must still be the one that was read, at the size it had: anything else
+    // (another file put in its place, a kernel file whose size says nothing) is not
+    // the file to write into.
+    FileDescriptor fd(openRegularFile(file.path, O_WRONLY));
+    struct stat info {};
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || info.st_dev != file.device || info.st_ino != file.inode ||
+        std::size_t(info.st_size) != file.bytes.size())
+        throw StreamError::fileNotFound(name);
+
+    // Only the bytes that change are written, so that a failure part-way has touched
+    // as little as possible.
+    const std::span<const std::uint8_t> old = file.bytes;
+    const std::size_t common = std::min(old.size(), bytes.size());
+    std::size_t first = 0;
+    while (first < common && old[first] == bytes[first])
+        ++first;
+    std::size_t end = bytes.size();
+    if (end == old.size())
+        while (end > first && old[end - 1] == bytes[end - 1])
+            --end;
+
+    const FileSizeSignalBlock sizeLimitIsAnError;
+    if (!writeAll(fd.get(), bytes.subspan(first, end - first), off_t(first)))
+        throw StreamError::unableToWrite();
+    if (bytes.size() < old.size() && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
+        throw StreamError::unableToWrite();
+    if (::fsync(fd.get()) != 0 || !fd.close())
+        throw StreamError::unableToWrite();
+}
+
+UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+                        const std::string& name, SyncTiming* timing)
+{
+    if (file.existed && file.mustStayInPlace) {
+        writeFileInPlace(file, bytes, name);
+        return UpdateMethod::InPlace;
+    }
+    if (replaceFileIfFolderAllows(file, bytes, timing))
+        return UpdateMethod::Replaced;
+    // A folder that takes no new file can still hold a file that may be written.
+    if (!file.existed)
+        throw StreamError::fileNotFound(name);
+    writeFileInPlace(file, bytes, name);
+    return UpdateMethod::InPlace;
 }
 
 void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)

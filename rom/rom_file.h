@@ -11,12 +11,17 @@
 
 // File access beneath loading and saving. The image is read whole in one pass and
 // written back by replacing the file atomically, so a failure never leaves a
-// half-written image behind.
+// half-written image behind. Where a replacement would lose something the file has
+// (its other hard links, its extended attributes) or the folder takes no new files,
+// the file is rewritten in place instead.
+//
+// Only regular files are opened: a FIFO, socket, device or folder is refused at once,
+// without waiting for a writer or reader at the other end.
 
-// Reads at most maxBytes of the regular file `path`. Throws "file '...' not found"
-// when it cannot be opened or is not a regular file (a folder, a device), and "not
-// enough data in stream" when reading fails part-way.
-std::vector<std::uint8_t> readFileBytes(const std::string& path, std::size_t maxBytes);
+// Reads the regular file `path` whole. Throws "file '...' not found" when it cannot be
+// opened or is not a regular file, and "not enough data in stream" when reading fails
+// part-way.
+std::vector<std::uint8_t> readFileBytes(const std::string& path);
 
 // A file about to be rewritten: where it really lives, what it holds now and the
 // attributes the replacement must keep.
@@ -27,12 +32,17 @@ struct FileForUpdate {
     mode_t mode = 0;                  // permission bits for the replacement
     uid_t owner = 0;
     gid_t group = 0;
+    dev_t device = 0;  // which file was read, so an in-place write can tell it is the same one
+    ino_t inode = 0;
+    // A replacement would break the file's other hard links or drop its extended
+    // attributes (access lists among them), so it must be rewritten where it is.
+    bool mustStayInPlace = false;
 };
 
 // Opens `name` for reading and writing and reads it whole. A missing file is not an
 // error (existed is false). Throws "file '<name>' not found" when the file cannot be
-// opened for writing (no permission, a folder) and "unable to write to stream" when
-// reading it fails.
+// opened for writing (no permission, not a regular file) and "unable to write to
+// stream" when reading it fails.
 FileForUpdate readFileForUpdate(const std::string& name);
 
 // Time spent in the two steps of a replacement that wait for the disk: flushing the
@@ -43,14 +53,33 @@ struct SyncTiming {
     std::chrono::nanoseconds rename{0};
 };
 
-// Replaces file.path by `bytes`: writes a temporary file in the same folder, flushes
-// it to disk, gives it the original's permission bits (and owner, where allowed) and
-// renames it over the original. On failure the original is untouched and the
-// temporary file is removed. Throws "file '<name>' not found" when no file can be
+// Replaces file.path by `bytes`: writes an unnamed temporary file in the same folder
+// (a hidden, named one where the file system has no unnamed files), flushes it, gives
+// it the original's permission bits (and owner, where allowed), names it only just
+// before renaming it over the original, and then removes what earlier saves that were
+// killed half-way left of their temporary files. On failure the original is untouched
+// and nothing is left behind. Throws "file '<name>' not found" when no file can be
 // created in the folder and "unable to write to stream" when writing, flushing or
 // renaming fails. `name` is the name the caller knows the file by, for the message.
 void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
                  const std::string& name, SyncTiming* timing = nullptr);
+
+// Writes `bytes` into the file itself, only the part that differs from file.bytes,
+// and flushes it. Not atomic: a failure part-way leaves the file partly written, so
+// callers keep a copy of file.bytes first. Throws "file '<name>' not found" when the
+// file cannot be opened for writing (or another file has taken its place since it
+// was read, or the file has changed size since) and "unable to write to stream" when
+// writing or flushing fails.
+void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+                      const std::string& name);
+
+enum class UpdateMethod { Replaced, InPlace };
+
+// Rewrites file with `bytes`: replaced atomically where that keeps everything the file
+// has, else (other hard links, extended attributes, a folder that takes no new file)
+// in place. Throws as the two methods do.
+UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+                        const std::string& name, SyncTiming* timing = nullptr);
 
 // Writes `bytes` as the whole of `path`, a new file or a replacement, private to the
 // user: readers see the old file or the new one, never part of either. Throws as

@@ -66,10 +66,6 @@ constexpr std::size_t tileSource(std::uint8_t bank, std::uint8_t page)
     return bankStart(bank) + std::size_t(page & 0x3F) * 0x100;
 }
 
-// No list entry can reach beyond this offset: the highest source bank is 0xFE (0xFF
-// ends the list) and an entry copies at most 256 tiles from its source.
-inline constexpr std::size_t kAddressableEnd = tileSource(0xFE, 0x3F) + 256 * 16;
-
 // --- Palette animations (64, shared, in bank 0x20) ------------------------------------
 inline constexpr unsigned kAnimationBank = 0x20;
 inline constexpr std::size_t kAnimationPointerLow = 0x41D3C;   // + animation

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 #include "model/editor.h"
 #include "rom/rom_layout.h"
@@ -51,14 +52,28 @@ void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image)
         writeStage(editor, s, image.data() + L::stageBase(s));
 }
 
-void saveRomImage(const EDITOR& editor, const std::string& fileName, SyncTiming* timing)
+SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const KeepOldImage& keepOld,
+                        SyncTiming* timing)
 {
-    FileForUpdate file = readFileForUpdate(fileName);
-    writeEditableTables(editor, file.bytes);
-    replaceFile(file, file.bytes, fileName, timing);
+    const FileForUpdate file = readFileForUpdate(fileName);
+    std::vector<std::uint8_t> saved = file.bytes;
+    writeEditableTables(editor, saved);
+
+    SaveResult result;
+    // A save that changes nothing needs no copy; taking one anyway would push real
+    // earlier versions out of the few that are kept.
+    if (keepOld && file.existed && saved != file.bytes) {
+        try {
+            keepOld(file.bytes);
+        } catch (const std::exception& error) {
+            result.copyProblem = error.what();
+        }
+    }
+    result.method = updateFile(file, saved, fileName, timing);
+    return result;
 }
 
 void EDITOR::saveRom(const std::string& fileName)
 {
-    saveRomImage(*this, fileName, nullptr);
+    saveRomImage(*this, fileName);
 }

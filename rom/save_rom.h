@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,5 +15,20 @@ class EDITOR;
 // them; every other byte keeps its value.
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image);
 
-// EDITOR::saveRom with the time spent waiting for the disk reported in `timing`.
-void saveRomImage(const EDITOR& editor, const std::string& fileName, SyncTiming* timing);
+// Keeps a copy of the image as the file holds it just before a save; throws a
+// std::exception that says why when it cannot.
+using KeepOldImage = std::function<void(std::span<const std::uint8_t> bytes)>;
+
+// What a save did besides writing the tables.
+struct SaveResult {
+    UpdateMethod method = UpdateMethod::Replaced;
+    // Why no copy of the image as it was could be kept; empty when one was, or when
+    // none was needed (a new file, or a save that changes no byte).
+    std::string copyProblem;
+};
+
+// EDITOR::saveRom, with a copy of the old image handed to keepOld first (a failure
+// there does not stop the save) and the time spent waiting for the disk reported in
+// `timing`. Throws the stream errors of the save itself.
+SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const KeepOldImage& keepOld = {},
+                        SyncTiming* timing = nullptr);

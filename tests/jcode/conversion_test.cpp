@@ -4,6 +4,7 @@
 
 #include "jcode/jcode.h"
 #include "jcode/jis_table.h"
+#include "jcode/readable_name.h"
 #include "tests/jcode/byte_strings.h"
 
 using namespace std::string_literals;
@@ -156,4 +157,17 @@ TEST(ConvertEncoding, StopsAtTheFirstZeroByteAndAtACutOffCharacter)
     EXPECT_EQ(convertEncoding("\xE3\x81\x82\xE3\x81"s, "utf8", "sjis"), "\x82\xA0");
     // UTF-8 that spells a zero ends the text as well.
     EXPECT_EQ(convertEncoding("a\xC0\x80" "b"s, "utf8", "euc"), "a");
+}
+
+TEST(ReadableName, ShowsJapaneseNamesAsUtf8AndEscapesWhatIsLeft)
+{
+    // "テスト.nes" in UTF-8, Shift_JIS and EUC-JP.
+    const std::string utf8 = "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88.nes";
+    EXPECT_EQ(readableName(utf8), utf8);
+    EXPECT_EQ(readableName("\x83\x65\x83\x58\x83\x67.nes"), utf8);
+    EXPECT_EQ(readableName("\xA5\xC6\xA5\xB9\xA5\xC8.nes"), utf8);
+    // Fits no encoding: the bytes are shown as escapes. A surrogate passes the loose
+    // UTF-8 scan of detection but is no UTF-8.
+    EXPECT_EQ(readableName("a\xFF\xFE.nes"), "a\\xFF\\xFE.nes");
+    EXPECT_EQ(readableName("\xED\xA0\x80"), "\\xED\\xA0\\x80");
 }

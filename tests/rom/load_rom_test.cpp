@@ -175,6 +175,21 @@ TEST_F(LoadRom, TileListEntriesThatCopyNothingNeverReadTheirSource)
     EXPECT_NE(snapshotOf(*editor), before) << "the load did happen";
 }
 
+TEST_F(LoadRom, AListRunsOnToItsEndHoweverFarIntoTheFileThatIs)
+{
+    // Entries that copy nothing from bank 0x28 on, through every later bank, to an end
+    // entry beyond the last byte any tile source can reach (bank 0xFE, page 0x3F).
+    const std::size_t list = 0x51F00;
+    const std::size_t end = L::tileSource(0xFE, 0x3F) + 256 * 16 + 0x100;
+    image.setTileListPointer(0, list);
+    image.put(end - 4, {0x21, 1, 0, 15});  // the last entry before the end still copies
+    image.put(end, {L::kTileListEnd, 0, 0, 0});
+    image.put(L::bankStart(0x21), numberedTiles(16, 0x40));
+    ASSERT_EQ((end - list - L::kTileListSkipped) % L::kTileListEntrySize, 0u);
+    load(image);
+    EXPECT_EQ(tileOf(*editor, 0, 255), slice(numberedTiles(16, 0x40), 15 * 16, 16));
+}
+
 TEST_F(LoadRom, PointersCountOnlyTheLowFiveBitsOfTheirHighByte)
 {
     image.put(kSource, numberedTiles(16, 0x10));

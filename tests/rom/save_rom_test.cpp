@@ -1,9 +1,18 @@
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -234,7 +243,7 @@ TEST_F(SaveRom, PlacesThatCannotBeWrittenAreNotFoundAndNothingIsCreated)
     EXPECT_TRUE(folderEntries().empty());
 }
 
-TEST_F(SaveRom, AFileOrFolderWithoutWritePermissionIsRefusedAndLeftUnchanged)
+TEST_F(SaveRom, AFileWithoutWritePermissionIsRefusedAndLeftUnchanged)
 {
     busyImage().writeTo(path);
     const auto before = readBytes(path);
@@ -246,7 +255,7 @@ TEST_F(SaveRom, AFileOrFolderWithoutWritePermissionIsRefusedAndLeftUnchanged)
     expectSaveFails(path, "file '" + path + "' not found");
     EXPECT_EQ(readBytes(path), before);
 
-    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    // Neither the file nor its folder can be written: nothing is left to try.
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     expectSaveFails(path, "file '" + path + "' not found");
     ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
@@ -262,7 +271,7 @@ TEST_F(SaveRom, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile)
     editor->pageSet[0][0] = 0x13;
 
     // A file size limit makes the write of the new image fail half-way, for root too.
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    // The signal it raises is left as it is: it must not end the process.
     rlimit oldLimit {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
     rlimit limit = oldLimit;
@@ -270,8 +279,154 @@ TEST_F(SaveRom, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile)
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     expectSaveFails(path, "unable to write to stream");
     ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"image.nes"}));
+}
+
+namespace {
+
+// Sets or clears the immutable flag of a folder: even root cannot add a file to it,
+// while the files in it can still be written. False where that is not allowed.
+bool setImmutable(const fs::path& folder, bool immutable)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return done;
+}
+
+ino_t inodeOf(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Runs body in a child process and expects it to end at once and return true; a
+// body that blocks is killed after a few seconds.
+void expectEndsAtOnce(const std::function<bool()>& body)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(body() ? 0 : 1);
+    for (int tries = 0; tries < 500; ++tries) {
+        int status = 0;
+        if (::waitpid(child, &status, WNOHANG) == child) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child said what failed";
+            return;
+        }
+        ::usleep(10000);
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ADD_FAILURE() << "loading or saving blocked";
+}
+
+}  // namespace
+
+TEST_F(SaveRom, FilesThatAreNotRegularAreNotFoundAtOnceForLoadAndSave)
+{
+    const std::string fifo = folder.file("fifo.nes");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string socketPath = folder.file("socket.nes");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+    expectEndsAtOnce([&] {
+        bool allRefused = true;
+        for (const std::string& name : {fifo, socketPath, std::string("/dev/null"), folder.path().string()}) {
+            const std::string expected = "file '" + name + "' not found";
+            for (const bool save : {false, true}) {
+                std::string text;
+                try {
+                    save ? editor->saveRom(name) : editor->loadRom(name);
+                } catch (const StreamError& error) {
+                    text = error.what();
+                }
+                if (text != expected) {
+                    std::fprintf(stderr, "%s %s: '%s'\n", save ? "save" : "load", name.c_str(), text.c_str());
+                    allRefused = false;
+                }
+            }
+        }
+        return allRefused;
+    });
+    ::close(listener);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(SaveRom, ASuccessfulSaveRemovesOnlyTheEditorsOwnLeftoversOfThatImage)
+{
+    busyImage().writeTo(path);
+    editor->loadRom(path);
+    // What saves killed between naming their file and the rename leave, and names
+    // that only look alike.
+    for (const char* name : {".image.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-000000",
+                             ".image.nes.backup", ".other.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-toolong"})
+        std::ofstream(folder.file(name)) << "left";
+    editor->saveRom(path);
+
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{".image.nes.backup", ".image.nes.quarrix-save-toolong",
+                                                         ".other.nes.quarrix-save-Ab3xYz", "image.nes"}));
+}
+
+TEST_F(SaveRom, HardLinksAndExtendedAttributesAreKeptBySavingInPlace)
+{
+    busyImage().writeTo(path);
+    const std::string otherName = folder.file("other-name.nes");
+    fs::create_hard_link(path, otherName);
+    const ino_t inode = inodeOf(path);
+    editor->loadRom(path);
+    editor->pageSet[0][0] = 0x13;
+    editor->saveRom(path);
+
+    EXPECT_EQ(inodeOf(path), inode);
+    EXPECT_EQ(readBytes(otherName)[L::stageBase(0) + L::kPageTable], 0x13) << "the other name sees the save";
+
+    fs::remove(otherName);
+    if (::setxattr(path.c_str(), "user.origin", "archive", 7, 0) != 0)
+        GTEST_SKIP() << "the file system keeps no extended attributes";
+    editor->pageSet[0][0] = 0x14;
+    editor->saveRom(path);
+    char value[16] = {};
+    EXPECT_EQ(::getxattr(path.c_str(), "user.origin", value, sizeof value), 7);
+    EXPECT_STREQ(value, "archive");
+    EXPECT_EQ(readBytes(path)[L::stageBase(0) + L::kPageTable], 0x14);
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"image.nes"}));
+}
+
+TEST_F(SaveRom, AFolderThatTakesNoNewFileIsSavedInPlace)
+{
+    busyImage().writeTo(path);
+    editor->loadRom(path);
+    editor->chipSet[9][1][2] = 0x5A;
+    const bool root = ::geteuid() == 0;
+    if (root ? !setImmutable(folder.path(), true) : ::chmod(folder.path().c_str(), 0555) != 0)
+        GTEST_SKIP() << "cannot keep new files out of the folder here";
+    std::string failure;
+    try {
+        editor->saveRom(path);
+    } catch (const StreamError& error) {
+        failure = error.what();
+    }
+    root ? setImmutable(folder.path(), false) : ::chmod(folder.path().c_str(), 0755) == 0;
+
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(readBytes(path)[L::stageBase(9) + L::kChipSets + 1 * 4 + 2], 0x5A);
+    // A new file still cannot be made there.
+    const std::string missing = folder.file("new.nes");
+    if (root ? setImmutable(folder.path(), true) : ::chmod(folder.path().c_str(), 0555) == 0) {
+        expectSaveFails(missing, "file '" + missing + "' not found");
+        root ? setImmutable(folder.path(), false) : ::chmod(folder.path().c_str(), 0755) == 0;
+    }
     EXPECT_EQ(folderEntries(), (std::vector<std::string>{"image.nes"}));
 }
