@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include "model/stage_records.h"
+#include "shell/argument_bytes.h"
 #include "shell/stage_export.h"
 
 namespace {
@@ -58,11 +59,11 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     if (!positional.isEmpty()) {
         if (options.demo)
             failUsage(parser, "give either a ROM image or --demo, not both");
-        // The name's bytes as the file system has them: no conversion on the way.
-        options.romPath = QFile::encodeName(positional.first()).toStdString();
+        // The name's bytes as given: no conversion on the way.
+        options.romPath = argumentBytes(positional.first());
     }
     if (parser.isSet(screenshot))
-        options.screenshot = QFile::encodeName(parser.value(screenshot)).toStdString();
+        options.screenshot = argumentBytes(parser.value(screenshot));
     if (parser.isSet(view)) {
         bool ok = false;
         const int n = parser.value(view).toInt(&ok);

@@ -24,6 +24,7 @@ struct StartOptions {
     bool reportFirstFrame = false;          // print when the first frame was painted, then end
     std::optional<ExportOptions> exportPictures;  // write pictures and end, without a window
     std::optional<std::string> emulator;    // the command F5 starts the emulator with
+    bool unattended = false;                // no one can see a box: errors go to standard output only
 };
 
 // Parses the arguments of app. --help, --version and a malformed command line print

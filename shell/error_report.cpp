@@ -7,13 +7,38 @@
 
 namespace {
 std::exception_ptr deferredError;
+bool withoutBoxes = false;
+bool keepFailureReported = false;
+
+void report(const char* text, const char* caption)
+{
+    std::printf("%s\n", text);
+    std::fflush(stdout);
+    if (!withoutBoxes)
+        MessageBoxA(mainWindow ? mainWindow->handle() : nullptr, text, caption, MB_ICONEXCLAMATION);
+}
 } // namespace
 
 void reportError(const char* text)
 {
-    std::printf("%s\n", text);
-    std::fflush(stdout);
-    MessageBoxA(mainWindow ? mainWindow->handle() : nullptr, text, "error", MB_ICONEXCLAMATION);
+    report(text, "error");
+}
+
+void reportKeepFailure(const std::string& text)
+{
+    if (std::exchange(keepFailureReported, true))
+        return;
+    report(text.c_str(), "warning");
+}
+
+void setReportsWithoutBoxes(bool on)
+{
+    withoutBoxes = on;
+}
+
+bool reportsWithoutBoxes()
+{
+    return withoutBoxes;
 }
 
 void deferFatalError(std::exception_ptr error)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QIcon>
 
+#include "shell/argument_bytes.h"
 #include "shell/command_line.h"
 #include "shell/stage_export.h"
 #include "shell/startup.h"
@@ -27,7 +28,11 @@ int main(int argc, char* argv[])
     // found once the package is installed, none when run from the build folder.
     QApplication::setWindowIcon(QIcon::fromTheme(QUARRIX_APP_ID));
     QApplication::setApplicationVersion(QUARRIX_VERSION);
+    keepArgumentBytes(argc, argv);
     StartOptions options = parseCommandLine(app);
+    // Platforms without a screen: a message box there would wait unseen for ever.
+    options.unattended = !hasDisplay || QGuiApplication::platformName() == "offscreen" ||
+                         QGuiApplication::platformName() == "minimal";
     if (options.exportPictures)
         return exportPictures(options);
 

@@ -1,5 +1,8 @@
 #include "shell/startup.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -8,13 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFont>
 #include <QPixmap>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include "demo/demo_image.h"
+#include "jcode/readable_name.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/key_reference_window.h"
@@ -25,6 +28,7 @@
 #include "shell/termination_signals.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/window_procs.h"
+#include "state/state_folder.h"
 
 namespace {
 
@@ -34,13 +38,26 @@ constexpr const char* kDemoFileName = "quarrix-demo.nes";
 
 int screenshotExitCode = 0;
 
+// The file is opened with the name's own bytes, which the toolkit's strings could not
+// carry if they are not UTF-8; never blocking, in case the name is a FIFO.
+bool writeScreenshot(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    return mainWindow->handle()->grab().save(&file, "PNG") && file.flush();
+}
+
 void saveScreenshot(const std::string& path)
 {
-    const QString name = QFile::decodeName(path.c_str());
-    if (mainWindow->handle()->grab().save(name, "PNG")) {
-        std::printf("screenshot written to %s\n", qPrintable(QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath())));
+    if (writeScreenshot(path)) {
+        std::printf("screenshot written to %s\n", readableName(canonicalImagePath(path)).c_str());
     } else {
-        std::printf("cannot write the screenshot to %s\n", path.c_str());
+        std::printf("cannot write the screenshot to %s\n", readableName(path).c_str());
         screenshotExitCode = 1;
     }
     std::fflush(stdout);
@@ -77,7 +94,13 @@ std::optional<std::string> openRomDialog()
     const QString path = QFileDialog::getOpenFileName(nullptr, QString(), QString(), "(*.*) (*)");
     if (path.isEmpty())
         return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    const std::string name = QFile::encodeName(path).toStdString();
+    // The dialog's strings cannot carry a name whose bytes are not UTF-8: what comes
+    // back names another file, or none. Opening that instead would be wrong.
+    if (path.contains(QChar::ReplacementCharacter) && ::access(name.c_str(), F_OK) != 0)
+        throw std::runtime_error("the file dialog cannot pass on the name of '" + readableName(name) +
+                                 "' because it is not UTF-8; name the file on the command line instead");
+    return name;
 }
 
 std::string writeDemoRom()
@@ -98,8 +121,8 @@ int chooseRomImage(const RomChooser& choose)
         std::fflush(stdout);
         return -1;
     }
-    // Names on this platform are UTF-8 already: the name goes to the file layer as
-    // chosen, since re-detecting its encoding could turn it into another name.
+    // The name goes to the file layer with its bytes as given: re-detecting its
+    // encoding could turn it into another name. Only messages show it converted.
     romPath = *path;
     theEditor.loadRom(romPath);
     startKeepingUnsavedWork(romPath);
@@ -110,6 +133,10 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
 {
     screenshotExitCode = 0;
     setEmulatorOption(options.emulator);
+    // No one would see a box in a scripted screenshot run or without a display, and the
+    // run would wait on it for ever: errors are printed and end the run with code 1.
+    const bool unattended = options.unattended || options.screenshot || options.reportFirstFrame;
+    setReportsWithoutBoxes(unattended);
     try {
         if (chooseRomImage(romSource(options, chooser)) != 0) {
             releaseUi();
@@ -133,12 +160,15 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
     } catch (const std::exception& error) {
         keepUnsavedWorkNow();
         reportError(error.what());
+        if (unattended)
+            screenshotExitCode = 1;
     }
     stopKeepingUnsavedWork();
     setEditAreaPaintObserver({});
     releaseUi();
     // Emulators still running have read their copy already.
     removePlaytestCopies();
+    setReportsWithoutBoxes(false);
     return screenshotExitCode;
 }
 

@@ -13,7 +13,8 @@
 using RomChooser = std::function<std::optional<std::string>()>;
 
 // The file-open dialog: any one existing file. The name comes back exactly as the
-// file system spells it (UTF-8), ready for loadRom.
+// file system spells it, ready for loadRom; a name that the dialog cannot hand back
+// (bytes that are not UTF-8) is an error that says so.
 std::optional<std::string> openRomDialog();
 
 // Writes the built-in demo image into the user's data folder and names it.
@@ -26,8 +27,9 @@ int chooseRomImage(const RomChooser& choose = openRomDialog);
 
 // The whole run: the image named by the options (or chosen in chooser), the window,
 // the message loop until Exit or the close box. Any error ends the run in a message
-// box captioned "error". Returns 0, or 1 when a requested screenshot could not be
-// written.
+// box captioned "error", or, in a run no one watches (options.unattended, a
+// screenshot, the first-frame report), on standard output only. Returns 0, or 1 when
+// such a run ended in an error or a requested screenshot could not be written.
 int runEditor(const StartOptions& options, const RomChooser& chooser = openRomDialog);
 
 // The clean-up on every way out: the font and the wrappers of the tab control, the

@@ -8,6 +8,7 @@
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/unsaved_work_keeper.h"
+#include "state/save_with_backup.h"
 
 namespace {
 
@@ -20,12 +21,15 @@ void focusMainWindow()
 }
 
 // A failed Save or Reload leaves the program running: the user's unsaved edits and
-// selections matter more than the file, and the box says what went wrong.
+// selections matter more than the file, and the box says what went wrong. A save
+// whose backup could not be made has still saved; the box after it says so.
 void saveRom()
 {
     try {
-        theEditor.saveRom(romPath);
+        const SaveResult result = saveRomWithBackup(theEditor, romPath);
         theEditor.history.markSaved();
+        if (!result.copyProblem.empty())
+            reportKeepFailure("The image was saved, but " + result.copyProblem);
     } catch (const std::exception& error) {
         reportError(error.what());
     }

@@ -13,10 +13,11 @@ struct ProgramRun {
     QString err;
 };
 
-// Runs the program with arguments in folder on the offscreen platform, with the
-// environment changed by edit.
+// Runs the program (or another that starts it) with arguments in folder on the
+// offscreen platform, with the environment changed by edit.
 inline ProgramRun runProgram(const QStringList& arguments, const QString& folder,
-                             const std::function<void(QProcessEnvironment&)>& edit = {})
+                             const std::function<void(QProcessEnvironment&)>& edit = {},
+                             const QString& program = QUARRIX_EDITOR_EXE)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -25,7 +26,7 @@ inline ProgramRun runProgram(const QStringList& arguments, const QString& folder
         edit(environment);
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
-    process.start(QUARRIX_EDITOR_EXE, arguments);
+    process.start(program, arguments);
     ProgramRun run;
     if (!process.waitForFinished(20000)) {
         process.kill();

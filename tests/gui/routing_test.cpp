@@ -94,6 +94,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
+        // Backups of the saves below go here, not into the user's state folder.
+        qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
         demoPath = writeDemoRomInto(dir);
         QCOMPARE(chooseRomImage([&] { return std::optional<std::string>(demoPath); }), 0);
         buildUi();
@@ -429,6 +431,26 @@ private slots:
         QCOMPARE(int(theEditor.object[0][0].y), 0x33);
         QCOMPARE(theEditor.curTab, 1);
         QVERIFY(runLoopFor(50));
+    }
+
+    void aSaveWhoseBackupCannotBeMadeSavesAndSaysSoOnce()
+    {
+        // A file where the state folder should be: no backup can be made.
+        const QString blocked = dir.filePath("blocked");
+        std::ofstream(blocked.toStdString()) << "in the way";
+        qputenv("XDG_STATE_HOME", blocked.toLocal8Bit());
+        for (const std::uint8_t value : {0x11, 0x12}) {
+            theEditor.pageSet[0][0] = value;
+            click(saveButton);
+        }
+        qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
+
+        QCOMPARE(boxes->boxes.size(), std::size_t(1));
+        QCOMPARE(boxes->boxes.front().caption, std::string("warning"));
+        QVERIFY(boxes->boxes.front().text.starts_with("The image was saved, but no copy of '" + romPath + "'"));
+        auto reread = std::make_unique<EDITOR>();
+        reread->loadRom(romPath);
+        QCOMPARE(int(reread->pageSet[0][0]), 0x12);
     }
 
     void aFailedReloadShowsTheErrorAndKeepsTheEdits()

@@ -20,6 +20,17 @@ RomChooser chooses(std::string path)
     return [path] { return std::optional<std::string>(path); };
 }
 
+// Runs the program with rawName, bytes that need not be UTF-8, as its first argument:
+// the toolkit's strings cannot carry such bytes, so a shell's printf makes them.
+ProgramRun runProgramOnRawName(const std::string& rawName, const QStringList& more, const QString& folder)
+{
+    QString escaped;
+    for (const unsigned char c : rawName)
+        escaped += c >= 0x80 || c == '\\' || c == '%' ? QString::asprintf("\\%03o", c) : QString(QChar(c));
+    return runProgram(QStringList{"-c", "name=$(printf \"$1\"); shift; exec \"$0\" \"$name\" \"$@\"", QUARRIX_EDITOR_EXE, escaped} + more,
+                      folder, {}, "/bin/sh");
+}
+
 } // namespace
 
 class StartupTest : public QObject {
@@ -142,6 +153,34 @@ private slots:
         const ProgramRun both = runProgram({"--demo", "x.nes"}, dir.path());
         QVERIFY(both.exitCode != 0);
         QVERIFY(both.err.contains("--demo"));
+    }
+
+    void namesThatAreNotUtf8AreOpenedAsGivenAndShownReadably()
+    {
+        // "テスト" in Shift_JIS, as files unpacked from a Japanese archive are named.
+        const std::string folder = dir.path().toStdString();
+        const std::string shiftJis = folder + "/\x83\x65\x83\x58\x83\x67.nes";
+        writeDemoImage(shiftJis);
+        const ProgramRun opened = runProgramOnRawName(shiftJis, {"--screenshot", "sjis.png"}, dir.path());
+        // The toolkit could not remove the file with the folder.
+        std::remove(shiftJis.c_str());
+        QCOMPARE(opened.exitCode, 0);
+        QVERIFY(opened.out.contains("screenshot written to"));
+
+        // The same name in EUC-JP, missing: the error shows it in UTF-8, and a
+        // screenshot run ends with code 1 instead of waiting on a box.
+        const ProgramRun missing =
+            runProgramOnRawName(folder + "/\xA5\xC6\xA5\xB9\xA5\xC8.nes", {"--screenshot", "x.png"}, dir.path());
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.out, QString::fromStdString("file '" + folder + "/\u30C6\u30B9\u30C8.nes' not found\n"));
+    }
+
+    void anErrorWithoutAScreenToShowItOnEndsTheRun()
+    {
+        // The offscreen platform shows no box anyone could close.
+        const ProgramRun run = runProgram({"missing.nes"}, dir.path());
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.contains("file 'missing.nes' not found"));
     }
 
     void withoutADisplayTheDemoLeavesAScreenshot()
