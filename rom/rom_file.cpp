@@ -108,15 +108,15 @@ int openRegularFile(const std::string& path, int flags)
     return fd.release();
 }
 
-// Reads until end of file; false on a read error.
-bool readAll(int fd, std::vector<std::uint8_t>& out, std::size_t sizeHint)
+// Reads until end of file or maxBytes; false on a read error.
+bool readAll(int fd, std::vector<std::uint8_t>& out, std::size_t sizeHint, std::size_t maxBytes)
 {
     // One byte more than the size reported, so that the end shows in the first pass.
-    out.assign(sizeHint + 1, 0);
+    out.assign(std::min(sizeHint < maxBytes ? sizeHint + 1 : maxBytes, maxBytes), 0);
     std::size_t filled = 0;
-    for (;;) {
+    while (filled < maxBytes) {
         if (filled == out.size())
-            out.resize(std::max<std::size_t>(out.size() * 2, 4096));
+            out.resize(std::min(std::max<std::size_t>(out.size() * 2, 4096), maxBytes));
         const ssize_t got = ::read(fd, out.data() + filled, out.size() - filled);
         if (got < 0) {
             if (errno == EINTR)
@@ -306,14 +306,14 @@ void removeLeftoverTemporaries(const std::string& folder, const std::string& pre
 
 }  // namespace
 
-std::vector<std::uint8_t> readFileBytes(const std::string& path)
+std::vector<std::uint8_t> readFileBytes(const std::string& path, std::size_t maxBytes)
 {
     FileDescriptor fd(openRegularFile(path, O_RDONLY));
     struct stat info {};
     if (!fd.valid() || ::fstat(fd.get(), &info) != 0)
         throw StreamError::fileNotFound(path);
     std::vector<std::uint8_t> bytes;
-    if (!readAll(fd.get(), bytes, std::size_t(info.st_size)))
+    if (!readAll(fd.get(), bytes, std::size_t(info.st_size), maxBytes))
         throw StreamError::notEnoughData();
     return bytes;
 }
@@ -350,7 +350,7 @@ FileForUpdate readFileForUpdate(const std::string& name)
     file.device = info.st_dev;
     file.inode = info.st_ino;
     file.mustStayInPlace = info.st_nlink > 1 || hasExtendedAttributes(fd.get());
-    if (!readAll(fd.get(), file.bytes, std::size_t(info.st_size)))
+    if (!readAll(fd.get(), file.bytes, std::size_t(info.st_size), SIZE_MAX - 1))
         throw StreamError::unableToWrite();
     return file;
 }

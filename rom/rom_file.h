@@ -18,10 +18,10 @@
 // Only regular files are opened: a FIFO, socket, device or folder is refused at once,
 // without waiting for a writer or reader at the other end.
 
-// Reads the regular file `path` whole. Throws "file '...' not found" when it cannot be
-// opened or is not a regular file, and "not enough data in stream" when reading fails
-// part-way.
-std::vector<std::uint8_t> readFileBytes(const std::string& path);
+// Reads the regular file `path`, whole or its first maxBytes. Throws "file '...' not
+// found" when it cannot be opened or is not a regular file, and "not enough data in
+// stream" when reading fails part-way.
+std::vector<std::uint8_t> readFileBytes(const std::string& path, std::size_t maxBytes = SIZE_MAX - 1);
 
 // A file about to be rewritten: where it really lives, what it holds now and the
 // attributes the replacement must keep.
