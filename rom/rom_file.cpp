@@ -270,8 +270,6 @@ public:
         return false;
     }
 
-    bool close() { return fd_.close(); }
-
     bool renameTo(const std::string& path)
     {
         renamed_ = ::rename(name_.c_str(), path.c_str()) == 0;
@@ -382,9 +380,11 @@ bool replaceFileIfFolderAllows(const FileForUpdate& file, std::span<const std::u
     const bool synced = ::fsync(temporary.fd()) == 0;
     if (timing)
         timing->flush += Clock::now() - started;
-    if (!synced || !temporary.giveName() || !temporary.close())
+    if (!synced || !temporary.giveName())
         throw StreamError::unableToWrite();
 
+    // Renamed at once after it got its name, so that a process killed now leaves a
+    // named temporary file as rarely as possible.
     started = Clock::now();
     const bool renamed = temporary.renameTo(file.path);
     if (timing)
