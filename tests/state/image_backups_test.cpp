@@ -4,12 +4,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "model/editor.h"
+#include "rom/rom_file.h"
 #include "rom/rom_layout.h"
 #include "state/image_backups.h"
 #include "state/save_with_backup.h"
@@ -20,12 +21,6 @@
 namespace L = rom_layout;
 
 namespace {
-
-std::vector<std::uint8_t> readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class ImageBackups : public ::testing::Test {
 protected:
@@ -59,7 +54,7 @@ TEST_F(ImageBackups, EachSaveKeepsTheFileAsItWasAndOnlyTheTenNewestStay)
     std::vector<std::vector<std::uint8_t>> before;
     for (int save = 0; save < 12; ++save) {
         editor->pageSet[3][0] = std::uint8_t(save + 1);
-        before.push_back(readBytes(image));
+        before.push_back(readFileBytes(image));
         const SaveResult result = saveRomWithBackup(*editor, image);
         EXPECT_EQ(result.copyProblem, "");
     }
@@ -68,8 +63,8 @@ TEST_F(ImageBackups, EachSaveKeepsTheFileAsItWasAndOnlyTheTenNewestStay)
     EXPECT_EQ(std::filesystem::path(backups.front()).parent_path().string(),
               stateFolder() + "/backups/" + imageStateKey(image));
     for (std::size_t i = 0; i < kBackupsKept; ++i)
-        EXPECT_EQ(readBytes(backups[i]), before[i + 2]) << "backup " << i;
-    EXPECT_EQ(readBytes(image)[L::stageBase(3) + L::kPageTable], 12);
+        EXPECT_EQ(readFileBytes(backups[i]), before[i + 2]) << "backup " << i;
+    EXPECT_EQ(readFileBytes(image)[L::stageBase(3) + L::kPageTable], 12);
 
     // A save that changes no byte has nothing worth keeping.
     saveRomWithBackup(*editor, image);
@@ -86,5 +81,5 @@ TEST_F(ImageBackups, AStateFolderThatCannotBeWrittenStillLetsTheSaveThrough)
 
     EXPECT_NE(result.copyProblem.find("no copy of '" + image + "' could be kept"), std::string::npos)
         << result.copyProblem;
-    EXPECT_EQ(readBytes(image)[L::stageBase(0) + L::kPageTable], 0x1E);
+    EXPECT_EQ(readFileBytes(image)[L::stageBase(0) + L::kPageTable], 0x1E);
 }
