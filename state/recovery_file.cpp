@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "jcode/readable_name.h"
 #include "model/editable_tables.h"
 #include "rom/rom_file.h"
 #include "state/state_folder.h"
@@ -132,7 +133,7 @@ void writeRecoveryFile(const RecoveryFile& file)
     try {
         writeFileAtomically(path, bytes);
     } catch (const std::exception&) {
-        throw std::runtime_error("cannot write '" + path + "': " + std::strerror(errno ? errno : EIO));
+        throw std::runtime_error("cannot write '" + readableName(path) + "': " + std::strerror(errno ? errno : EIO));
     }
     std::remove(discardedRecoveryPath(file.imagePath).c_str());
 }

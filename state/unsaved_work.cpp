@@ -3,6 +3,7 @@
 #include <ctime>
 #include <utility>
 
+#include "jcode/readable_name.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
 #include "rom/rom_file.h"
@@ -19,10 +20,11 @@ std::int64_t nowMs()
         .count();
 }
 
+// The image's file name as the user reads it, also when its bytes are not UTF-8.
 std::string fileNameOf(const std::string& path)
 {
     const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return readableName(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 std::string localDateTime(std::int64_t ms)
@@ -93,9 +95,9 @@ RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
         offer.kind = RecoveryOffer::Kind::Unusable;
         const std::string aside = damagedRecoveryPath(imagePath);
         offer.text = "Unsaved edits of " + name + " were kept, but they cannot be used: " + error.what() + ". " +
-                     (setRecoveryFileAside(imagePath, aside) ? "The file was set aside as " + aside + "."
-                                                             : "The file " + recoveryFilePath(imagePath) +
-                                                                   " was left where it is.");
+                     (setRecoveryFileAside(imagePath, aside)
+                         ? "The file was set aside as " + readableName(aside) + "."
+                         : "The file " + readableName(recoveryFilePath(imagePath)) + " was left where it is.");
         return offer;
     }
     offer.kind = RecoveryOffer::Kind::Restorable;
