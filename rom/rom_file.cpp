@@ -350,6 +350,7 @@ FileForUpdate readFileForUpdate(const std::string& name)
     file.mustStayInPlace = info.st_nlink > 1 || hasExtendedAttributes(fd.get());
     if (!readAll(fd.get(), file.bytes, std::size_t(info.st_size), SIZE_MAX - 1))
         throw StreamError::unableToWrite();
+    file.size = file.bytes.size();
     return file;
 }
 
@@ -409,7 +410,8 @@ void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
         throw StreamError::fileNotFound(name);
 }
 
-void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes, const std::string& name)
+void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
+                      const std::string& name)
 {
     // The file must still be the one that was read, at the size it had: anything else
     // (another file put in its place, a kernel file whose size says nothing) is not
@@ -417,35 +419,26 @@ void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> b
     FileDescriptor fd(openRegularFile(file.path, O_WRONLY));
     struct stat info {};
     if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || info.st_dev != file.device || info.st_ino != file.inode ||
-        std::size_t(info.st_size) != file.bytes.size())
+        std::size_t(info.st_size) != file.size)
         throw StreamError::fileNotFound(name);
 
     // Only the bytes that change are written, so that a failure part-way has touched
     // as little as possible.
-    const std::span<const std::uint8_t> old = file.bytes;
-    const std::size_t common = std::min(old.size(), bytes.size());
-    std::size_t first = 0;
-    while (first < common && old[first] == bytes[first])
-        ++first;
-    std::size_t end = bytes.size();
-    if (end == old.size())
-        while (end > first && old[end - 1] == bytes[end - 1])
-            --end;
-
     const FileSizeSignalBlock sizeLimitIsAnError;
-    if (!writeAll(fd.get(), bytes.subspan(first, end - first), off_t(first)))
+    if (!changed.empty() &&
+        !writeAll(fd.get(), bytes.subspan(changed.first, changed.end - changed.first), off_t(changed.first)))
         throw StreamError::unableToWrite();
-    if (bytes.size() < old.size() && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
+    if (bytes.size() < file.size && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
         throw StreamError::unableToWrite();
     if (::fsync(fd.get()) != 0 || !fd.close())
         throw StreamError::unableToWrite();
 }
 
-UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
                         const std::string& name, SyncTiming* timing)
 {
     if (file.existed && file.mustStayInPlace) {
-        writeFileInPlace(file, bytes, name);
+        writeFileInPlace(file, bytes, changed, name);
         return UpdateMethod::InPlace;
     }
     if (replaceFileIfFolderAllows(file, bytes, timing))
@@ -453,7 +446,7 @@ UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t>
     // A folder that takes no new file can still hold a file that may be written.
     if (!file.existed)
         throw StreamError::fileNotFound(name);
-    writeFileInPlace(file, bytes, name);
+    writeFileInPlace(file, bytes, changed, name);
     return UpdateMethod::InPlace;
 }
 

@@ -29,6 +29,7 @@ struct FileForUpdate {
     std::string path;  // symbolic links resolved, so that the link stays a link
     bool existed = false;
     std::vector<std::uint8_t> bytes;  // empty when the file did not exist
+    std::size_t size = 0;             // what the file held when it was read, in bytes
     mode_t mode = 0;                  // permission bits for the replacement
     uid_t owner = 0;
     gid_t group = 0;
@@ -64,21 +65,30 @@ struct SyncTiming {
 void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
                  const std::string& name, SyncTiming* timing = nullptr);
 
-// Writes `bytes` into the file itself, only the part that differs from file.bytes,
-// and flushes it. Not atomic: a failure part-way leaves the file partly written, so
-// callers keep a copy of file.bytes first. Throws "file '<name>' not found" when the
-// file cannot be opened for writing (or another file has taken its place since it
-// was read, or the file has changed size since) and "unable to write to stream" when
-// writing or flushing fails.
-void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+// Part of a file's bytes, from `first` up to `end`.
+struct ByteRange {
+    std::size_t first = 0;
+    std::size_t end = 0;
+    bool empty() const { return first >= end; }
+};
+
+// Writes the bytes of `changed`, the part of `bytes` that differs from what the file
+// holds, into the file itself and flushes it; a file longer than `bytes` is cut
+// short. Not atomic: a failure part-way leaves the file partly written, so callers
+// keep a copy of the file first. Throws "file '<name>' not found" when the file
+// cannot be opened for writing (or another file has taken its place since it was
+// read, or it has changed size since) and "unable to write to stream" when writing
+// or flushing fails.
+void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
                       const std::string& name);
 
 enum class UpdateMethod { Replaced, InPlace };
 
-// Rewrites file with `bytes`: replaced atomically where that keeps everything the file
-// has, else (other hard links, extended attributes, a folder that takes no new file)
-// in place. Throws as the two methods do.
-UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
+// Rewrites file with `bytes`, which differ from what it holds in `changed` only:
+// replaced atomically where that keeps everything the file has, else (other hard
+// links, extended attributes, a folder that takes no new file) in place. Throws as
+// the two methods do.
+UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
                         const std::string& name, SyncTiming* timing = nullptr);
 
 // Writes `bytes` as the whole of `path`, a new file or a replacement, private to the

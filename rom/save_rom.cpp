@@ -1,6 +1,7 @@
 #include "rom/save_rom.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 
@@ -44,6 +45,32 @@ void writeStage(const EDITOR& e, int s, std::uint8_t* stage)
 
 }  // namespace
 
+ByteRange bytesChangedBySave(const EDITOR& editor, std::span<const std::uint8_t> image)
+{
+    // Each stage is written into a copy of its part of the image and compared there.
+    constexpr std::size_t kStageWritten = L::kPageTable + L::kPageTableSize;
+    ByteRange changed{SIZE_MAX, 0};
+    std::uint8_t stage[kStageWritten];
+    for (int s = 0; s < kStageCount; ++s) {
+        const std::size_t base = L::stageBase(s);
+        const std::size_t present = base < image.size() ? std::min(kStageWritten, image.size() - base) : 0;
+        std::fill(std::copy_n(image.begin() + std::ptrdiff_t(std::min(base, image.size())), present, stage),
+                  stage + kStageWritten, 0);
+        writeStage(editor, s, stage);
+        for (std::size_t i = 0; i < present; ++i)
+            if (stage[i] != image[base + i]) {
+                changed.first = std::min(changed.first, base + i);
+                changed.end = base + i + 1;
+            }
+    }
+    // Bytes the image gains are changes too.
+    if (image.size() < L::kSavedTablesEnd) {
+        changed.first = std::min(changed.first, image.size());
+        changed.end = L::kSavedTablesEnd;
+    }
+    return changed.end == 0 ? ByteRange{} : changed;
+}
+
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image)
 {
     if (image.size() < L::kSavedTablesEnd)
@@ -55,21 +82,23 @@ void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image)
 SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const KeepOldImage& keepOld,
                         SyncTiming* timing)
 {
-    const FileForUpdate file = readFileForUpdate(fileName);
-    std::vector<std::uint8_t> saved = file.bytes;
-    writeEditableTables(editor, saved);
+    FileForUpdate file = readFileForUpdate(fileName);
+    const ByteRange changed = bytesChangedBySave(editor, file.bytes);
 
     SaveResult result;
     // A save that changes nothing needs no copy; taking one anyway would push real
     // earlier versions out of the few that are kept.
-    if (keepOld && file.existed && saved != file.bytes) {
+    if (keepOld && file.existed && !changed.empty()) {
         try {
             keepOld(file.bytes);
         } catch (const std::exception& error) {
             result.copyProblem = error.what();
         }
     }
-    result.method = updateFile(file, saved, fileName, timing);
+    // The tables go into the bytes just read: a second image-sized buffer would cost
+    // more than the rest of the save.
+    writeEditableTables(editor, file.bytes);
+    result.method = updateFile(file, file.bytes, changed, fileName, timing);
     return result;
 }
 

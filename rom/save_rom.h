@@ -15,6 +15,10 @@ class EDITOR;
 // them; every other byte keeps its value.
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image);
 
+// The part of `image` that writeEditableTables would change (growing it counts as a
+// change); empty when the save would leave every byte as it is.
+ByteRange bytesChangedBySave(const EDITOR& editor, std::span<const std::uint8_t> image);
+
 // Keeps a copy of the image as the file holds it just before a save; throws a
 // std::exception that says why when it cannot.
 using KeepOldImage = std::function<void(std::span<const std::uint8_t> bytes)>;
