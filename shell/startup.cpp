@@ -150,9 +150,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
-        else
-            // A picture taken by a script must not wait for an answer, nor take one.
-            QTimer::singleShot(0, [] { offerKeptEdits(); });
+        QTimer::singleShot(0, [] { offerKeptEdits(); });
         if (options.reportFirstFrame)
             reportFirstFrame();
         runMessageLoop();

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/app_state.h"
+#include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "state/unsaved_work.h"
 
@@ -32,7 +33,7 @@ void keepDue()
     if (!unsavedWork)
         return;
     if (const auto problem = unsavedWork->keep(theEditor))
-        MessageBoxA(boxOwner(), problem->c_str(), "error", MB_ICONEXCLAMATION);
+        reportKeepFailure(*problem);
 }
 
 void schedule()
@@ -79,14 +80,16 @@ void keepUnsavedWorkNow()
 
 void offerKeptEdits()
 {
-    if (!unsavedWork)
+    // A run no one watches must not wait for an answer, nor take one: the kept edits
+    // stay for the next run that can ask.
+    if (!unsavedWork || reportsWithoutBoxes())
         return;
     const RecoveryOffer offer = findRecovery(unsavedWork->imagePath(), theEditor);
     switch (offer.kind) {
     case RecoveryOffer::Kind::None:
         return;
     case RecoveryOffer::Kind::Unusable:
-        MessageBoxA(boxOwner(), offer.text.c_str(), "error", MB_ICONEXCLAMATION);
+        reportError(offer.text.c_str());
         return;
     case RecoveryOffer::Kind::Restorable:
         if (QuestionBoxA(boxOwner(), offer.text.c_str(), "Quarrix Editor", "Restore", "Discard") == IDYES) {
