@@ -88,5 +88,6 @@ kept || fail "SIGTERM lost the edit"
 echo "edits survived kill -9 and SIGTERM and were restored"
 SESSION
 # A display number of its own, so that other X tests running at the same time do not
-# take the same server.
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" sh "$work/session.sh" "$editor" "$work"
+# take the same server; and no reset of the server when its last client goes, which
+# would refuse the next run's connection while it resets.
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -noreset" sh "$work/session.sh" "$editor" "$work"
