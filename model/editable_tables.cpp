@@ -100,13 +100,3 @@ int stageOfTableByte(std::size_t offset)
     }
     return -1;
 }
-
-std::uint64_t tablesHash(std::span<const std::uint8_t> bytes)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a
-    for (const std::uint8_t b : bytes) {
-        hash ^= b;
-        hash *= 0x100000001b3ull;
-    }
-    return hash;
-}

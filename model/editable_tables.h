@@ -26,7 +26,3 @@ std::size_t firstTableDifference(const EDITOR& editor, std::span<const std::uint
 
 // The stage a byte of the block belongs to.
 int stageOfTableByte(std::size_t offset);
-
-// A hash of the block that stays the same across runs and builds, to tell whether
-// the tables in a file are still those that edits started from.
-std::uint64_t tablesHash(std::span<const std::uint8_t> bytes);

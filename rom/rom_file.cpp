@@ -154,12 +154,6 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string baseNameOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 mode_t currentUmask()
 {
     const mode_t mask = ::umask(0);
@@ -208,7 +202,7 @@ constexpr std::size_t kLongestBaseInTemporaryName = 200;
 std::string temporaryPrefix(const std::string& path)
 {
     std::string prefix(1, '.');
-    prefix += baseNameOf(path).substr(0, kLongestBaseInTemporaryName);
+    prefix += fileNameOf(path).substr(0, kLongestBaseInTemporaryName);
     prefix += kTemporaryMarker;
     return prefix;
 }
@@ -458,4 +452,10 @@ void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     file.owner = ::geteuid();
     file.group = ::getegid();
     replaceFile(file, bytes, path);
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }

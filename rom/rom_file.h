@@ -95,3 +95,6 @@ UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t>
 // user: readers see the old file or the new one, never part of either. Throws as
 // replaceFile does.
 void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The last part of a path: the file's own name.
+std::string fileNameOf(const std::string& path);

@@ -6,6 +6,7 @@
 
 #include "jcode/readable_name.h"
 #include "model/editable_tables.h"
+#include "model/stable_hash.h"
 #include "rom/rom_file.h"
 #include "state/state_folder.h"
 
@@ -92,7 +93,7 @@ std::vector<std::uint8_t> encodeRecoveryFile(const RecoveryFile& file)
     out.insert(out.end(), file.imagePath.begin(), file.imagePath.end());
     putU32(out, std::uint32_t(file.tables.size()));
     out.insert(out.end(), file.tables.begin(), file.tables.end());
-    putU64(out, tablesHash(out));
+    putU64(out, stableHash(out));
     return out;
 }
 
@@ -118,7 +119,7 @@ RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::
     const auto tables = in.run(tablesSize);
     file.tables.assign(tables.begin(), tables.end());
     const std::size_t checked = in.offset();
-    if (in.number(8) != tablesHash(bytes.first(checked)) || in.offset() != bytes.size())
+    if (in.number(8) != stableHash(bytes.first(checked)) || in.offset() != bytes.size())
         throw RecoveryError("the file is damaged");
     if (file.imagePath != canonicalImagePath(imagePath))
         throw RecoveryError("it belongs to another image");

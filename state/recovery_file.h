@@ -11,7 +11,7 @@
 struct RecoveryFile {
     std::string imagePath;          // the image's full path, links resolved
     std::int64_t writtenAtMs = 0;   // milliseconds since 1970, UTC
-    std::uint64_t baseTablesHash = 0;  // tablesHash of the tables the image held when the edits began
+    std::uint64_t baseTablesHash = 0;  // stableHash of the tables the image held when the edits began
     std::vector<std::uint8_t> tables;  // the edited tables (editableTables)
 };
 

@@ -11,6 +11,9 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "model/stable_hash.h"
+#include "rom/rom_file.h"
+
 namespace {
 
 constexpr const char* kFolderName = "quarrix-editor";
@@ -19,23 +22,6 @@ std::string homeFolder()
 {
     const char* home = std::getenv("HOME");
     return home && *home ? home : "/";
-}
-
-// FNV-1a, 64 bits: stable across runs and builds, which std::hash is not.
-std::uint64_t stableHash(const std::string& bytes)
-{
-    std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (const unsigned char c : bytes) {
-        hash ^= c;
-        hash *= 0x100000001b3ull;
-    }
-    return hash;
-}
-
-std::string baseName(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -85,5 +71,5 @@ std::string imageStateKey(const std::string& imagePath)
     const std::string canonical = canonicalImagePath(imagePath);
     char digits[17];
     std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(stableHash(canonical)));
-    return baseName(canonical) + "-" + digits;
+    return fileNameOf(canonical) + "-" + digits;
 }

@@ -5,6 +5,7 @@
 
 #include "jcode/readable_name.h"
 #include "model/editable_tables.h"
+#include "model/stable_hash.h"
 #include "model/editor.h"
 #include "rom/rom_file.h"
 #include "state/state_folder.h"
@@ -21,10 +22,9 @@ std::int64_t nowMs()
 }
 
 // The image's file name as the user reads it, also when its bytes are not UTF-8.
-std::string fileNameOf(const std::string& path)
+std::string readableFileName(const std::string& path)
 {
-    const auto slash = path.rfind('/');
-    return readableName(slash == std::string::npos ? path : path.substr(slash + 1));
+    return readableName(fileNameOf(path));
 }
 
 std::string localDateTime(std::int64_t ms)
@@ -64,7 +64,7 @@ std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
     RecoveryFile file;
     file.imagePath = canonicalImagePath(imagePath_);
     file.writtenAtMs = nowMs();
-    file.baseTablesHash = tablesHash(editor.history.savedTables());
+    file.baseTablesHash = stableHash(editor.history.savedTables());
     file.tables = editableTables(editor);
     try {
         writeRecoveryFile(file);
@@ -72,7 +72,7 @@ std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
     } catch (const std::exception& error) {
         if (std::exchange(failureTold_, true))
             return std::nullopt;
-        return "The unsaved edits of " + fileNameOf(imagePath_) +
+        return "The unsaved edits of " + readableFileName(imagePath_) +
                " cannot be kept for a crash or a later session (" + error.what() +
                "). Editing and saving go on as usual.";
     }
@@ -88,7 +88,7 @@ RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
     } catch (const std::exception&) {
         return offer;  // none kept, or none that can be read: nothing to offer
     }
-    const std::string name = fileNameOf(imagePath);
+    const std::string name = readableFileName(imagePath);
     try {
         offer.file = decodeRecoveryFile(bytes, imagePath);
     } catch (const RecoveryError& error) {
@@ -103,7 +103,7 @@ RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
     offer.kind = RecoveryOffer::Kind::Restorable;
     offer.text = "Unsaved edits of " + name + " from " + localDateTime(offer.file.writtenAtMs) +
                  " were kept. Restore them?";
-    if (offer.file.baseTablesHash != tablesHash(editableTables(editor)))
+    if (offer.file.baseTablesHash != stableHash(editableTables(editor)))
         offer.text += "\n\nThe image's tables have changed on disk since these edits were made: restoring them "
                       "replaces those changes too.";
     return offer;

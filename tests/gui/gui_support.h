@@ -20,8 +20,10 @@
 
 #include "demo/demo_image.h"
 #include "shell/app_state.h"
+#include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/qt_editor_host.h"
+#include "shell/startup.h"
 #include "swc/user32.h"
 
 // Writes the demo image into dir under name and returns its path.
@@ -29,6 +31,18 @@ inline std::string writeDemoRomInto(const QTemporaryDir& dir, const char* name =
 {
     const std::string path = dir.filePath(name).toStdString();
     writeDemoImage(path);
+    return path;
+}
+
+// Starts as the program does on the demo image written into dir: the image chosen
+// and loaded, then the main window built. Returns the image's path, or an empty one
+// when the image could not be chosen.
+inline std::string startOnDemoImage(const QTemporaryDir& dir)
+{
+    const std::string path = writeDemoRomInto(dir);
+    if (chooseRomImage([&] { return std::optional<std::string>(path); }) != 0)
+        return {};
+    buildUi();
     return path;
 }
 

@@ -66,9 +66,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        const std::string path = writeDemoRomInto(dir);
-        QCOMPARE(chooseRomImage([&] { return std::optional<std::string>(path); }), 0);
-        buildUi();
+        QVERIFY(!startOnDemoImage(dir).empty());
         QVERIFY(QTest::qWaitForWindowExposed(mainWindow->handle()));
     }
 

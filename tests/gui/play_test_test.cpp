@@ -117,9 +117,8 @@ private slots:
                                    "/$$.tmp " + QFile::encodeName(recordDir) + "/$$.args\nexec /bin/sleep 5\n");
         QVERIFY(!emulator.isEmpty());
 
-        demoPath = writeDemoRomInto(dir);
-        QCOMPARE(chooseRomImage([&] { return std::optional<std::string>(demoPath); }), 0);
-        buildUi();
+        demoPath = startOnDemoImage(dir);
+        QVERIFY(!demoPath.empty());
         QVERIFY(QTest::qWaitForWindowActive(mainWindow->handle()));
     }
 

@@ -96,9 +96,8 @@ private slots:
         QVERIFY(dir.isValid());
         // Backups of the saves below go here, not into the user's state folder.
         qputenv("XDG_STATE_HOME", dir.filePath("state").toLocal8Bit());
-        demoPath = writeDemoRomInto(dir);
-        QCOMPARE(chooseRomImage([&] { return std::optional<std::string>(demoPath); }), 0);
-        buildUi();
+        demoPath = startOnDemoImage(dir);
+        QVERIFY(!demoPath.empty());
         theEditor.setHost(&host);
         QVERIFY(QTest::qWaitForWindowActive(mainWindow->handle()));
     }
