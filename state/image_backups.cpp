@@ -13,6 +13,7 @@
 
 #include "jcode/readable_name.h"
 #include "rom/rom_file.h"
+#include "state/newest_files.h"
 #include "state/state_folder.h"
 
 namespace {
@@ -97,11 +98,6 @@ std::string keepImageBackup(const std::string& imagePath, std::span<const std::u
                                  readableName(folder) + "': " + error.what());
     }
 
-    std::vector<std::string> names = backupNames(folder);
-    if (names.size() > kBackupsKept) {
-        names.resize(names.size() - kBackupsKept);
-        for (const std::string& old : names)
-            ::unlink((folder + "/" + old).c_str());
-    }
+    keepNewestFiles(folder, kBackupsKept, isBackupName);
     return path;
 }

@@ -1,20 +1,18 @@
 #include "state/playtest_copies.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 
 #include "model/editor.h"
 #include "rom/rom_file.h"
 #include "rom/save_rom.h"
+#include "state/newest_files.h"
 #include "state/state_folder.h"
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -42,20 +40,6 @@ std::string plainName(const std::string& key)
     return name;
 }
 
-struct Copy {
-    std::string path;
-    struct timespec modified;
-};
-
-bool newerFirst(const Copy& a, const Copy& b)
-{
-    if (a.modified.tv_sec != b.modified.tv_sec)
-        return a.modified.tv_sec > b.modified.tv_sec;
-    if (a.modified.tv_nsec != b.modified.tv_nsec)
-        return a.modified.tv_nsec > b.modified.tv_nsec;
-    return a.path > b.path;
-}
-
 }  // namespace
 
 PlaytestCopies::PlaytestCopies(std::string folder) : folder_(std::move(folder)) {}
@@ -79,22 +63,7 @@ std::string PlaytestCopies::write(const EDITOR& editor, const std::string& image
 
 void PlaytestCopies::keepNewest() const
 {
-    std::vector<Copy> copies;
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
-        const std::string path = entry.path().string();
-        struct stat info {};
-        if (!isCopyName(entry.path().filename().string()) || ::lstat(path.c_str(), &info) != 0 ||
-            !S_ISREG(info.st_mode))
-            continue;
-        copies.push_back({path, info.st_mtim});
-    }
-    if (copies.size() <= std::size_t(kKept))
-        return;
-    std::sort(copies.begin(), copies.end(), newerFirst);
-    // A copy that cannot be removed stays; the next copy tries again.
-    for (std::size_t i = kKept; i < copies.size(); ++i)
-        ::unlink(copies[i].path.c_str());
+    keepNewestFiles(folder_, std::size_t(kKept), isCopyName);
 }
 
 void PlaytestCopies::remove(const std::string& path)
