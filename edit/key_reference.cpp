@@ -37,6 +37,8 @@ ReferenceSection mouseSection(int view, const std::string& viewName)
             section.entries.push_back({std::string("Left button on ") + area.name, area.leftDoes});
         if (area.right)
             section.entries.push_back({std::string("Right button on ") + area.name, area.rightDoes});
+        if (area.shiftDrag)
+            section.entries.push_back({std::string("Shift+drag over ") + area.name, area.shiftDragDoes});
     }
     if (section.entries.empty())
         section.entries.push_back({"Mouse", "does nothing in this view"});
@@ -63,6 +65,7 @@ std::string keyName(int virtualKey)
     switch (virtualKey) {
     case VK_TAB: return "Tab";
     case VK_RETURN: return "Enter";
+    case VK_ESCAPE: return "Escape";
     case VK_SPACE: return "Space";
     case VK_PRIOR: return "Page Up";
     case VK_NEXT: return "Page Down";

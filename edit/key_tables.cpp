@@ -3,7 +3,10 @@
 #include <cstdint>
 
 #include "edit/chip_quadrants.h"
+#include "edit/clipboard_commands.h"
 #include "edit/map_set_cursor.h"
+#include "edit/selection_editing.h"
+#include "edit/selection_fill.h"
 #include "edit/undo_redo.h"
 #include "edit/virtual_keys.h"
 #include "model/view_geometry.h"
@@ -13,7 +16,6 @@ namespace {
 constexpr int kLastStage = kStageCount - 1;
 constexpr int kLastPaletteSet = kPaletteSetCount - 1;
 constexpr int kLastView = kViewCount - 1;
-constexpr int kHalfBit = 0x80;     // bit 7 of curChipSet chooses the half "CHIP SET" shows
 constexpr int kObjectShiftStep = 16;
 constexpr int kObjectPageStep = 256;  // moveObjectX carries a whole page and keeps x
 
@@ -53,18 +55,6 @@ void chooseView(EDITOR& editor, int tab)
 void nextView(EDITOR& editor) { chooseView(editor, editor.curTab + 1); }
 void previousView(EDITOR& editor) { chooseView(editor, editor.curTab - 1); }
 
-void paintCursorCell(EDITOR& editor)
-{
-    if (std::uint8_t* cell = cellUnderCursor(editor))
-        *cell = static_cast<std::uint8_t>(editor.curChipSet);
-}
-
-void pickCursorCell(EDITOR& editor)
-{
-    if (const std::uint8_t* cell = cellUnderCursor(editor))
-        editor.curChipSet = *cell;
-}
-
 using E = EDITOR&;
 constexpr ShiftUse kEither = ShiftUse::Either;
 constexpr ShiftUse kWithout = ShiftUse::Without;
@@ -86,6 +76,11 @@ constexpr KeyBinding kCtrlKeys[] = {
     {VK_NEXT, 'N', kEither, [](E e) { chooseStage(e, e.curStage + 1); }, "next stage"},
     {VK_TAB, 'T', kWithout, nextView, "next view", kViewMap, kViewChipSet},
     {VK_TAB, 'T', kWith, previousView, "previous view", kViewObject, kViewChip},
+    {'A', 0, kEither, selectWholeUnit, "select everything: the map set, the half sheet, all chips, pages or objects"},
+    {'C', 0, kEither, copyToClipboard, "copy the selection, or the current item, to the clipboard"},
+    {'X', 0, kEither, cutObjects, "cut the selected objects: copy them and erase them", kViewObject, kViewObject},
+    {'V', 0, kEither, pasteFromClipboard,
+     "paste at the current item; the numbers mean this stage's own chip sets, chips and tiles"},
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a
@@ -96,6 +91,9 @@ constexpr KeyBinding kEveryViewKeys[] = {
     {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list"},
     {VK_F5, 0, kEither, [](E e) { e.host().playTest(); },
      "play-test: the emulator on a copy with the unsaved edits"},
+    {'V', 0, kEither, toggleSelecting,
+     "start selecting at the current item (its moves extend the selection); again: stop extending"},
+    {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
 };
 
 // The arrows step the map set of the left page only; the right page is reached
@@ -137,15 +135,15 @@ constexpr KeyBinding kMapSetKeys[] = {
     {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curChipSet, -kSheetColumns); }, "chip set - 16 (a row up)"},
     {VK_DOWN, 'J', kWithout, [](E e) { if (e.cursorRow < kMapSetRows - 1) ++e.cursorRow; }, "cursor down"},
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
-    {VK_SPACE, 'D', kEither, paintCursorCell, "paint the chip set into the cursor cell"},
+    {VK_SPACE, 'D', kEither, putChipSetIntoCells, "paint the chip set into the cursor cell, or every selected cell"},
     {VK_RETURN, 'S', kEither, pickCursorCell, "pick the chip set of the cursor cell"},
 };
 
 // The put and pick keys form two 2 x 2 blocks under the left hand that mirror the
 // quadrants: Q W over A S pick, E R over D F put.
 constexpr KeyBinding kChipSetKeys[] = {
-    {VK_PRIOR, 'P', kEither, [](E e) { e.curChipSet ^= kHalfBit; }, "show the other half of the chip sets"},
-    {VK_NEXT, 'N', kEither, [](E e) { e.curChipSet ^= kHalfBit; }, "show the other half of the chip sets"},
+    {VK_PRIOR, 'P', kEither, [](E e) { e.curChipSet ^= kChipSetHalfBit; }, "show the other half of the chip sets"},
+    {VK_NEXT, 'N', kEither, [](E e) { e.curChipSet ^= kChipSetHalfBit; }, "show the other half of the chip sets"},
     {VK_LEFT, 'H', kWithout, [](E e) { stepSelection(e.curChipSet, -1); }, "chip set - 1"},
     {VK_LEFT, 'H', kWith, [](E e) { stepSelection(e.curChip, -1); }, "chip - 1"},
     {VK_RIGHT, 'L', kWithout, [](E e) { stepSelection(e.curChipSet, +1); }, "chip set + 1"},
@@ -154,10 +152,10 @@ constexpr KeyBinding kChipSetKeys[] = {
     {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curChip, -kSheetColumns); }, "chip - 16 (a row up)"},
     {VK_DOWN, 'J', kWithout, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChip, +kSheetColumns); }, "chip + 16 (a row down)"},
-    {'E', 0, kEither, [](E e) { putChipIntoQuadrant(e, 0); }, "put the chip into the top-left quadrant"},
-    {'R', 0, kEither, [](E e) { putChipIntoQuadrant(e, 1); }, "put the chip into the top-right quadrant"},
-    {VK_SPACE, 'D', kEither, [](E e) { putChipIntoQuadrant(e, 2); }, "put the chip into the bottom-left quadrant"},
-    {'F', 0, kEither, [](E e) { putChipIntoQuadrant(e, 3); }, "put the chip into the bottom-right quadrant"},
+    {'E', 0, kEither, [](E e) { putChipIntoChipSets(e, 0); }, "put the chip into the top-left quadrant (of every selected chip set)"},
+    {'R', 0, kEither, [](E e) { putChipIntoChipSets(e, 1); }, "put the chip into the top-right quadrant (of every selected chip set)"},
+    {VK_SPACE, 'D', kEither, [](E e) { putChipIntoChipSets(e, 2); }, "put the chip into the bottom-left quadrant (of every selected chip set)"},
+    {'F', 0, kEither, [](E e) { putChipIntoChipSets(e, 3); }, "put the chip into the bottom-right quadrant (of every selected chip set)"},
     {'Q', 0, kEither, [](E e) { pickChipFromQuadrant(e, 0); }, "pick the chip of the top-left quadrant"},
     {'W', 0, kEither, [](E e) { pickChipFromQuadrant(e, 1); }, "pick the chip of the top-right quadrant"},
     {'A', 0, kEither, [](E e) { pickChipFromQuadrant(e, 2); }, "pick the chip of the bottom-left quadrant"},
@@ -165,10 +163,10 @@ constexpr KeyBinding kChipSetKeys[] = {
 };
 
 constexpr KeyBinding kChipKeys[] = {
-    {VK_PRIOR, 'P', kWithout, [](E e) { e.stepChipPalette(+1); }, "sub-palette + 1"},
-    {VK_PRIOR, 'P', kWith, [](E e) { e.stepChipStyle(+1); }, "style + 0x10"},
-    {VK_NEXT, 'N', kWithout, [](E e) { e.stepChipPalette(-1); }, "sub-palette - 1"},
-    {VK_NEXT, 'N', kWith, [](E e) { e.stepChipStyle(-1); }, "style - 0x10"},
+    {VK_PRIOR, 'P', kWithout, [](E e) { stepChipsPalette(e, +1); }, "sub-palette + 1 (of every selected chip)"},
+    {VK_PRIOR, 'P', kWith, [](E e) { stepChipsStyle(e, +1); }, "style + 0x10 (of every selected chip)"},
+    {VK_NEXT, 'N', kWithout, [](E e) { stepChipsPalette(e, -1); }, "sub-palette - 1 (of every selected chip)"},
+    {VK_NEXT, 'N', kWith, [](E e) { stepChipsStyle(e, -1); }, "style - 0x10 (of every selected chip)"},
     {VK_LEFT, 'H', kWithout, [](E e) { stepSelection(e.curChip, -1); }, "chip - 1"},
     {VK_LEFT, 'H', kWith, [](E e) { stepSelection(e.curTile, -1); }, "tile - 1"},
     {VK_RIGHT, 'L', kWithout, [](E e) { stepSelection(e.curChip, +1); }, "chip + 1"},
@@ -177,10 +175,10 @@ constexpr KeyBinding kChipKeys[] = {
     {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curTile, -kSheetColumns); }, "tile - 16 (a row up)"},
     {VK_DOWN, 'J', kWithout, [](E e) { stepSelection(e.curChip, +kSheetColumns); }, "chip + 16 (a row down)"},
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curTile, +kSheetColumns); }, "tile + 16 (a row down)"},
-    {'E', 0, kEither, [](E e) { putTileIntoQuadrant(e, 0); }, "put the tile into the top-left quadrant"},
-    {'R', 0, kEither, [](E e) { putTileIntoQuadrant(e, 1); }, "put the tile into the top-right quadrant"},
-    {VK_SPACE, 'D', kEither, [](E e) { putTileIntoQuadrant(e, 2); }, "put the tile into the bottom-left quadrant"},
-    {'F', 0, kEither, [](E e) { putTileIntoQuadrant(e, 3); }, "put the tile into the bottom-right quadrant"},
+    {'E', 0, kEither, [](E e) { putTileIntoChips(e, 0); }, "put the tile into the top-left quadrant (of every selected chip)"},
+    {'R', 0, kEither, [](E e) { putTileIntoChips(e, 1); }, "put the tile into the top-right quadrant (of every selected chip)"},
+    {VK_SPACE, 'D', kEither, [](E e) { putTileIntoChips(e, 2); }, "put the tile into the bottom-left quadrant (of every selected chip)"},
+    {'F', 0, kEither, [](E e) { putTileIntoChips(e, 3); }, "put the tile into the bottom-right quadrant (of every selected chip)"},
     {'Q', 0, kEither, [](E e) { pickTileFromQuadrant(e, 0); }, "pick the tile of the top-left quadrant"},
     {'W', 0, kEither, [](E e) { pickTileFromQuadrant(e, 1); }, "pick the tile of the top-right quadrant"},
     {'A', 0, kEither, [](E e) { pickTileFromQuadrant(e, 2); }, "pick the tile of the bottom-left quadrant"},

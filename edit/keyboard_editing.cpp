@@ -1,5 +1,6 @@
 // Every key acts through the key tables, which the key reference also lists.
 #include "edit/key_tables.h"
+#include "edit/selection_editing.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
 
@@ -9,4 +10,6 @@ void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
     const bool ctrl = host().isKeyDown(VK_CONTROL);
     if (const KeyBinding* binding = findKeyBinding(curTab, key, ctrl, shift))
         binding->action(*this);
+    // A selection being extended follows the current item wherever the key took it.
+    followCurrentItem(*this);
 }

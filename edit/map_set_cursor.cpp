@@ -12,3 +12,15 @@ std::uint8_t* cellUnderCursor(EDITOR& editor)
     const int column = editor.cursorCol % kMapSetColumns;
     return &editor.mapSet[editor.curStage][mapSetIndex][column * kMapSetRows + editor.cursorRow];
 }
+
+void paintCursorCell(EDITOR& editor)
+{
+    if (std::uint8_t* cell = cellUnderCursor(editor))
+        *cell = static_cast<std::uint8_t>(editor.curChipSet);
+}
+
+void pickCursorCell(EDITOR& editor)
+{
+    if (const std::uint8_t* cell = cellUnderCursor(editor))
+        editor.curChipSet = *cell;
+}

@@ -14,3 +14,8 @@ inline constexpr int kCursorColumns = 2 * kMapSetColumns;
 // that does not exist (viewPos is left over from "MAP" or "OBJECT" and points past
 // map set 31) or off the grid.
 std::uint8_t* cellUnderCursor(EDITOR& editor);
+
+// Paints curChipSet into the cell under the cursor, or picks the cell's chip set into
+// curChipSet; neither does anything where there is no cell.
+void paintCursorCell(EDITOR& editor);
+void pickCursorCell(EDITOR& editor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include "model/editor.h"
@@ -10,6 +11,9 @@
 
 // x and y are editing-area coordinates inside the area.
 using MouseAction = void (*)(EDITOR&, int x, int y);
+// The item of the view's selection grid under (x, y), which lies in the area; nothing
+// where there is no item.
+using ItemAt = std::optional<SelectionPoint> (*)(const EDITOR&, int x, int y);
 
 struct MouseArea {
     const char* name;  // for the reference, e.g. "the chip sheet"
@@ -22,6 +26,10 @@ struct MouseArea {
     const char* leftDoes;
     MouseAction right;
     const char* rightDoes;
+    // A drag with Shift held selects the rectangle of items from the press to the
+    // release instead of the buttons' actions. Areas without one act alike with Shift.
+    ItemAt shiftDrag = nullptr;
+    const char* shiftDragDoes = nullptr;
 };
 
 // The areas of view 0 ("MAP") to 4 ("CHIP"); "MAP" has none.

@@ -4,17 +4,18 @@
 // views (negative, or below or right of a sheet, while a drag leaves the area); such
 // positions lie in no area and are ignored, so no selection leaves 0 to 255 and no
 // cell leaves its map set.
+#include <algorithm>
+
 #include "edit/chip_quadrants.h"
 #include "edit/map_set_cursor.h"
 #include "edit/mouse_areas.h"
 #include "edit/object_list.h"
+#include "edit/selection_editing.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
 #include "model/view_geometry.h"
 
 namespace {
-
-constexpr int kHalfBit = 0x80;  // bit 7 of curChipSet chooses the half "CHIP SET" shows
 
 // The quadrant of the magnifier under (x, y), which must lie in its hit area.
 int magnifierQuadrant(int x, int y)
@@ -49,18 +50,27 @@ void followPointer(EDITOR& editor, int x, int y)
     editor.cursorRow = y / kChipSetPixels;
 }
 
-// The cell under the cursor, which followPointer has just moved; none when the right
-// map set lies past the last one.
-void paintCell(EDITOR& editor, int, int)
+// The cell under the cursor, which followPointer has just moved.
+void paintCell(EDITOR& editor, int, int) { paintCursorCell(editor); }
+void pickCell(EDITOR& editor, int, int) { pickCursorCell(editor); }
+
+// The items under the pointer, for a drag with Shift.
+std::optional<SelectionPoint> cellAt(const EDITOR& editor, int x, int y)
 {
-    if (std::uint8_t* cell = cellUnderCursor(editor))
-        *cell = static_cast<std::uint8_t>(editor.curChipSet);
+    const int mapSet = editor.viewPos + x / kPagePixels;
+    if (mapSet < 0 || mapSet >= kMapSetCount)
+        return std::nullopt;
+    return SelectionPoint{mapSet, (x % kPagePixels) / kChipSetPixels, y / kChipSetPixels};
 }
 
-void pickCell(EDITOR& editor, int, int)
+std::optional<SelectionPoint> chipSetAt(const EDITOR& editor, int x, int y)
 {
-    if (const std::uint8_t* cell = cellUnderCursor(editor))
-        editor.curChipSet = *cell;
+    return SelectionPoint{(editor.curChipSet & kChipSetHalfBit) ? 1 : 0, x / kChipSetPixels, y / kChipSetPixels};
+}
+
+std::optional<SelectionPoint> chipAt(const EDITOR&, int x, int y)
+{
+    return SelectionPoint{0, (x - kChipViewChipSheet.x) / kChipPixels, (y - kChipViewChipSheet.y) / kChipPixels};
 }
 
 using E = EDITOR&;
@@ -73,7 +83,8 @@ constexpr MouseArea kObjectAreas[] = {
 
 constexpr MouseArea kMapSetAreas[] = {
     {"the two map sets", kUpperArea, followPointer, "the cursor follows the pointer", paintCell,
-     "paint the chip set into the cell", pickCell, "pick the cell's chip set"},
+     "paint the chip set into the cell", pickCell, "pick the cell's chip set", cellAt,
+     "select a rectangle of cells of one map set"},
     // Each chip set shows at one chip's size in the small sheet.
     {"the chip-set sheet", kSmallChipSetSheet, nullptr, nullptr,
      [](E e, int x, int y) { e.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels); },
@@ -83,9 +94,10 @@ constexpr MouseArea kMapSetAreas[] = {
 constexpr MouseArea kChipSetAreas[] = {
     {"the chip sets", kUpperArea, nullptr, nullptr,
      [](E e, int x, int y) {
-         e.curChipSet = (e.curChipSet & kHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
+         e.curChipSet = (e.curChipSet & kChipSetHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
      },
-     "select a chip set of the half shown", [](E e, int, int) { e.curChipSet ^= kHalfBit; }, "show the other half"},
+     "select a chip set of the half shown", [](E e, int, int) { e.curChipSet ^= kChipSetHalfBit; }, "show the other half",
+     chipSetAt, "select a rectangle of chip sets"},
     {"the chip sheet", kChipSetViewChipSheet, nullptr, nullptr,
      [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels); }, "select a chip",
      nullptr, nullptr},
@@ -97,7 +109,7 @@ constexpr MouseArea kChipSetAreas[] = {
 constexpr MouseArea kChipAreas[] = {
     {"the chip sheet", kChipViewChipSheet, nullptr, nullptr,
      [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipViewChipSheet, kChipPixels); }, "select a chip",
-     nullptr, nullptr},
+     nullptr, nullptr, chipAt, "select a rectangle of chips"},
     // Tiles show at twice their size.
     {"the tile sheet", kTileSheet, nullptr, nullptr,
      [](E e, int x, int y) { e.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels); }, "select a tile",
@@ -120,18 +132,55 @@ std::span<const MouseArea> mouseAreas(int view)
     }
 }
 
+namespace {
+
+// The area of the view that a drag with Shift selects in, if any.
+const MouseArea* dragArea(int view)
+{
+    for (const MouseArea& area : mouseAreas(view))
+        if (area.shiftDrag)
+            return &area;
+    return nullptr;
+}
+
+}  // namespace
+
 void EDITOR::onMouse(int x, int y)
 {
+    const bool left = host().isKeyDown(VK_LBUTTON);
+    const bool button = left || host().isKeyDown(VK_RBUTTON);
+    // A drag with Shift goes on wherever the pointer goes, until the button is let go;
+    // beyond the area it ends on the area's edge.
+    if (selection.dragging) {
+        const MouseArea* area = dragArea(curTab);
+        if (button && area && activeSelection(*this)) {
+            if (area->pointer && area->area.contains(x, y))
+                area->pointer(*this, x, y);
+            const Rect& r = area->area;
+            dragSelection(*this, area->shiftDrag(*this, std::clamp(x, r.x, r.x + r.width - 1),
+                                                 std::clamp(y, r.y, r.y + r.height - 1)));
+            return;
+        }
+        selection.dragging = false;
+    }
+    const bool shift = host().isKeyDown(VK_SHIFT);
     for (const MouseArea& area : mouseAreas(curTab)) {
         if (!area.area.contains(x, y))
             continue;
         if (area.pointer)
             area.pointer(*this, x, y);
+        if (button && shift && area.shiftDrag) {
+            dragSelection(*this, area.shiftDrag(*this, x, y));
+            return;
+        }
+        // A click without Shift ends the selection, then acts as ever.
+        if (button && !shift)
+            endSelection(*this);
         // When both buttons are held, the left one acts.
-        if (host().isKeyDown(VK_LBUTTON)) {
+        if (left) {
             if (area.left)
                 area.left(*this, x, y);
-        } else if (host().isKeyDown(VK_RBUTTON) && area.right) {
+        } else if (button && area.right) {
             area.right(*this, x, y);
         }
         return;

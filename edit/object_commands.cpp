@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "edit/object_list.h"
+#include "edit/refusal.h"
 #include "model/editor.h"
 
 namespace {
@@ -17,11 +18,6 @@ constexpr std::uint8_t kNewObjectY = 0x80;
 int wrapSlot(int slot)
 {
     return ((slot % kObjectSlots) + kObjectSlots) % kObjectSlots;
-}
-
-void refuse(EDITOR& editor, std::string_view text)
-{
-    editor.host().messageBox(text, "error", MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -99,8 +95,7 @@ void EDITOR::eraseObject()
     if (!list[curObject].isUsed())
         return;
 
-    std::copy(list + curObject + 1, list + kObjectSlots, list + curObject);
-    list[kObjectSlots - 1].page = kErasedObjectPage;
+    removeObjectSlot(*this, curObject);
     stepObject(0);
 }
 

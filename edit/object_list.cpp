@@ -20,3 +20,10 @@ int slotForNewObject(const EDITOR& editor)
 {
     return std::min(editor.curObject, lowestFreeObjectSlot(editor));
 }
+
+void removeObjectSlot(EDITOR& editor, int slot)
+{
+    ObjectRecord* list = editor.object[editor.curStage];
+    std::copy(list + slot + 1, list + kObjectSlots, list + slot);
+    list[kObjectSlots - 1].page = kErasedObjectPage;
+}

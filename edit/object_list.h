@@ -15,3 +15,7 @@ bool selectedObjectIsUsed(const EDITOR& editor);
 // selection lies beyond the lowest free slot (possible after a stage change from the
 // keyboard or a reload), in which case the lowest free slot, so that no gap opens.
 int slotForNewObject(const EDITOR& editor);
+
+// Takes slot out of the list: the slots after it move one slot up and slot 63 is
+// marked free, its other bytes kept.
+void removeObjectSlot(EDITOR& editor, int slot);

@@ -1,81 +1,77 @@
 #include "edit/step_buttons.h"
 
+#include "edit/selection_fill.h"
+#include "model/view_geometry.h"
+
 namespace {
 
-// Buttons 0 to 3 step by one, 4 to 7 by four; the even ones add, the odd ones
-// subtract; buttons 0, 1, 4 and 5 sit under the left page, 2, 3, 6 and 7 under the
-// right one.
-void onMapButton(EDITOR& editor, int index)
-{
-    switch (index) {
-    case 0: editor.stepPageSet(0, +1); break;
-    case 1: editor.stepPageSet(0, -1); break;
-    case 2: editor.stepPageSet(1, +1); break;
-    case 3: editor.stepPageSet(1, -1); break;
-    case 4: editor.stepPageSet(0, +4); break;
-    case 5: editor.stepPageSet(0, -4); break;
-    case 6: editor.stepPageSet(1, +4); break;
-    case 7: editor.stepPageSet(1, -4); break;
-    default: break;
-    }
-}
+using E = EDITOR&;
+
+// Buttons 0, 1, 4 and 5 sit under the left page, 2, 3, 6 and 7 under the right one.
+constexpr StepButtonBinding kMapButtons[] = {
+    {0, [](E e) { e.stepPageSet(0, +1); }, "left page: map set + 1"},
+    {1, [](E e) { e.stepPageSet(0, -1); }, "left page: map set - 1"},
+    {2, [](E e) { e.stepPageSet(1, +1); }, "right page: map set + 1"},
+    {3, [](E e) { e.stepPageSet(1, -1); }, "right page: map set - 1"},
+    {4, [](E e) { e.stepPageSet(0, +4); }, "left page: map set + 4"},
+    {5, [](E e) { e.stepPageSet(0, -4); }, "left page: map set - 4"},
+    {6, [](E e) { e.stepPageSet(1, +4); }, "right page: map set + 4"},
+    {7, [](E e) { e.stepPageSet(1, -4); }, "right page: map set - 4"},
+};
 
 // Four rows: selection (with "Del" and "Ins"), x, y and data. The steps of eight for
-// x and y come last, as buttons 14 to 17.
-void onObjectButton(EDITOR& editor, int index)
-{
-    switch (index) {
-    case 0: editor.stepObject(-1); break;
-    case 1: editor.stepObject(+1); break;
-    case 2: editor.stepObject(-8); break;
-    case 3: editor.stepObject(+8); break;
-    case 4: editor.moveObjectX(-1); break;
-    case 5: editor.moveObjectX(+1); break;
-    case 6: editor.moveObjectY(-1); break;
-    case 7: editor.moveObjectY(+1); break;
-    case 8: editor.stepObjectData(-1); break;
-    case 9: editor.stepObjectData(+1); break;
-    case 10: editor.stepObjectData(-8); break;
-    case 11: editor.stepObjectData(+8); break;
-    case 12: editor.eraseObject(); break;
-    case 13: editor.insertObject(); break;
-    case 14: editor.moveObjectX(-8); break;
-    case 15: editor.moveObjectX(+8); break;
-    case 16: editor.moveObjectY(-8); break;
-    case 17: editor.moveObjectY(+8); break;
-    default: break;
-    }
-}
+// x and y came last, as buttons 14 to 17.
+constexpr StepButtonBinding kObjectButtons[] = {
+    {0, [](E e) { e.stepObject(-1); }, "select the previous object"},
+    {1, [](E e) { e.stepObject(+1); }, "select the next object"},
+    {2, [](E e) { e.stepObject(-8); }, "select the object 8 slots back"},
+    {3, [](E e) { e.stepObject(+8); }, "select the object 8 slots on"},
+    {4, [](E e) { e.moveObjectX(-1); }, "x - 1"},
+    {5, [](E e) { e.moveObjectX(+1); }, "x + 1"},
+    {6, [](E e) { e.moveObjectY(-1); }, "y - 1"},
+    {7, [](E e) { e.moveObjectY(+1); }, "y + 1"},
+    {8, [](E e) { e.stepObjectData(-1); }, "data - 1"},
+    {9, [](E e) { e.stepObjectData(+1); }, "data + 1"},
+    {10, [](E e) { e.stepObjectData(-8); }, "data - 8"},
+    {11, [](E e) { e.stepObjectData(+8); }, "data + 8"},
+    {12, [](E e) { e.eraseObject(); }, "erase the selected object"},
+    {13, [](E e) { e.insertObject(); }, "insert a new object at the selected slot"},
+    {14, [](E e) { e.moveObjectX(-8); }, "x - 8"},
+    {15, [](E e) { e.moveObjectX(+8); }, "x + 8"},
+    {16, [](E e) { e.moveObjectY(-8); }, "y - 8"},
+    {17, [](E e) { e.moveObjectY(+8); }, "y + 8"},
+};
 
-// "set change": bit 7 of curChipSet chooses the half of the chip sets shown.
-void onChipSetButton(EDITOR& editor, int index)
-{
-    if (index == 0)
-        editor.curChipSet ^= 0x80;
-}
+constexpr StepButtonBinding kChipSetButtons[] = {
+    {0, [](E e) { e.curChipSet ^= kChipSetHalfBit; }, "show the other half of the chip sets"},
+};
 
-void onChipButton(EDITOR& editor, int index)
-{
-    switch (index) {
-    case 0: editor.stepChipPalette(+1); break;
-    case 1: editor.stepChipStyle(+1); break;
-    case 2: editor.stepChipStyle(-1); break;
-    case 3: editor.stepChipStyle(+4); break;
-    case 4: editor.stepChipStyle(-4); break;
-    default: break;
-    }
-}
+constexpr StepButtonBinding kChipButtons[] = {
+    {0, [](E e) { stepChipsPalette(e, +1); }, "sub-palette + 1 (of every selected chip)"},
+    {1, [](E e) { stepChipsStyle(e, +1); }, "style + 0x10 (of every selected chip)"},
+    {2, [](E e) { stepChipsStyle(e, -1); }, "style - 0x10 (of every selected chip)"},
+    {3, [](E e) { stepChipsStyle(e, +4); }, "style + 0x40 (of every selected chip)"},
+    {4, [](E e) { stepChipsStyle(e, -4); }, "style - 0x40 (of every selected chip)"},
+};
 
 }  // namespace
 
+std::span<const StepButtonBinding> stepButtonTable(int view)
+{
+    switch (view) {
+    case kViewMap: return kMapButtons;
+    case kViewObject: return kObjectButtons;
+    case kViewChipSet: return kChipSetButtons;
+    case kViewChip: return kChipButtons;
+    default: return {};  // "MAP SET" shows no step button
+    }
+}
+
 void onStepButton(EDITOR& editor, int index)
 {
-    switch (editor.curTab) {
-    case kViewMap: onMapButton(editor, index); break;
-    case kViewObject: onObjectButton(editor, index); break;
-    case kViewMapSet: break;  // shows no step button
-    case kViewChipSet: onChipSetButton(editor, index); break;
-    case kViewChip: onChipButton(editor, index); break;
-    default: break;
-    }
+    for (const StepButtonBinding& button : stepButtonTable(editor.curTab))
+        if (button.index == index) {
+            button.action(editor);
+            return;
+        }
 }

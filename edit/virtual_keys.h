@@ -10,6 +10,7 @@ inline constexpr int VK_TAB = 0x09;
 inline constexpr int VK_RETURN = 0x0D;
 inline constexpr int VK_SHIFT = 0x10;
 inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_SPACE = 0x20;
 inline constexpr int VK_PRIOR = 0x21;  // Page Up
 inline constexpr int VK_NEXT = 0x22;   // Page Down

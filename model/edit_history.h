@@ -45,6 +45,8 @@ public:
     bool modified() const;
 
     const std::vector<std::uint8_t>& savedTables() const { return saved_; }
+    // The tables as the last record found them; empty before the first.
+    const std::vector<std::uint8_t>& recordedTables() const { return known_; }
     std::size_t undoSteps() const { return next_; }
     std::size_t redoSteps() const { return steps_.size() - next_; }
     std::size_t bytesHeld() const { return bytesHeld_; }

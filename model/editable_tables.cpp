@@ -91,6 +91,16 @@ std::size_t firstTableDifference(const EDITOR& editor, std::span<const std::uint
     return start;
 }
 
+const std::uint8_t* editableTableByte(const EDITOR& editor, std::size_t offset)
+{
+    for (const Table& table : kTables) {
+        if (offset < table.size)
+            return tableBytes(editor, table) + offset;
+        offset -= table.size;
+    }
+    return nullptr;
+}
+
 int stageOfTableByte(std::size_t offset)
 {
     for (const Table& table : kTables) {

@@ -24,5 +24,8 @@ std::vector<std::uint8_t> editableTables(const EDITOR& editor);
 // or after `from`, or editableTablesSize() when they agree from there on.
 std::size_t firstTableDifference(const EDITOR& editor, std::span<const std::uint8_t> known, std::size_t from = 0);
 
+// The editor's byte that offset of the block stands for.
+const std::uint8_t* editableTableByte(const EDITOR& editor, std::size_t offset);
+
 // The stage a byte of the block belongs to.
 int stageOfTableByte(std::size_t offset);

@@ -8,6 +8,7 @@
 #include "model/frame_inputs.h"
 #include "model/stage_records.h"
 #include "model/chip_set_cache.h"
+#include "model/selection.h"
 #include "model/surface.h"
 
 // The one editor object: the level tables of all sixteen stages, the palette
@@ -35,6 +36,8 @@ public:
     std::int32_t curObject = 0;   // 0 to 63
     std::int32_t cursorCol = 0;   // MAP SET cursor column across both map sets, 0 to 15
     std::int32_t cursorRow = 0;   // MAP SET cursor row, 0 to 7
+    // Several items of the current view at once, for copying, pasting and filling.
+    Selection selection;
 
     // --- Stage tables ------------------------------------------------------------
     std::uint8_t pageSet[kStageCount][kPageCount] = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "model/surface.h"
@@ -61,6 +62,13 @@ public:
     // Shows the composed view: the rectangles in copied reach the editing area at the
     // same coordinates, except the parts that lie in leftOut (the view's step buttons).
     virtual void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) = 0;
+
+    // The desktop's clipboard, shared with other programs and other editors.
+    // writeClipboard puts copied items there as their text, both in the editor's own
+    // type and as plain text, with a picture of them. readClipboard returns the
+    // editor's own type when the clipboard holds it, else its plain text, else "".
+    virtual void writeClipboard(std::string_view text, const Surface& picture) = 0;
+    virtual std::string readClipboard() = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -82,4 +90,6 @@ public:
     void drawText(Surface&, int, int, std::string_view) override {}
     void invalidateView() override {}
     void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
+    void writeClipboard(std::string_view, const Surface&) override {}
+    std::string readClipboard() override { return {}; }
 };

@@ -16,6 +16,10 @@ inline constexpr int kSheetColumns = 16;
 inline constexpr int kTilePixels = 8;
 inline constexpr int kChipPixels = 2 * kTilePixels;
 inline constexpr int kChipSetPixels = 2 * kChipPixels;
+// "CHIP SET" shows half of the 256 chip sets at a time, 16 x 8; bit 7 of curChipSet
+// chooses the half.
+inline constexpr int kChipSetHalfBit = 0x80;
+inline constexpr int kChipSetHalfRows = 8;
 
 // The cell of entry index in a sheet of cells of cellPixels, the sheet at (left, top).
 constexpr Rect sheetCell(int index, int cellPixels, int left = 0, int top = 0)

@@ -15,8 +15,7 @@ void paintChipSetView(EDITOR& editor)
                              {sheet.x, sheetBottom, sheet.width, kViewHeight - sheetBottom}});
     const int c = editor.curChipSet & 0xFF;
     const int k = editor.curChip & 0xFF;
-    constexpr int kHalfBit = 0x80;
-    const int halfTop = (c & kHalfBit) ? kUpperArea.height : 0;
+    const int halfTop = (c & kChipSetHalfBit) ? kUpperArea.height : 0;
     view.copy(editor.chipSetSurface, 0, halfTop, kUpperArea.width, kUpperArea.height, kUpperArea.x, kUpperArea.y);
     view.stretch(editor.chipSetSurface, chipSetSheetRect(c), kMagnifier);
     view.copy(editor.chipSurface, 0, 0, sheet.width, sheet.height, sheet.x, sheet.y);
@@ -24,7 +23,7 @@ void paintChipSetView(EDITOR& editor)
     outlineBorder(view, kUpperArea);
     outlineBorder(view, sheet);
     drawMagnifierFrame(view);
-    outlineOutside(view, sheetCell(c & ~kHalfBit, kChipSetPixels));
+    outlineOutside(view, sheetCell(c & ~kChipSetHalfBit, kChipSetPixels));
     outlineOutside(view, sheetCell(k, kChipPixels, sheet.x, sheet.y));
     editor.drawPaletteStrip();
 }

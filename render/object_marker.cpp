@@ -23,7 +23,7 @@ void frameAround(Surface& target, int x, int y, int size, Colour colour)
 void drawObjectMarker(EDITOR& editor, Surface& target, int pageLeft, const ObjectRecord& record, bool selected)
 {
     const int x = pageLeft + record.x;
-    const int y = std::clamp(int(record.y), 8, 248);
+    const int y = markerCentreY(record.y);
     frameAround(target, x, y, 32, kWhite);
     if (selected) {
         frameAround(target, x, y, 48, kRed);
@@ -31,4 +31,9 @@ void drawObjectMarker(EDITOR& editor, Surface& target, int pageLeft, const Objec
         frameAround(target, x, y, 80, kBlue);
     }
     editor.host().drawText(target, x - 8, y - 8, hexText("", record.data, 2));
+}
+
+int markerCentreY(std::uint8_t y)
+{
+    return std::clamp(int(y), 8, 248);
 }

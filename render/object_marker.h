@@ -13,3 +13,6 @@ class EDITOR;
 // white frame with the data byte in it; the selected object gets three more frames.
 // The text goes through the editor's application, which owns the font.
 void drawObjectMarker(EDITOR& editor, Surface& target, int pageLeft, const ObjectRecord& record, bool selected);
+
+// The y at which an object's marker is centred: its y byte kept between 8 and 248.
+int markerCentreY(std::uint8_t y);

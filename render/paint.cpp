@@ -1,5 +1,6 @@
 #include "model/editor.h"
 #include "model/view_geometry.h"
+#include "render/selection_frame.h"
 #include "render/views.h"
 
 // Composes the current view on the view surface and hands it to the application. A
@@ -14,6 +15,7 @@ void EDITOR::paint()
     case kViewChip: paintChipView(*this); break;
     default: return;
     }
+    drawSelectionFrame(*this);
     showComposedView(*this);
 }
 

@@ -22,6 +22,10 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
     for (const std::int32_t value : {editor.viewPos, editor.curStage, editor.curTab, editor.curPalSet, editor.curChipSet,
                                      editor.curChip, editor.curTile, editor.curObject, editor.cursorCol, editor.cursorRow})
         appendBytes(out, value);
+    const Selection& selection = editor.selection;
+    for (const int value : {selection.view, selection.stage, selection.anchor.group, selection.anchor.column,
+                            selection.anchor.row, selection.end.column, selection.end.row})
+        appendBytes(out, value);
     const int s = editor.curStage;
     appendBytes(out, editor.pageSet[s]);
     appendBytes(out, editor.mapSet[s]);

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
@@ -13,6 +15,7 @@
 #include "shell/main_window.h"
 #include "shell/play_test.h"
 #include "shell/view_picture.h"
+#include "clipboard/selection_text.h"
 
 namespace {
 
@@ -159,6 +162,31 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
     if (!changed.isEmpty())
         area->update(changed);
     lastShown_ = {&view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
+}
+
+void QtEditorHost::writeClipboard(std::string_view text, const Surface& picture)
+{
+    auto* data = new QMimeData;
+    const QByteArray bytes(text.data(), qsizetype(text.size()));
+    data->setData(QString::fromLatin1(kSelectionMimeType.data(), qsizetype(kSelectionMimeType.size())), bytes);
+    data->setText(QString::fromUtf8(bytes));
+    if (picture.isCreated()) {
+        // The pixels are 0xFFRRGGBB, the layout of a 32-bit RGB image.
+        const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(), picture.height(),
+                           picture.bytesPerLine(), QImage::Format_RGB32);
+        data->setImageData(image.copy());
+    }
+    QApplication::clipboard()->setMimeData(data);
+}
+
+std::string QtEditorHost::readClipboard()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data)
+        return {};
+    const QString ours = QString::fromLatin1(kSelectionMimeType.data(), qsizetype(kSelectionMimeType.size()));
+    const QByteArray bytes = data->hasFormat(ours) ? data->data(ours) : data->text().toUtf8();
+    return bytes.toStdString();
 }
 
 QtEditorHost& applicationHost()

@@ -8,6 +8,7 @@
 
 #include "edit/key_reference.h"
 #include "edit/mouse_areas.h"
+#include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
 #include "editing_fixture.h"
 
@@ -66,7 +67,11 @@ protected:
         out << e.viewPos << ' ' << e.curStage << ' ' << e.curTab << ' ' << e.curPalSet << ' ' << e.curChipSet << ' '
             << e.curChip << ' ' << e.curTile << ' ' << e.curObject << ' ' << e.cursorCol << ' ' << e.cursorRow << ' '
             << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.buttonsClicked.size()
-            << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << '\n';
+            << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << ' '
+            << host.clipboardWrites << '\n';
+        const Selection& s = e.selection;
+        out << s.view << ' ' << s.anchor.group << ' ' << s.anchor.column << ' ' << s.anchor.row << ' ' << s.end.column
+            << ' ' << s.end.row << ' ' << s.extending << ' ' << s.dragging << '\n';
         auto bytes = [&out](const void* data, std::size_t size) { out.write(static_cast<const char*>(data), long(size)); };
         bytes(e.pageSet[kStage], sizeof e.pageSet[kStage]);
         bytes(e.mapSet[kStage], sizeof e.mapSet[kStage]);
@@ -78,9 +83,12 @@ protected:
 
     // Only the keys expected to act get something to undo and redo; building that
     // history for every other key would cost more than the whole rest of the sweep.
-    bool keyActs(int tab, Combo combo, bool withHistory = false)
+    // With a selection, one being extended from the current item is made first.
+    bool keyActs(int tab, Combo combo, bool withHistory = false, bool withSelection = false)
     {
         prepare(tab, withHistory);
+        if (withSelection)
+            toggleSelecting(*editor);
         const std::string before = state();
         if (combo.ctrl)
             host.press(VK_CONTROL);
@@ -135,8 +143,9 @@ TEST_F(ReferenceTest, EveryListedKeyActsAndEveryOtherKeyDoesNothing)
 {
     for (int tab = 0; tab < kViewCount; ++tab) {
         const std::set<Combo> listed = listedCombos(keyReference(tab));
+        // A key acts without a selection, or with one (Escape).
         for (const Combo& combo : listed)
-            EXPECT_TRUE(keyActs(tab, combo, true)) << "view " << tab << ": " << (combo.ctrl ? "Ctrl+" : "")
+            EXPECT_TRUE(keyActs(tab, combo, true) || keyActs(tab, combo, true, true)) << "view " << tab << ": " << (combo.ctrl ? "Ctrl+" : "")
                                              << (combo.shift ? "Shift+" : "") << keyName(combo.key);
         for (bool ctrl : {false, true})
             for (bool shift : {false, true})
@@ -145,7 +154,7 @@ TEST_F(ReferenceTest, EveryListedKeyActsAndEveryOtherKeyDoesNothing)
                     // reference gives it a Shift row of its own.
                     const bool covered = listed.count({ctrl, shift, key}) || listed.count({ctrl, false, key});
                     if (!covered) {
-                        EXPECT_FALSE(keyActs(tab, {ctrl, shift, key}))
+                        EXPECT_FALSE(keyActs(tab, {ctrl, shift, key}) || keyActs(tab, {ctrl, shift, key}, false, true))
                             << "view " << tab << ": unlisted " << (ctrl ? "Ctrl+" : "") << (shift ? "Shift+" : "")
                             << keyName(key);
                     }
@@ -165,7 +174,8 @@ TEST_F(ReferenceTest, MouseActsInTheListedAreasAndNowhereElse)
             EXPECT_EQ(mouseActs(tab, x, y, 0), area.pointer != nullptr) << area.name;
             EXPECT_EQ(mouseActs(tab, x, y, VK_LBUTTON), area.pointer || area.left) << area.name;
             EXPECT_EQ(mouseActs(tab, x, y, VK_RBUTTON), area.pointer || area.right) << area.name;
-            actions += (area.pointer != nullptr) + (area.left != nullptr) + (area.right != nullptr);
+            actions += (area.pointer != nullptr) + (area.left != nullptr) + (area.right != nullptr) +
+                       (area.shiftDrag != nullptr);
         }
         const auto reference = keyReference(tab);
         EXPECT_EQ(reference[1].entries.size(), std::max<std::size_t>(actions, 1)) << "view " << tab;

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "edit/step_buttons.h"
+#include "model/view_geometry.h"
 #include "editing_fixture.h"
 
 namespace {
@@ -79,4 +81,20 @@ TEST(StepButtons, MapSetHasNoneAndChipSetOnlyTheHalfSwitch)
     for (int index = 1; index < kStepButtonCount; ++index)
         onStepButton(*editor, index);
     EXPECT_EQ(editor->curChipSet, 0x05);
+}
+
+// The commands and the places are two tables; every button a view shows has exactly
+// one command and no command waits on a button the view hides.
+TEST(StepButtons, EveryShownButtonHasOneCommand)
+{
+    for (int view = 0; view < kViewCount; ++view) {
+        std::vector<int> shown, commanded;
+        for (const StepButtonPlace& place : stepButtonPlaces(view))
+            shown.push_back(place.index);
+        for (const StepButtonBinding& button : stepButtonTable(view))
+            commanded.push_back(button.index);
+        std::sort(shown.begin(), shown.end());
+        std::sort(commanded.begin(), commanded.end());
+        EXPECT_EQ(shown, commanded) << "view " << view;
+    }
 }

@@ -66,3 +66,10 @@ void FakeHost::showView(const Surface&, std::span<const Rect> copied, std::span<
     lastCopied.assign(copied.begin(), copied.end());
     lastLeftOut.assign(leftOut.begin(), leftOut.end());
 }
+
+void FakeHost::writeClipboard(std::string_view text, const Surface& picture)
+{
+    clipboardText = text;
+    clipboardPicture = picture;
+    ++clipboardWrites;
+}

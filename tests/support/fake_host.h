@@ -72,6 +72,13 @@ public:
     void invalidateView() override { ++invalidations; }
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
 
+    // The clipboard: what was last written, or what a test put there to paste.
+    std::string clipboardText;
+    Surface clipboardPicture;
+    int clipboardWrites = 0;
+    void writeClipboard(std::string_view text, const Surface& picture) override;
+    std::string readClipboard() override { return clipboardText; }
+
 private:
     EDITOR& editor_;
 };

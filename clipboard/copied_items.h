@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Items copied out of one view: a rectangle of map-set cells, chip sets or chips, or a
+// run of pages or objects (one row), with each item's bytes as the stage tables hold
+// them. An object's first byte is its page's distance from the first object's page
+// (a signed byte); the others are its x, y and data.
+struct CopiedItems {
+    int view = -1;
+    int columns = 0;
+    int rows = 0;
+    std::vector<std::uint8_t> bytes;  // row by row, item by item, itemBytes(view) each
+
+    int count() const { return columns * rows; }
+    const std::uint8_t* item(int column, int row) const;
+    std::uint8_t* item(int column, int row);
+};
+
+// The bytes of one item of view: a page's map-set number, an object, a cell's chip
+// set, a chip set's four chips, a chip's four tiles with its sub-palette and style.
+// 0 for any other view.
+int itemBytes(int view);

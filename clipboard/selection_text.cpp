@@ -1,0 +1,226 @@
+#include "clipboard/selection_text.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <initializer_list>
+
+#include "model/selection.h"
+#include "model/stage_records.h"
+
+namespace {
+
+constexpr std::string_view kHeader = "Quarrix Editor selection ";
+// An object's page lies 0 to 47 pages from the first object's.
+constexpr int kMaxPageDistance = kPageCount - 1;
+
+// Joins the parts of a message. (Adding literals to temporary strings trips a false
+// overlap warning of the compiler's string inlining.)
+std::string joined(std::initializer_list<std::string_view> parts)
+{
+    std::string text;
+    for (std::string_view part : parts)
+        text.append(part);
+    return text;
+}
+
+std::string hexByte(std::uint8_t value)
+{
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", value);
+    return digits;
+}
+
+std::string itemText(int view, const std::uint8_t* item)
+{
+    std::string text;
+    for (int i = 0; i < itemBytes(view); ++i) {
+        if (i > 0)
+            text += ':';
+        if (view == kViewObject && i == 0) {
+            const int distance = static_cast<std::int8_t>(item[0]);
+            if (distance >= 0)
+                text += '+';
+            text += std::to_string(distance);
+        } else {
+            text += hexByte(item[i]);
+        }
+    }
+    return text;
+}
+
+// Hands out the lines of a text one at a time, with their ends (LF, CR LF or CR) cut.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : rest_(text) {}
+
+    bool next(std::string_view& line)
+    {
+        if (rest_.empty())
+            return false;
+        const std::size_t end = rest_.find_first_of("\r\n");
+        line = rest_.substr(0, end);
+        if (end == std::string_view::npos) {
+            rest_ = {};
+        } else {
+            const std::size_t skip = rest_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+            rest_.remove_prefix(end + skip);
+        }
+        ++number_;
+        return true;
+    }
+    int number() const { return number_; }
+
+private:
+    std::string_view rest_;
+    int number_ = 0;
+};
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool wholeNumber(std::string_view text, int& value, int base = 10)
+{
+    if (text.empty() || text.size() > 6)
+        return false;
+    const char* end = text.data() + text.size();
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    const auto [last, error] = std::from_chars(text.data(), end, value, base);
+    return error == std::errc() && last == end && !text.empty();
+}
+
+ReadSelection damaged(const Lines& lines, const std::string& what)
+{
+    return {SelectionTextProblem::Damaged, joined({"line ", std::to_string(lines.number()), ": ", what}), {}};
+}
+
+// The view named at the start of line, and the rest after it.
+int viewNamed(std::string_view line, std::string_view& rest)
+{
+    int found = -1;
+    std::size_t longest = 0;
+    for (int view = 0; view < kViewCount; ++view) {
+        const std::string_view name = kViewNames[view];
+        if (line.size() > name.size() && line.substr(0, name.size()) == name && line[name.size()] == ' ' &&
+            name.size() > longest)
+            found = view, longest = name.size();
+    }
+    if (found >= 0)
+        rest = trimmed(line.substr(longest));
+    return found;
+}
+
+// One item's fields into item; an empty string when they are fine, else what is wrong.
+std::string readItem(int view, std::string_view text, std::uint8_t* item)
+{
+    int field = 0;
+    while (true) {
+        const std::size_t colon = text.find(':');
+        const std::string_view part = text.substr(0, colon);
+        if (field >= itemBytes(view))
+            return joined({"an item has more than ", std::to_string(itemBytes(view)), " numbers"});
+        int value = 0;
+        if (view == kViewObject && field == 0) {
+            if (!wholeNumber(part, value) || value < -kMaxPageDistance || value > kMaxPageDistance)
+                return joined({"'", part, "' is no page distance"});
+            item[field] = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
+        } else {
+            if (part.size() != 2 || !std::isxdigit(static_cast<unsigned char>(part[0])) ||
+                !std::isxdigit(static_cast<unsigned char>(part[1])) || !wholeNumber(part, value, 16))
+                return joined({"'", part, "' is no two-digit hexadecimal number"});
+            item[field] = static_cast<std::uint8_t>(value);
+        }
+        ++field;
+        if (colon == std::string_view::npos)
+            break;
+        text.remove_prefix(colon + 1);
+    }
+    if (field != itemBytes(view))
+        return joined({"an item has ", std::to_string(field), " numbers instead of ", std::to_string(itemBytes(view))});
+    if (view == kViewChip) {
+        if (item[4] > 3)
+            return joined({"a chip's sub-palette is ", std::to_string(item[4]), ", above 3"});
+        if ((item[5] & 3) != 0)
+            return joined({"a chip's style ", hexByte(item[5]), " has bit 0 or 1 set"});
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string selectionText(const CopiedItems& items)
+{
+    std::string text = joined({kHeader, std::to_string(kSelectionTextVersion), "\n", kViewNames[items.view], " ",
+                               std::to_string(items.columns), "x", std::to_string(items.rows), "\n"});
+    for (int row = 0; row < items.rows; ++row) {
+        for (int column = 0; column < items.columns; ++column) {
+            if (column > 0)
+                text += ' ';
+            text += itemText(items.view, items.item(column, row));
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+ReadSelection readSelectionText(std::string_view text)
+{
+    Lines lines(text);
+    std::string_view line;
+    if (!lines.next(line) || line.substr(0, kHeader.size()) != kHeader)
+        return {SelectionTextProblem::NotOurs, {}, {}};
+    int version = 0;
+    if (!wholeNumber(trimmed(line.substr(kHeader.size())), version))
+        return damaged(lines, "no version number");
+    if (version > kSelectionTextVersion)
+        return {SelectionTextProblem::NewerVersion, std::to_string(version), {}};
+    if (version != kSelectionTextVersion)
+        return damaged(lines, joined({"unknown version ", std::to_string(version)}));
+
+    if (!lines.next(line))
+        return damaged(lines, "the text ends before the view is named");
+    std::string_view size;
+    CopiedItems items;
+    items.view = viewNamed(trimmed(line), size);
+    if (items.view < 0)
+        return damaged(lines, "no view is named");
+    const std::size_t cross = size.find('x');
+    const SelectionGrid grid = selectionGrid(items.view);
+    if (cross == std::string_view::npos || !wholeNumber(size.substr(0, cross), items.columns) ||
+        !wholeNumber(size.substr(cross + 1), items.rows))
+        return damaged(lines, "no size of the form COLUMNSxROWS");
+    if (items.columns < 1 || items.columns > grid.columns || items.rows < 1 || items.rows > grid.rows)
+        return damaged(lines, joined({"the size ", std::to_string(items.columns), "x", std::to_string(items.rows),
+                                      " does not fit ", kViewNames[items.view]}));
+
+    items.bytes.assign(std::size_t(items.count()) * std::size_t(itemBytes(items.view)), 0);
+    for (int row = 0; row < items.rows; ++row) {
+        if (!lines.next(line))
+            return damaged(lines, joined({"the text ends after ", std::to_string(row), " of ",
+                                          std::to_string(items.rows), " rows"}));
+        std::string_view rest = trimmed(line);
+        for (int column = 0; column < items.columns; ++column) {
+            if (rest.empty())
+                return damaged(lines, joined({"the row has ", std::to_string(column), " of ",
+                                              std::to_string(items.columns), " items"}));
+            const std::size_t gap = rest.find_first_of(" \t");
+            const std::string problem = readItem(items.view, rest.substr(0, gap), items.item(column, row));
+            if (!problem.empty())
+                return damaged(lines, problem);
+            rest = gap == std::string_view::npos ? std::string_view{} : trimmed(rest.substr(gap));
+        }
+        if (!rest.empty())
+            return damaged(lines, joined({"the row has more than ", std::to_string(items.columns), " items"}));
+    }
+    while (lines.next(line))
+        if (!trimmed(line).empty())
+            return damaged(lines, "text after the last row");
+    return {SelectionTextProblem::None, {}, std::move(items)};
+}
