@@ -2,8 +2,10 @@
 
 #include "edit/key_tables.h"
 #include "edit/mouse_areas.h"
+#include "edit/step_buttons.h"
 #include "edit/virtual_keys.h"
 #include "model/stage_records.h"
+#include "model/view_geometry.h"
 
 namespace {
 
@@ -45,6 +47,17 @@ ReferenceSection mouseSection(int view, const std::string& viewName)
     return section;
 }
 
+// The step buttons in the order the view places them, by their labels.
+ReferenceSection buttonSection(int view, const std::string& viewName)
+{
+    ReferenceSection section{"Buttons in " + viewName, {}};
+    for (const StepButtonPlace& place : stepButtonPlaces(view))
+        for (const StepButtonBinding& button : stepButtonTable(view))
+            if (button.index == place.index)
+                section.entries.push_back({std::string("Button \"") + place.label + "\"", button.does});
+    return section;
+}
+
 }  // namespace
 
 std::vector<ReferenceSection> keyReference(int view)
@@ -57,7 +70,10 @@ std::vector<ReferenceSection> keyReference(int view)
     addKeys(keys, view, viewKeyTable(view));
     ReferenceSection ctrl{"Keys with Ctrl", {}};
     addKeys(ctrl, view, ctrlKeyTable(), "Ctrl+");
-    return {keys, mouseSection(view, viewName), ctrl};
+    std::vector<ReferenceSection> sections{keys, mouseSection(view, viewName), ctrl};
+    if (ReferenceSection buttons = buttonSection(view, viewName); !buttons.entries.empty())
+        sections.push_back(std::move(buttons));
+    return sections;
 }
 
 std::string keyName(int virtualKey)

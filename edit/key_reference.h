@@ -16,8 +16,8 @@ struct ReferenceSection {
     std::vector<ReferenceEntry> entries;
 };
 
-// For view 0 ("MAP") to 4 ("CHIP"): its keys, its mouse actions and the Ctrl keys,
-// in that order.
+// For view 0 ("MAP") to 4 ("CHIP"): its keys, its mouse actions, the Ctrl keys and,
+// where it has any, its step buttons, in that order.
 std::vector<ReferenceSection> keyReference(int view);
 
 // "Page Up", "Enter", "F5", "A": the name of a key by its Win32 virtual-key code.

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "edit/selection_editing.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
 
@@ -26,6 +27,9 @@ void showRestoredTables(EDITOR& editor, std::optional<int> stage)
 
 void recordUserAction(EDITOR& editor)
 {
+    // Before the history takes the action's changes in: the selection compares the
+    // tables with what the history recorded last.
+    settleSelection(editor);
     const bool strokeOpen = editor.host().isKeyDown(VK_LBUTTON) || editor.host().isKeyDown(VK_RBUTTON);
     editor.history.record(editor, strokeOpen);
 }

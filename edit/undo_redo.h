@@ -6,7 +6,8 @@ class EDITOR;
 
 // Takes in what the user action just handled changed in the tables, as one step of
 // the history. A mouse stroke stays one open step while a mouse button is held.
-// The application calls this after every input it routes to the editor.
+// The application calls this after every input it routes to the editor. It also ends
+// a selection that the action left behind (see settleSelection).
 void recordUserAction(EDITOR& editor);
 
 // Undoes or redoes one step. When the step changed one stage only, that stage is
