@@ -74,7 +74,7 @@ public:
 // A host with no application behind it: nothing is shown, no key is held and the
 // selection calls change nothing. Used by tools and benchmarks that run the editor
 // without a window.
-class NullEditorHost final : public EditorHost {
+class NullEditorHost : public EditorHost {
 public:
     void setScrollPos(int) override {}
     void scrollBy(int) override {}
