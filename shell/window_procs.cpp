@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
@@ -121,6 +122,8 @@ void handleEditAreaMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_HSCROLL:
         setScrollPos(scrolledPosition(LOWORD(wParam), int(HIWORD(wParam)), scrollInfo));
+        // Scrolling moves the left page shown, and with it a run of pages being selected.
+        followCurrentItem(theEditor);
         break;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
