@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -61,6 +62,16 @@ public:
     // Shows the composed view: the rectangles in copied reach the editing area at the
     // same coordinates, except the parts that lie in leftOut (the view's step buttons).
     virtual void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) = 0;
+
+    // F2: opens the window that lists where the current item is used and which items
+    // of the stage nothing uses, or closes it when it is open. It does not block the
+    // editor.
+    virtual void toggleUsageWindow() = 0;
+
+    // Asks, in a small modal dialog that shows prompt, for the number to put in place
+    // of an item: two hexadecimal digits from 0 to highest, suggested offered first.
+    // Nothing when the user cancels.
+    virtual std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -82,4 +93,6 @@ public:
     void drawText(Surface&, int, int, std::string_view) override {}
     void invalidateView() override {}
     void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
+    void toggleUsageWindow() override {}
+    std::optional<int> askReplacement(std::string_view, int, int) override { return std::nullopt; }
 };

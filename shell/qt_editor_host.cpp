@@ -12,6 +12,8 @@
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/play_test.h"
+#include "shell/replacement_dialog.h"
+#include "shell/usage_window.h"
 #include "shell/view_picture.h"
 
 namespace {
@@ -159,6 +161,16 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
     if (!changed.isEmpty())
         area->update(changed);
     lastShown_ = {&view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
+}
+
+void QtEditorHost::toggleUsageWindow()
+{
+    ::toggleUsageWindow();
+}
+
+std::optional<int> QtEditorHost::askReplacement(std::string_view prompt, int suggested, int highest)
+{
+    return askReplacementNumber(mainWindow ? mainWindow->handle() : nullptr, prompt, suggested, highest);
 }
 
 QtEditorHost& applicationHost()

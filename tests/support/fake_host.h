@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -71,6 +72,23 @@ public:
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
     void invalidateView() override { ++invalidations; }
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+
+    // F2, and the replacement dialog: every prompt is kept and answered with
+    // replacementAnswer (nothing means Cancel).
+    int usageWindowToggles = 0;
+    struct ReplacementQuestion {
+        std::string prompt;
+        int suggested;
+        int highest;
+    };
+    std::vector<ReplacementQuestion> replacementQuestions;
+    std::optional<int> replacementAnswer;
+    void toggleUsageWindow() override { ++usageWindowToggles; }
+    std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override
+    {
+        replacementQuestions.push_back({std::string(prompt), suggested, highest});
+        return replacementAnswer;
+    }
 
 private:
     EDITOR& editor_;

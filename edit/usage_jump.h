@@ -1,0 +1,17 @@
+#pragma once
+
+#include "usage/item_uses.h"
+
+class EDITOR;
+
+// Shows a use as the keyboard's own moves would: a page in "MAP", scrolled to be the
+// left page (page 47, which cannot be, the right one); a map-set cell in "MAP SET"
+// under the cursor, scrolling only when its map set is not shown; a chip-set quadrant
+// in "CHIP SET" with its chip set selected. kind is the kind of the item used.
+void goToUse(EDITOR& editor, ItemKind kind, const ItemUse& use);
+
+// U and Shift+U: goes to the next (direction +1) or previous (-1) use of the current
+// item after or before the place the user is at (the left page, the cursor cell, the
+// selected chip set), wrapping around the stage. Nothing happens when the item has no
+// use or the view no item.
+void jumpToUse(EDITOR& editor, int direction);
