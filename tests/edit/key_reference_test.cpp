@@ -46,6 +46,9 @@ protected:
         editor->chipSet[kStage][0x21][0] = 1, editor->chipSet[kStage][0x21][1] = 2;
         editor->chipSet[kStage][0x21][2] = 3, editor->chipSet[kStage][0x21][3] = 4;
         editor->chip[kStage][0x42] = ChipRecord{{5, 6, 7, 8}, 0, 0};
+        // A use of the chip set and of the chip elsewhere, for U to go to.
+        editor->mapSet[kStage][10][0] = 0x21;
+        editor->chipSet[kStage][0x50][0] = 0x42;
         if (!withHistory)
             return;
         // A step to undo and one to redo, for the Ctrl keys.
@@ -66,7 +69,8 @@ protected:
         out << e.viewPos << ' ' << e.curStage << ' ' << e.curTab << ' ' << e.curPalSet << ' ' << e.curChipSet << ' '
             << e.curChip << ' ' << e.curTile << ' ' << e.curObject << ' ' << e.cursorCol << ' ' << e.cursorRow << ' '
             << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.buttonsClicked.size()
-            << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << '\n';
+            << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << ' '
+            << host.usageWindowToggles << ' ' << host.replacementQuestions.size() << '\n';
         auto bytes = [&out](const void* data, std::size_t size) { out.write(static_cast<const char*>(data), long(size)); };
         bytes(e.pageSet[kStage], sizeof e.pageSet[kStage]);
         bytes(e.mapSet[kStage], sizeof e.mapSet[kStage]);
