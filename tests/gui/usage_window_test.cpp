@@ -1,0 +1,158 @@
+// F2: the usage window lists what the core reports for the current view and stage,
+// follows a change of stage, goes to a chosen use in the main window, leaves the main
+// window as it was and closes with F2 or Escape; Ctrl+H asks through its dialog.
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "edit/usage_report.h"
+#include "edit/usage_subject.h"
+#include "gui_support.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "shell/usage_window.h"
+#include "usage/stage_usage.h"
+
+namespace {
+
+void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(target, key, modifiers);
+}
+
+QStringList shownRows()
+{
+    QStringList rows;
+    QTreeWidget* list = usageList();
+    if (!list)
+        return rows;
+    for (int s = 0; s < list->topLevelItemCount(); ++s) {
+        const QTreeWidgetItem* section = list->topLevelItem(s);
+        rows << section->text(0);
+        for (int e = 0; e < section->childCount(); ++e)
+            rows << section->child(e)->text(0) + " | " + section->child(e)->text(1);
+    }
+    return rows;
+}
+
+QStringList reportedRows()
+{
+    QStringList rows;
+    for (const UsageSection& section : usageReport(theEditor, countStageUsage(theEditor, theEditor.curStage))) {
+        rows << QString::fromStdString(section.title);
+        for (const UsageEntry& entry : section.entries)
+            rows << QString::fromStdString(entry.where + " | " + entry.what);
+    }
+    return rows;
+}
+
+// The first listed use that lies elsewhere than the place shown now.
+QTreeWidgetItem* otherUse(const QStringList& notThese)
+{
+    QTreeWidget* list = usageList();
+    for (int s = 0; s < list->topLevelItemCount(); ++s)
+        for (int e = 0; e < list->topLevelItem(s)->childCount(); ++e) {
+            QTreeWidgetItem* row = list->topLevelItem(s)->child(e);
+            if ((row->flags() & Qt::ItemIsSelectable) && !notThese.contains(row->text(0)))
+                return row;
+        }
+    return nullptr;
+}
+
+}  // namespace
+
+class UsageWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(!startOnDemoImage(dir).empty());
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow->handle()));
+    }
+
+    void cleanupTestCase() { releaseUi(); }
+
+    void f2ListsTheUsesFollowsTheStageGoesToAUseAndClosesAgain()
+    {
+        QWidget* main = mainWindow->handle();
+        const QRect mainPlace = main->frameGeometry();
+        pressKey(main, Qt::Key_F2);
+        QVERIFY(usageList());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(shownRows(), reportedRows());
+        QCOMPARE(main->frameGeometry(), mainPlace);
+
+        pressKey(main, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(theEditor.curStage, 1);
+        QVERIFY(shownRows().contains("Stage 1: what the 48 pages use"));
+        QCOMPARE(shownRows(), reportedRows());
+
+        // "CHIP SET": a use is a map-set cell, shown in "MAP SET" under the cursor.
+        pressKey(main, Qt::Key_Tab, Qt::ControlModifier);
+        pressKey(main, Qt::Key_Tab, Qt::ControlModifier);
+        pressKey(main, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(theEditor.curTab, int(kViewChipSet));
+        QCOMPARE(shownRows(), reportedRows());
+        const int chipSet = theEditor.curChipSet;
+        QTreeWidgetItem* use = otherUse({});
+        QVERIFY(use);
+        const QString where = use->text(0);
+        usageList()->setCurrentItem(use);
+        pressKey(usageList(), Qt::Key_Return);
+        QCOMPARE(theEditor.curTab, int(kViewMapSet));
+        const std::optional<ItemUse> cell = cursorCellPlace(theEditor);
+        QVERIFY(cell);
+        QCOMPARE(QString::fromStdString(useName(ItemKind::ChipSet, *cell)), where);
+        QCOMPARE(int(theEditor.mapSet[1][cell->holder][cell->column * 8 + cell->row]), chipSet);
+        // The window now follows "MAP SET": the pages of the cursor's map set.
+        QCOMPARE(shownRows(), reportedRows());
+
+        pressKey(main, Qt::Key_F2);
+        QVERIFY(!usageList());
+        pressKey(main, Qt::Key_F2);
+        pressKey(usageList()->window(), Qt::Key_Escape);
+        QVERIFY(!usageList());
+    }
+
+    void ctrlHAsksAndReplacesAsOneUndoStep()
+    {
+        QWidget* main = mainWindow->handle();
+        const std::optional<UsageSubject> subject = currentUsageSubject(theEditor);
+        QVERIFY(subject && subject->kind == ItemKind::ChipSet);
+        const std::vector<ItemUse> uses = usesOf(theEditor, theEditor.curStage, subject->kind, subject->item);
+        QString prompt;
+        QTimer::singleShot(50, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                prompt += label->text();
+            QLineEdit* field = dialog->findChild<QLineEdit*>();
+            field->clear();
+            QTest::keyClicks(field, "1fx");  // the field takes two hexadecimal digits only
+            QCOMPARE(field->text(), QString("1f"));
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == "Replace")
+                    button->click();
+        });
+        pressKey(main, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(prompt, QString::fromStdString("Replace " + std::to_string(uses.size()) + " uses of " +
+                                                itemName(subject->kind, subject->item) + " with:"));
+        for (const ItemUse& use : uses)
+            QCOMPARE(int(theEditor.mapSet[1][use.holder][use.column * 8 + use.row]), 0x1F);
+        pressKey(main, Qt::Key_Z, Qt::ControlModifier);
+        for (const ItemUse& use : uses)
+            QCOMPARE(int(theEditor.mapSet[1][use.holder][use.column * 8 + use.row]), subject->item);
+    }
+};
+
+QTEST_MAIN(UsageWindowTest)
+#include "usage_window_test.moc"
