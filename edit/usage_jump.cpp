@@ -23,8 +23,9 @@ void showView(EDITOR& editor, int view)
     editor.host().applySelections();
 }
 
-// Where the user is among the uses of an item of kind, in useOrder's numbers.
-std::optional<int> currentPlace(const EDITOR& editor, ItemKind kind)
+}  // namespace
+
+std::optional<int> currentUsePlace(const EDITOR& editor, ItemKind kind)
 {
     switch (kind) {
     case ItemKind::MapSet: return editor.viewPos;
@@ -37,8 +38,6 @@ std::optional<int> currentPlace(const EDITOR& editor, ItemKind kind)
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 void goToUse(EDITOR& editor, ItemKind kind, const ItemUse& use)
 {
@@ -73,7 +72,7 @@ void jumpToUse(EDITOR& editor, int direction)
     const std::vector<ItemUse> uses = usesOf(editor, editor.curStage, subject->kind, subject->item);
     if (uses.empty())
         return;
-    const std::optional<int> here = currentPlace(editor, subject->kind);
+    const std::optional<int> here = currentUsePlace(editor, subject->kind);
     // Pages 46 and 47 are both shown from the last scroll position, which is where a
     // jump to either lands; they count as one place, so that U moves on from there.
     const auto order = [&](const ItemUse& use) {

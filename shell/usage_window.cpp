@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "edit/usage_jump.h"
@@ -33,6 +34,16 @@ struct ShownKey {
 
     bool operator==(const ShownKey&) const = default;
 };
+
+// The use the user is at, when the list shows uses of the view's own item: it is the
+// row marked in the list.
+std::optional<int> placeHere(const EDITOR& editor)
+{
+    const std::optional<UsageSubject> subject = currentUsageSubject(editor);
+    if (!subject || editor.curTab == kViewMapSet)
+        return std::nullopt;
+    return currentUsePlace(editor, subject->kind);
+}
 
 ShownKey keyOf(const EDITOR& editor, std::uint64_t countsVersion)
 {
@@ -73,10 +84,15 @@ public:
     {
         const StageUsage& usage = counts_.usage(editor, editor.curStage);
         const ShownKey key = keyOf(editor, counts_.version());
-        if (shown_ && *shown_ == key)
+        const std::optional<int> here = placeHere(editor);
+        if (shown_ && *shown_ == key) {
+            if (here != markedPlace_)
+                mark(here);
             return;
+        }
         shown_ = key;
         fill(usageReport(editor, usage));
+        mark(here);
     }
 
     void forget() { shown_.reset(); }
@@ -121,11 +137,30 @@ protected:
     }
 
 private:
+    // Marks the first use at place, or the first use of all.
+    void mark(std::optional<int> place)
+    {
+        markedPlace_ = place;
+        QTreeWidgetItem* first = nullptr;
+        for (QTreeWidgetItemIterator it(list_); *it; ++it) {
+            const UsePlace* use = placeOf(*it);
+            if (!use)
+                continue;
+            if (!first)
+                first = *it;
+            if (place && useOrder(use->kind, use->use) == *place) {
+                list_->setCurrentItem(*it);
+                return;
+            }
+        }
+        if (first)
+            list_->setCurrentItem(first);
+    }
+
     void fill(const std::vector<UsageSection>& sections)
     {
         list_->clear();
         places_.clear();
-        QTreeWidgetItem* firstUse = nullptr;
         for (const UsageSection& section : sections) {
             auto* title = new QTreeWidgetItem(list_, {QString::fromStdString(section.title)});
             title->setFirstColumnSpanned(true);
@@ -138,21 +173,18 @@ private:
                 if (entry.place) {
                     row->setData(0, kPlaceRole, qulonglong(places_.size()));
                     places_.push_back(*entry.place);
-                    if (!firstUse)
-                        firstUse = row;
                 } else {
                     row->setFlags(Qt::ItemIsEnabled);
                 }
             }
         }
         list_->expandAll();
-        if (firstUse)
-            list_->setCurrentItem(firstUse);
     }
 
     QTreeWidget* list_;
     StageUsageCache counts_;
     std::optional<ShownKey> shown_;
+    std::optional<int> markedPlace_;
     std::vector<UsePlace> places_;
 };
 
