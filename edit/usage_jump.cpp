@@ -52,7 +52,11 @@ void goToUse(EDITOR& editor, ItemKind kind, const ItemUse& use)
                            (use.holder == editor.viewPos || use.holder == editor.viewPos + 1);
         if (!shown)
             editor.host().setScrollPos(std::clamp(use.holder, 0, kLastLeftMapSet));
-        editor.cursorCol = (use.holder - editor.viewPos) * kMapSetColumns + use.column;
+        // A host that did not scroll leaves the cursor where it was.
+        const int column = (use.holder - editor.viewPos) * kMapSetColumns + use.column;
+        if (column < 0 || column >= kCursorColumns)
+            break;
+        editor.cursorCol = column;
         editor.cursorRow = use.row;
         break;
     }
