@@ -141,13 +141,23 @@ private slots:
             QCOMPARE(field->text(), QString("1f"));
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
                 if (button->text() == "Replace")
-                    button->click();
+                    QTest::mouseClick(button, Qt::LeftButton);
         });
         pressKey(main, Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(prompt, QString::fromStdString("Replace " + std::to_string(uses.size()) + " uses of " +
                                                 itemName(subject->kind, subject->item) + " with:"));
         for (const ItemUse& use : uses)
             QCOMPARE(int(theEditor.mapSet[1][use.holder][use.column * 8 + use.row]), 0x1F);
+
+        // The click that closed the dialog ends the step: the next edit is one of its own.
+        const std::optional<ItemUse> cell = cursorCellPlace(theEditor);
+        QVERIFY(cell);
+        std::uint8_t& cursorCell = theEditor.mapSet[1][cell->holder][cell->column * 8 + cell->row];
+        theEditor.curChipSet = 0x1E;
+        pressKey(main, Qt::Key_Space);
+        QCOMPARE(int(cursorCell), 0x1E);
+        pressKey(main, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(int(cursorCell), 0x1F);
         pressKey(main, Qt::Key_Z, Qt::ControlModifier);
         for (const ItemUse& use : uses)
             QCOMPARE(int(theEditor.mapSet[1][use.holder][use.column * 8 + use.row]), subject->item);
