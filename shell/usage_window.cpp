@@ -3,24 +3,24 @@
 #include <optional>
 #include <vector>
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "edit/usage_jump.h"
 #include "edit/usage_report.h"
 #include "edit/usage_subject.h"
 #include "shell/app_state.h"
+#include "shell/usage_list_model.h"
 #include "usage/usage_cache.h"
 
 namespace {
 
 constexpr int kWidth = 560;
 constexpr int kHeight = 420;
-constexpr int kPlaceRole = Qt::UserRole;
 
 // What the list was built from. The list depends on the view, the stage, the item and,
 // in "MAP SET", the map set under the cursor, and on the stage's tables through the
@@ -63,23 +63,24 @@ public:
         setWindowTitle("Where it is used");
         // Beside the main window, which keeps the keys: U and Ctrl+H go on working.
         setAttribute(Qt::WA_ShowWithoutActivating);
-        list_ = new QTreeWidget(this);
-        list_->setColumnCount(2);
-        list_->setHeaderLabels({"Where", "What"});
+        model_ = new UsageListModel(this);
+        list_ = new QTreeView(this);
+        list_->setModel(model_);
         list_->setRootIsDecorated(false);
-        list_->setWordWrap(true);
+        list_->setItemsExpandable(false);
+        // Rows of one height let the view lay out only the rows it shows.
+        list_->setUniformRowHeights(true);
         list_->setSelectionMode(QAbstractItemView::SingleSelection);
-        list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
         list_->header()->setStretchLastSection(true);
         list_->installEventFilter(this);
-        connect(list_, &QTreeWidget::itemDoubleClicked, [](QTreeWidgetItem* row, int) { goToListedUse(row); });
+        connect(list_, &QTreeView::doubleClicked, [](const QModelIndex& row) { goToListedUse(row); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(list_);
         resize(kWidth, kHeight);
     }
 
-    // Builds the list again when what it shows has changed.
+    // Makes the list again when what it shows has changed.
     void follow(const EDITOR& editor)
     {
         const StageUsage& usage = counts_.usage(editor, editor.curStage);
@@ -97,18 +98,8 @@ public:
 
     void forget() { shown_.reset(); }
 
-    QTreeWidget* list() const { return list_; }
-
-    const UsePlace* placeOf(const QTreeWidgetItem* row) const
-    {
-        if (!row || row->treeWidget() != list_)
-            return nullptr;
-        const QVariant index = row->data(0, kPlaceRole);
-        if (!index.isValid())
-            return nullptr;
-        const auto at = std::size_t(index.toULongLong());
-        return at < places_.size() ? &places_[at] : nullptr;
-    }
+    QTreeView* list() const { return list_; }
+    const UsePlace* placeAt(const QModelIndex& row) const { return model_->placeAt(row); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -125,7 +116,7 @@ protected:
         if (watched == list_ && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                goToListedUse(list_->currentItem());
+                goToListedUse(list_->currentIndex());
                 return true;
             }
             if (key == Qt::Key_F2 || key == Qt::Key_Escape) {
@@ -141,51 +132,46 @@ private:
     void mark(std::optional<int> place)
     {
         markedPlace_ = place;
-        QTreeWidgetItem* first = nullptr;
-        for (QTreeWidgetItemIterator it(list_); *it; ++it) {
-            const UsePlace* use = placeOf(*it);
-            if (!use)
-                continue;
-            if (!first)
-                first = *it;
-            if (place && useOrder(use->kind, use->use) == *place) {
-                list_->setCurrentItem(*it);
-                return;
-            }
+        QModelIndex row;
+        if (place)
+            row = model_->findPlace([&](const UsePlace& use) { return useOrder(use.kind, use.use) == *place; });
+        if (row.isValid()) {
+            list_->setCurrentIndex(row);
+            list_->scrollTo(row);
+            return;
         }
-        if (first)
-            list_->setCurrentItem(first);
+        // The first use, with the list from its top so that its title shows.
+        row = model_->findPlace([](const UsePlace&) { return true; });
+        if (row.isValid())
+            list_->setCurrentIndex(row);
+        list_->scrollToTop();
     }
 
-    void fill(const std::vector<UsageSection>& sections)
+    void fill(std::vector<UsageSection> sections)
     {
-        list_->clear();
-        places_.clear();
-        for (const UsageSection& section : sections) {
-            auto* title = new QTreeWidgetItem(list_, {QString::fromStdString(section.title)});
-            title->setFirstColumnSpanned(true);
-            title->setFlags(Qt::ItemIsEnabled);
-            QFont bold = title->font(0);
-            bold.setBold(true);
-            title->setFont(0, bold);
-            for (const UsageEntry& entry : section.entries) {
-                auto* row = new QTreeWidgetItem(title, {QString::fromStdString(entry.where), QString::fromStdString(entry.what)});
-                if (entry.place) {
-                    row->setData(0, kPlaceRole, qulonglong(places_.size()));
-                    places_.push_back(*entry.place);
-                } else {
-                    row->setFlags(Qt::ItemIsEnabled);
+        // The first column as wide as its longest text; the widths of the few
+        // different texts are the same whatever the numbers in them.
+        const QFontMetrics metrics(list_->font());
+        std::size_t longest = 0;
+        QString widest;
+        for (const UsageSection& section : sections)
+            for (const UsageEntry& entry : section.entries)
+                if (entry.where.size() > longest) {
+                    longest = entry.where.size();
+                    widest = QString::fromStdString(entry.where);
                 }
-            }
-        }
+        model_->setReport(std::move(sections));
+        for (int s = 0; s < model_->rowCount(); ++s)
+            list_->setFirstColumnSpanned(s, {}, true);
         list_->expandAll();
+        list_->setColumnWidth(0, metrics.horizontalAdvance(widest + "MM") + list_->indentation());
     }
 
-    QTreeWidget* list_;
+    UsageListModel* model_;
+    QTreeView* list_;
     StageUsageCache counts_;
     std::optional<ShownKey> shown_;
     std::optional<int> markedPlace_;
-    std::vector<UsePlace> places_;
 };
 
 // Owned by the main window, so it goes with it at the latest.
@@ -217,16 +203,16 @@ void followEditorInUsageWindow()
         window->follow(theEditor);
 }
 
-QTreeWidget* usageList()
+QTreeView* usageList()
 {
     return window && window->isVisible() ? window->list() : nullptr;
 }
 
-void goToListedUse(const QTreeWidgetItem* row)
+void goToListedUse(const QModelIndex& row)
 {
     if (!window)
         return;
-    const UsePlace* found = window->placeOf(row);
+    const UsePlace* found = window->placeAt(row);
     if (!found)
         return;
     const UsePlace place = *found;  // following the editor may rebuild the list

@@ -5,23 +5,23 @@
 // Escape closes it. A double-click or Enter on a use shows that use in the main window.
 // It never touches the main window's layout or pixels.
 
-class QTreeWidget;
+class QModelIndex;
+class QTreeView;
 
 // Opens the window, or closes it when it is open.
 void toggleUsageWindow();
 
 // Brings the open window up to date with the editor. It compares a few numbers and
-// the current stage's tables with what it shows, and builds its list again only when
+// the current stage's tables with what it shows, and makes its list again only when
 // they differ; the application calls it after every user action.
 void followEditorInUsageWindow();
 
 // The open window's list, or nullptr when it is closed.
-QTreeWidget* usageList();
+QTreeView* usageList();
 
 // Shows the use of the list's row in the main window, as a double-click does. Rows
 // that are not uses do nothing.
-class QTreeWidgetItem;
-void goToListedUse(const QTreeWidgetItem* row);
+void goToListedUse(const QModelIndex& row);
 
 // Destroys the window, before the main window goes.
 void closeUsageWindow();

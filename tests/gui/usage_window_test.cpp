@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "edit/usage_report.h"
@@ -28,14 +28,15 @@ void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 QStringList shownRows()
 {
     QStringList rows;
-    QTreeWidget* list = usageList();
+    QTreeView* list = usageList();
     if (!list)
         return rows;
-    for (int s = 0; s < list->topLevelItemCount(); ++s) {
-        const QTreeWidgetItem* section = list->topLevelItem(s);
-        rows << section->text(0);
-        for (int e = 0; e < section->childCount(); ++e)
-            rows << section->child(e)->text(0) + " | " + section->child(e)->text(1);
+    const QAbstractItemModel* model = list->model();
+    for (int s = 0; s < model->rowCount(); ++s) {
+        const QModelIndex section = model->index(s, 0);
+        rows << section.data().toString();
+        for (int e = 0; e < model->rowCount(section); ++e)
+            rows << model->index(e, 0, section).data().toString() + " | " + model->index(e, 1, section).data().toString();
     }
     return rows;
 }
@@ -51,17 +52,17 @@ QStringList reportedRows()
     return rows;
 }
 
-// The first listed use that lies elsewhere than the place shown now.
-QTreeWidgetItem* otherUse(const QStringList& notThese)
+// The first listed use.
+QModelIndex firstUse()
 {
-    QTreeWidget* list = usageList();
-    for (int s = 0; s < list->topLevelItemCount(); ++s)
-        for (int e = 0; e < list->topLevelItem(s)->childCount(); ++e) {
-            QTreeWidgetItem* row = list->topLevelItem(s)->child(e);
-            if ((row->flags() & Qt::ItemIsSelectable) && !notThese.contains(row->text(0)))
+    const QAbstractItemModel* model = usageList()->model();
+    for (int s = 0; s < model->rowCount(); ++s)
+        for (int e = 0; e < model->rowCount(model->index(s, 0)); ++e) {
+            const QModelIndex row = model->index(e, 0, model->index(s, 0));
+            if (row.flags() & Qt::ItemIsSelectable)
                 return row;
         }
-    return nullptr;
+    return {};
 }
 
 }  // namespace
@@ -103,10 +104,10 @@ private slots:
         QCOMPARE(theEditor.curTab, int(kViewChipSet));
         QCOMPARE(shownRows(), reportedRows());
         const int chipSet = theEditor.curChipSet;
-        QTreeWidgetItem* use = otherUse({});
-        QVERIFY(use);
-        const QString where = use->text(0);
-        usageList()->setCurrentItem(use);
+        const QModelIndex use = firstUse();
+        QVERIFY(use.isValid());
+        const QString where = use.data().toString();
+        usageList()->setCurrentIndex(use);
         pressKey(usageList(), Qt::Key_Return);
         QCOMPARE(theEditor.curTab, int(kViewMapSet));
         const std::optional<ItemUse> cell = cursorCellPlace(theEditor);
