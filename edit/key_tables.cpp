@@ -7,7 +7,9 @@
 #include "edit/map_set_cursor.h"
 #include "edit/selection_editing.h"
 #include "edit/selection_fill.h"
+#include "edit/replace_uses.h"
 #include "edit/undo_redo.h"
+#include "edit/usage_jump.h"
 #include "edit/virtual_keys.h"
 #include "model/view_geometry.h"
 
@@ -81,6 +83,9 @@ constexpr KeyBinding kCtrlKeys[] = {
     {'X', 0, kEither, cutObjects, "cut the selected objects: copy them and erase them", kViewObject, kViewObject},
     {'V', 0, kEither, pasteFromClipboard,
      "paste at the current item; the numbers mean this stage's own chip sets, chips and tiles"},
+    // "OBJECT" has no item to replace.
+    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the left page's map set in this stage", kViewMap, kViewMap},
+    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the current item in this stage", kViewMapSet, kViewChip},
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a
@@ -94,6 +99,8 @@ constexpr KeyBinding kEveryViewKeys[] = {
     {'V', 0, kEither, toggleSelecting,
      "start selecting at the current item (its moves extend the selection); again: stop extending"},
     {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
+    {VK_F2, 0, kEither, [](E e) { e.host().toggleUsageWindow(); },
+     "show or close where the current item is used and what the stage leaves unused"},
 };
 
 // The arrows step the map set of the left page only; the right page is reached
@@ -105,6 +112,8 @@ constexpr KeyBinding kMapKeys[] = {
     {VK_RIGHT, 'L', kEither, [](E e) { e.stepPageSet(0, +4); }, "left page: map set + 4"},
     {VK_UP, 'K', kEither, [](E e) { e.stepPageSet(0, +1); }, "left page: map set + 1"},
     {VK_DOWN, 'J', kEither, [](E e) { e.stepPageSet(0, -1); }, "left page: map set - 1"},
+    {'U', 0, kWithout, [](E e) { jumpToUse(e, +1); }, "next page that shows the left page's map set"},
+    {'U', 0, kWith, [](E e) { jumpToUse(e, -1); }, "previous page that shows the left page's map set"},
 };
 
 constexpr KeyBinding kObjectKeys[] = {
@@ -137,6 +146,8 @@ constexpr KeyBinding kMapSetKeys[] = {
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
     {VK_SPACE, 'D', kEither, putChipSetIntoCells, "paint the chip set into the cursor cell, or every selected cell"},
     {VK_RETURN, 'S', kEither, pickCursorCell, "pick the chip set of the cursor cell"},
+    {'U', 0, kWithout, [](E e) { jumpToUse(e, +1); }, "cursor to the next cell that holds the cursor cell's chip set"},
+    {'U', 0, kWith, [](E e) { jumpToUse(e, -1); }, "cursor to the previous cell that holds the cursor cell's chip set"},
 };
 
 // The put and pick keys form two 2 x 2 blocks under the left hand that mirror the
@@ -160,6 +171,8 @@ constexpr KeyBinding kChipSetKeys[] = {
     {'W', 0, kEither, [](E e) { pickChipFromQuadrant(e, 1); }, "pick the chip of the top-right quadrant"},
     {'A', 0, kEither, [](E e) { pickChipFromQuadrant(e, 2); }, "pick the chip of the bottom-left quadrant"},
     {VK_RETURN, 'S', kEither, [](E e) { pickChipFromQuadrant(e, 3); }, "pick the chip of the bottom-right quadrant"},
+    {'U', 0, kWithout, [](E e) { jumpToUse(e, +1); }, "\"MAP SET\": the next cell that holds the chip set"},
+    {'U', 0, kWith, [](E e) { jumpToUse(e, -1); }, "\"MAP SET\": the previous cell that holds the chip set"},
 };
 
 constexpr KeyBinding kChipKeys[] = {
@@ -183,6 +196,8 @@ constexpr KeyBinding kChipKeys[] = {
     {'W', 0, kEither, [](E e) { pickTileFromQuadrant(e, 1); }, "pick the tile of the top-right quadrant"},
     {'A', 0, kEither, [](E e) { pickTileFromQuadrant(e, 2); }, "pick the tile of the bottom-left quadrant"},
     {VK_RETURN, 'S', kEither, [](E e) { pickTileFromQuadrant(e, 3); }, "pick the tile of the bottom-right quadrant"},
+    {'U', 0, kWithout, [](E e) { jumpToUse(e, +1); }, "\"CHIP SET\": the next chip set that holds the chip"},
+    {'U', 0, kWith, [](E e) { jumpToUse(e, -1); }, "\"CHIP SET\": the previous chip set that holds the chip"},
 };
 
 const KeyBinding* findIn(std::span<const KeyBinding> table, int view, int key, bool shift)

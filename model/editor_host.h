@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -69,6 +70,15 @@ public:
     // editor's own type when the clipboard holds it, else its plain text, else "".
     virtual void writeClipboard(std::string_view text, const Surface& picture) = 0;
     virtual std::string readClipboard() = 0;
+    // F2: opens the window that lists where the current item is used and which items
+    // of the stage nothing uses, or closes it when it is open. It does not block the
+    // editor.
+    virtual void toggleUsageWindow() = 0;
+
+    // Asks, in a small modal dialog that shows prompt, for the number to put in place
+    // of an item: two hexadecimal digits from 0 to highest, suggested offered first.
+    // Nothing when the user cancels.
+    virtual std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -92,4 +102,6 @@ public:
     void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
     void writeClipboard(std::string_view, const Surface&) override {}
     std::string readClipboard() override { return {}; }
+    void toggleUsageWindow() override {}
+    std::optional<int> askReplacement(std::string_view, int, int) override { return std::nullopt; }
 };

@@ -14,6 +14,8 @@
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/play_test.h"
+#include "shell/replacement_dialog.h"
+#include "shell/usage_window.h"
 #include "shell/view_picture.h"
 #include "clipboard/selection_text.h"
 
@@ -187,6 +189,16 @@ std::string QtEditorHost::readClipboard()
     const QString ours = QString::fromLatin1(kSelectionMimeType.data(), qsizetype(kSelectionMimeType.size()));
     const QByteArray bytes = data->hasFormat(ours) ? data->data(ours) : data->text().toUtf8();
     return bytes.toStdString();
+}
+
+void QtEditorHost::toggleUsageWindow()
+{
+    ::toggleUsageWindow();
+}
+
+std::optional<int> QtEditorHost::askReplacement(std::string_view prompt, int suggested, int highest)
+{
+    return askReplacementNumber(mainWindow ? mainWindow->handle() : nullptr, prompt, suggested, highest);
 }
 
 QtEditorHost& applicationHost()

@@ -29,6 +29,8 @@ public:
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override;
+    void toggleUsageWindow() override;
+    std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override;
 
     // Views shown so far.
     int viewsShown() const { return viewsShown_; }

@@ -21,6 +21,7 @@
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/key_reference_window.h"
+#include "shell/usage_window.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/play_test.h"
@@ -177,6 +178,7 @@ void releaseUi()
     // The editor must no longer reach controls that are going away.
     theEditor.setHost(nullptr);
     closeKeyReference();
+    closeUsageWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

@@ -9,6 +9,7 @@
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/unsaved_work_keeper.h"
+#include "shell/usage_window.h"
 #include "state/save_with_backup.h"
 
 namespace {
@@ -82,6 +83,7 @@ void afterUserInput()
 {
     recordUserAction(theEditor);
     noteUserAction();
+    followEditorInUsageWindow();
 }
 
 void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -47,6 +47,9 @@ protected:
         editor->chipSet[kStage][0x21][0] = 1, editor->chipSet[kStage][0x21][1] = 2;
         editor->chipSet[kStage][0x21][2] = 3, editor->chipSet[kStage][0x21][3] = 4;
         editor->chip[kStage][0x42] = ChipRecord{{5, 6, 7, 8}, 0, 0};
+        // A use of the chip set and of the chip elsewhere, for U to go to.
+        editor->mapSet[kStage][10][0] = 0x21;
+        editor->chipSet[kStage][0x50][0] = 0x42;
         if (!withHistory)
             return;
         // A step to undo and one to redo, for the Ctrl keys.
@@ -68,7 +71,7 @@ protected:
             << e.curChip << ' ' << e.curTile << ' ' << e.curObject << ' ' << e.cursorCol << ' ' << e.cursorRow << ' '
             << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.buttonsClicked.size()
             << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << ' '
-            << host.clipboardWrites << '\n';
+            << host.clipboardWrites << ' ' << host.usageWindowToggles << ' ' << host.replacementQuestions.size() << '\n';
         const Selection& s = e.selection;
         out << s.view << ' ' << s.anchor.group << ' ' << s.anchor.column << ' ' << s.anchor.row << ' ' << s.end.column
             << ' ' << s.end.row << ' ' << s.extending << ' ' << s.dragging << '\n';

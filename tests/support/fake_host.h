@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -78,6 +79,22 @@ public:
     int clipboardWrites = 0;
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override { return clipboardText; }
+    // F2, and the replacement dialog: every prompt is kept and answered with
+    // replacementAnswer (nothing means Cancel).
+    int usageWindowToggles = 0;
+    struct ReplacementQuestion {
+        std::string prompt;
+        int suggested;
+        int highest;
+    };
+    std::vector<ReplacementQuestion> replacementQuestions;
+    std::optional<int> replacementAnswer;
+    void toggleUsageWindow() override { ++usageWindowToggles; }
+    std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override
+    {
+        replacementQuestions.push_back({std::string(prompt), suggested, highest});
+        return replacementAnswer;
+    }
 
 private:
     EDITOR& editor_;

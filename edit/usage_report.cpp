@@ -1,0 +1,89 @@
+#include "edit/usage_report.h"
+
+#include "edit/usage_subject.h"
+#include "model/editor.h"
+#include "usage/number_list.h"
+
+namespace {
+
+std::string capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = char(text[0] - 'a' + 'A');
+    return text;
+}
+
+// Every use of item, each as a place to go to.
+UsageSection usesSection(const EDITOR& editor, const std::string& what, ItemKind kind, int item)
+{
+    const std::vector<ItemUse> uses = usesOf(editor, editor.curStage, kind, item);
+    UsageSection section{what + " " + itemName(kind, item) + " (" + std::to_string(uses.size()) + ")", {}};
+    for (const ItemUse& use : uses)
+        section.entries.push_back({useName(kind, use), {}, UsePlace{kind, use}});
+    if (uses.empty())
+        section.entries.push_back({"nowhere", {}, std::nullopt});
+    return section;
+}
+
+std::string timesText(int times)
+{
+    return std::to_string(times) + (times == 1 ? " time" : " times");
+}
+
+UsageSection stageSection(const EDITOR& editor, const StageUsage& usage)
+{
+    static constexpr const char* kKindNames[kItemKindCount] = {"map sets", "chip sets", "chips", "tiles"};
+    UsageSection section{"Stage " + std::string(1, "0123456789ABCDEF"[editor.curStage & 0xF]) +
+                             ": what the 48 pages use",
+                         {}};
+    for (int k = 0; k < kItemKindCount; ++k) {
+        const auto kind = ItemKind(k);
+        const KindUsage& counts = usage.of(kind);
+        section.entries.push_back({kKindNames[k],
+                                   std::to_string(counts.reachedCount) + " of " + std::to_string(itemCount(kind)) +
+                                       " used; not used: " + compactNumberList(counts.unreached),
+                                   std::nullopt});
+    }
+    return section;
+}
+
+}  // namespace
+
+std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& usage)
+{
+    std::vector<UsageSection> sections;
+    const int stage = editor.curStage;
+    if (stage < 0 || stage >= kStageCount)
+        return sections;
+    const std::optional<UsageSubject> subject = currentUsageSubject(editor);
+    switch (editor.curTab) {
+    case kViewMap:
+        if (subject)
+            sections.push_back(usesSection(editor, "Pages that show", subject->kind, subject->item));
+        else
+            sections.push_back({"The left page shows no map set", {}});
+        break;
+    case kViewMapSet:
+        if (const std::optional<ItemUse> cell = cursorCellPlace(editor); cell && subject) {
+            sections.push_back(usesSection(editor, "Pages that show", ItemKind::MapSet, cell->holder));
+            const int times = usage.of(ItemKind::ChipSet).namedTimes[std::size_t(subject->item)];
+            sections.push_back({"Under the cursor",
+                                {{capitalised(itemName(ItemKind::ChipSet, subject->item)),
+                                  "used " + timesText(times) + " in the stage's map sets", std::nullopt}}});
+        } else {
+            sections.push_back({"The cursor is on no map set", {}});
+        }
+        break;
+    case kViewChipSet:
+        if (subject)
+            sections.push_back(usesSection(editor, "Map-set cells that hold", subject->kind, subject->item));
+        break;
+    case kViewChip:
+        if (subject)
+            sections.push_back(usesSection(editor, "Chip-set quadrants that hold", subject->kind, subject->item));
+        break;
+    default: break;
+    }
+    sections.push_back(stageSection(editor, usage));
+    return sections;
+}
