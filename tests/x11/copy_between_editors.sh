@@ -5,49 +5,26 @@
 # and every other map set as it was.
 # Usage: copy_between_editors.sh PROGRAM
 set -eu
-editor=$1
-for tool in xvfb-run xdotool python3; do
-    command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
-
-QT_QPA_PLATFORM=offscreen "$editor" --demo --screenshot "$work/first.png" > /dev/null
-cp "$work/data/quarrix-editor/quarrix-demo.nes" "$work/source.nes"
-cp "$work/source.nes" "$work/target.nes"
+. "$(dirname "$0")/lib/x11_test.sh"
+x11_prepare "$1" cmp python3
+cp "$work/demo.nes" "$work/source.nes"
+cp "$work/demo.nes" "$work/target.nes"
 cp "$work/target.nes" "$work/target-before.nes"
 
 cat > "$work/session.sh" <<'SESSION'
 #!/bin/sh
 set -eu
 editor=$1 work=$2
-fail() { echo "FAIL: $*"; cat "$work"/*.log; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
-
-# Waits up to 30 s for the main window of process $1 and gives it the keyboard.
-focus_editor() {
-    for _ in $(seq 300); do
-        id=$(xdotool search --all --onlyvisible --pid "$1" --name '^Quarrix Editor ver' 2>/dev/null | head -n 1) || true
-        if [ -n "$id" ]; then
-            xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-            sleep 0.3
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "no main window of process $1"
-}
+. "$X11_TEST_LIB"
 
 "$editor" "$work/source.nes" > "$work/source.log" 2>&1 &
 source=$!
-focus_editor "$source"
+focus_window "Quarrix Editor ver.1.2.0" "$source"
 xdotool key t t ctrl+c          # "MAP SET": the map set under the cursor, map set 0
 
 "$editor" "$work/target.nes" > "$work/target.log" 2>&1 &
 target=$!
-focus_editor "$target"
+focus_window "Quarrix Editor ver.1.2.0" "$target"
 xdotool key ctrl+Next t t ctrl+v ctrl+s   # stage 1, "MAP SET", paste, save
 for _ in $(seq 300); do
     cmp -s "$work/target.nes" "$work/target-before.nes" || break
@@ -55,11 +32,11 @@ for _ in $(seq 300); do
 done
 xdotool key ctrl+q
 wait "$target" || fail "the second editor did not end cleanly"
-focus_editor "$source"
+focus_window "Quarrix Editor ver.1.2.0" "$source"
 xdotool key ctrl+q
 wait "$source" || fail "the first editor did not end cleanly"
 SESSION
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -noreset" sh "$work/session.sh" "$editor" "$work"
+x11_run_session "$work/session.sh"
 
 # Stage s's map set m lies at 0x10 + (0x20 + s) * 0x2000 + 0x900 + 64 m of the image.
 python3 - "$work" <<'CHECK'

@@ -5,54 +5,16 @@
 # at once by SIGTERM is kept too.
 # Usage: edits_survive_a_kill.sh PROGRAM
 set -eu
-editor=$1
-for tool in xvfb-run xdotool cmp; do
-    command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
-
-# The demo image, as the program writes it.
-QT_QPA_PLATFORM=offscreen "$editor" --demo --screenshot "$work/first.png" > /dev/null
-cp "$work/data/quarrix-editor/quarrix-demo.nes" "$work/game.nes"
+. "$(dirname "$0")/lib/x11_test.sh"
+x11_prepare "$1" cmp
+cp "$work/demo.nes" "$work/game.nes"
 cp "$work/game.nes" "$work/original.nes"
 
 cat > "$work/session.sh" <<'SESSION'
 #!/bin/sh
 set -eu
 editor=$1 work=$2
-fail() { echo "FAIL: $*"; cat "$work"/run*.log; xdotool search --name . getwindowname %@ 2>/dev/null; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
-
-# Waits up to 30 s for a window whose whole title is $1 and gives it the keyboard.
-# The machine may be busy: every wait here polls rather than sleeps a fixed time.
-focus_window() {
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        if [ -n "$id" ]; then
-            xdotool windowfocus --sync "$id"
-            sleep 0.3
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "no window called '$1'"
-}
-
-# Waits up to 30 s for a shell condition; fails with $1 when it never holds.
-wait_until() {
-    what=$1
-    shift
-    for _ in $(seq 300); do
-        if eval "$*"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "$what"
-}
+. "$X11_TEST_LIB"
 kept() { ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1; }
 
 "$editor" "$work/game.nes" > "$work/run1.log" 2>&1 &
@@ -87,7 +49,4 @@ wait "$third" || fail "SIGTERM did not end the program cleanly"
 kept || fail "SIGTERM lost the edit"
 echo "edits survived kill -9 and SIGTERM and were restored"
 SESSION
-# A display number of its own, so that other X tests running at the same time do not
-# take the same server; and no reset of the server when its last client goes, which
-# would refuse the next run's connection while it resets.
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -noreset" sh "$work/session.sh" "$editor" "$work"
+x11_run_session "$work/session.sh"

@@ -4,39 +4,16 @@
 # and edits made at both places land on exactly those pages of the saved image.
 # Usage: usage_window_goes_to_a_use.sh PROGRAM
 set -eu
-editor=$1
-for tool in xvfb-run xdotool cmp; do
-    command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/data"
-unset QT_QPA_PLATFORM
-
-QT_QPA_PLATFORM=offscreen "$editor" --demo --screenshot "$work/first.png" > /dev/null
-cp "$work/data/quarrix-editor/quarrix-demo.nes" "$work/game.nes"
+. "$(dirname "$0")/lib/x11_test.sh"
+x11_prepare "$1" cmp
+cp "$work/demo.nes" "$work/game.nes"
 cp "$work/game.nes" "$work/original.nes"
 
 cat > "$work/session.sh" <<'SESSION'
 #!/bin/sh
 set -eu
 editor=$1 work=$2
-fail() { echo "FAIL: $*"; cat "$work"/run.log; kill -9 $(jobs -p) 2> /dev/null || true; exit 1; }
-
-# Waits up to 30 s for a window whose whole title is $1 and gives it the keyboard.
-focus_window() {
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        if [ -n "$id" ]; then
-            xdotool windowfocus --sync "$id"
-            sleep 0.3
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "no window called '$1'"
-}
+. "$X11_TEST_LIB"
 
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
@@ -72,4 +49,4 @@ instead of
 $expected"
 echo "the usage window and U went to the uses they list"
 SESSION
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24 -noreset" sh "$work/session.sh" "$editor" "$work"
+x11_run_session "$work/session.sh"
