@@ -27,6 +27,9 @@ public:
     // Milliseconds since the last frame boundary.
     std::int64_t carried() const;
 
+    // The clock's reading now.
+    std::int64_t now() const { return now_(); }
+
 private:
     Clock now_;
     std::int64_t last_;

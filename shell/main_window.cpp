@@ -8,6 +8,7 @@
 #include "model/stage_records.h"
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
+#include "shell/message_loop.h"
 #include "shell/qt_editor_host.h"
 #include "shell/step_button_layout.h"
 #include "shell/window_procs.h"
@@ -218,6 +219,8 @@ void applySelections()
     scrollInfo.fMask = kScrollInfoAll;
     applyScrollInfo();
     theEditor.drawChips();
+    // Another stage or palette set may animate where the last did not.
+    requestFrame();
 }
 
 void setScrollPos(int pos)

@@ -8,6 +8,7 @@
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/main_window.h"
+#include "shell/message_loop.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
 #include "state/save_with_backup.h"
@@ -86,6 +87,33 @@ void afterUserInput()
     followEditorInUsageWindow();
 }
 
+// The frame clock sleeps while nothing on screen can change, so every message but a
+// repaint brings it up to date first, for the stage and palette the time passed on,
+// and asks for the frame that shows the message's result. Only the outermost message
+// does: one sent from inside another's handling is part of the same change.
+int messageDepth = 0;
+
+class FrameAroundMessage {
+public:
+    explicit FrameAroundMessage(UINT msg) : outermost_(msg != WM_PAINT && messageDepth == 0)
+    {
+        ++messageDepth;
+        if (outermost_)
+            catchUpFrames();
+    }
+    ~FrameAroundMessage() { --messageDepth; }
+    void done() const
+    {
+        if (outermost_)
+            requestFrame();
+    }
+    FrameAroundMessage(const FrameAroundMessage&) = delete;
+    FrameAroundMessage& operator=(const FrameAroundMessage&) = delete;
+
+private:
+    bool outermost_;
+};
+
 void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
@@ -158,9 +186,11 @@ LRESULT mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     // An error must not unwind through the toolkit's event handling: it ends the
     // message loop, which hands it to the top-level handler.
     try {
+        const FrameAroundMessage frame(msg);
         handleMainWindowMessage(msg, wParam, lParam);
         if (isUserInput(msg))
             afterUserInput();
+        frame.done();
     } catch (...) {
         deferFatalError(std::current_exception());
     }
@@ -173,10 +203,12 @@ LRESULT editAreaProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     LRESULT result = 0;
     try {
+        const FrameAroundMessage frame(msg);
         handleEditAreaMessage(hwnd, msg, wParam, lParam);
         if (isUserInput(msg))
             afterUserInput();
         result = editArea->callPreviousProc(msg, wParam, lParam);
+        frame.done();
     } catch (...) {
         deferFatalError(std::current_exception());
     }

@@ -1,13 +1,21 @@
 #!/bin/sh
 # Measures the desktop program on the demo image:
-#   - CPU used over 10 s while the window is active and nothing happens
-#     (user + system time of the process, in percent of one core);
-#   - time from starting the process to the first painted frame of the editing area,
-#     five runs;
+#   - CPU used over 10 s while nothing happens (user + system time of all the process's
+#     threads, in percent of one core) and how often the process wakes up, in three
+#     cases: the window active on an animated stage (the demo's stage 0), active on a
+#     stage without animation (a copy of the demo image whose stage 0 animates nothing)
+#     and inactive (another window holds the focus);
+#   - the same for a plain Qt program that shows an empty window, as the floor;
+#   - time from starting the process to the first painted frame, for the editor and
+#     for the plain window, median of ten runs;
 #   - time to export every stage with its sheets (--export-all), five runs and their
 #     median.
 # Usage: tools/measure-shell.sh [build-dir]   (default: build)
-# Runs on the offscreen platform unless QT_QPA_PLATFORM is set (e.g. to xcb under Xvfb).
+# Runs on the offscreen platform unless QT_QPA_PLATFORM is set. On an X server
+# (QT_QPA_PLATFORM=xcb, e.g. under xvfb-run) with xdotool it gives the windows the
+# focus and measures the inactive case too; offscreen there is no focus to move.
+# The plain window is built here with g++ and pkg-config's Qt6Widgets; without them
+# its figures are left out.
 set -eu
 
 build=${1:-build}
@@ -15,37 +23,181 @@ editor="$build/app/quarrix-editor"
 [ -x "$editor" ] || { echo "no program at $editor: build it first" >&2; exit 1; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-# The demo image goes into a data folder of its own, not the user's.
-export XDG_DATA_HOME="$work/data"
-ticks_per_second=$(getconf CLK_TCK)
+# The demo image and any state go into folders of their own, not the user's.
+export XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
+seconds=10
 
-cpu_ticks() {
-    # Fields 14 and 15 of /proc/PID/stat: user and system time in clock ticks. The
-    # program name (field 2) has no spaces here.
-    awk '{ print $14 + $15 }' "/proc/$1/stat"
+focus_moves=false
+if [ "$QT_QPA_PLATFORM" = xcb ] && command -v xdotool >/dev/null; then
+    focus_moves=true
+fi
+
+# The floor: an empty window that paints when the window system asks and does nothing
+# else. With --report-first-frame it prints the time of its first paint and ends.
+floor=""
+cat >"$work/plain_window.cpp" <<'PROGRAM'
+#include <cstdio>
+#include <cstring>
+#include <QApplication>
+#include <QDateTime>
+#include <QWidget>
+class PlainWindow : public QWidget {
+public:
+    bool report = false;
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!report)
+            return;
+        report = false;
+        std::printf("first painted frame at %lld ms\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fflush(stdout);
+        QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+    }
+};
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    PlainWindow window;
+    window.report = argc > 1 && std::strcmp(argv[1], "--report-first-frame") == 0;
+    window.setWindowTitle("plain window");
+    window.resize(514, 588);
+    window.show();
+    return app.exec();
+}
+PROGRAM
+if command -v g++ >/dev/null && pkg-config --exists Qt6Widgets 2>/dev/null &&
+    g++ -O2 -fPIC -o "$work/plain-window" "$work/plain_window.cpp" \
+        $(pkg-config --cflags --libs Qt6Widgets) 2>"$work/plain-window.log"; then
+    floor="$work/plain-window"
+else
+    echo "no plain window to compare with (g++ or Qt6Widgets for pkg-config missing)"
+fi
+
+# CPU time of all threads in nanoseconds, and how often they went to sleep (each time
+# is a wake-up later).
+cpu_nanoseconds() {
+    cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%d\n", sum }'
+}
+sleeps() {
+    cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ { sum += $2 } END { print sum }'
 }
 
-"$editor" --demo >"$work/idle.log" 2>&1 &
-pid=$!
-sleep 2
-before=$(cpu_ticks "$pid")
-sleep 10
-after=$(cpu_ticks "$pid")
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-awk -v t="$((after - before))" -v hz="$ticks_per_second" \
-    'BEGIN { printf "idle CPU over 10 s: %.1f%% of one core\n", 100 * t / hz / 10 }'
+# Waits up to 30 s for a visible window whose whole title is $1 and prints its id.
+window_called() {
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    echo "no window called '$1'" >&2
+    return 1
+}
 
-for run in 1 2 3 4 5; do
-    start=$(date +%s%3N)
-    painted=$("$editor" --demo --report-first-frame 2>/dev/null | awk '/first painted frame at/ { print $5 }')
-    [ -n "$painted" ] || { echo "run $run: no frame reported" >&2; exit 1; }
-    echo "start to first painted frame, run $run: $((painted - start)) ms"
+focus() {
+    if $focus_moves; then
+        xdotool windowfocus --sync "$1"
+    fi
+}
+
+# Measures processes $2... over the same $seconds after 2 s of settling and prints
+# one line per process, labelled with the words of $1 (separated by |).
+measure() {
+    labels=$1
+    shift
+    sleep 2
+    for pid in "$@"; do
+        echo "$pid $(cpu_nanoseconds "$pid") $(sleeps "$pid")" >>"$work/before"
+    done
+    sleep "$seconds"
+    for pid in "$@"; do
+        echo "$pid $(cpu_nanoseconds "$pid") $(sleeps "$pid")" >>"$work/after"
+    done
+    i=1
+    for pid in "$@"; do
+        label=$(echo "$labels" | cut -d'|' -f"$i")
+        b=$(awk -v p="$pid" '$1 == p { print $2, $3 }' "$work/before")
+        a=$(awk -v p="$pid" '$1 == p { print $2, $3 }' "$work/after")
+        echo "$b $a" | awk -v s="$seconds" -v l="$label" \
+            '{ printf "%-52s %5.2f%% of one core, %6.1f wake-ups a second\n", l ":", ($3 - $1) / 1e7 / s, ($4 - $2) / s }'
+        i=$((i + 1))
+    done
+    rm -f "$work/before" "$work/after"
+}
+
+# The demo image, and a copy whose stage 0 animates nothing: the selectors (bytes 16
+# to 19) of its four palette sets, which lie at 0x1590 in the stage's bank 0x20, set
+# to 0.
+QT_QPA_PLATFORM=offscreen "$editor" --demo --screenshot "$work/first.png" >/dev/null
+rom="$work/data/quarrix-editor/quarrix-demo.nes"
+still="$work/still.nes"
+cp "$rom" "$still"
+palette_sets=$((0x10 + 0x20 * 0x2000 + 0x1590))
+for k in 0 1 2 3; do
+    printf '\000\000\000\000' | dd of="$still" bs=1 seek=$((palette_sets + 20 * k + 16)) conv=notrunc 2>/dev/null
 done
 
-rom="$work/data/quarrix-editor/quarrix-demo.nes"
+title="Quarrix Editor ver.*"
+floor_pid=""
+if [ -n "$floor" ]; then
+    "$floor" >/dev/null 2>&1 &
+    floor_pid=$!
+fi
+"$editor" "$rom" >"$work/animated.log" 2>&1 &
+animated=$!
+if $focus_moves; then
+    [ -n "$floor_pid" ] && floor_window=$(window_called "plain window")
+    editor_window=$(window_called "$title")
+    focus "$editor_window"
+fi
+echo "idle over $seconds s:"
+if [ -n "$floor_pid" ]; then
+    measure "editor, active, animated stage|plain window, inactive" "$animated" "$floor_pid"
+else
+    measure "editor, active, animated stage" "$animated"
+fi
+if $focus_moves && [ -n "$floor_pid" ]; then
+    focus "$floor_window"
+    measure "editor, inactive|plain window, active" "$animated" "$floor_pid"
+else
+    echo "editor, inactive: not measured (needs an X server, xdotool and the plain window)"
+fi
+kill "$animated"
+wait "$animated" 2>/dev/null || true
+
+"$editor" "$still" >"$work/still.log" 2>&1 &
+still_pid=$!
+if $focus_moves; then
+    focus "$(window_called "$title")"
+fi
+measure "editor, active, stage without animation" "$still_pid"
+kill "$still_pid"
+wait "$still_pid" 2>/dev/null || true
+if [ -n "$floor_pid" ]; then
+    kill "$floor_pid"
+    wait "$floor_pid" 2>/dev/null || true
+fi
+
+# Prints the median of ten runs of "$@ --report-first-frame", from start to the
+# first painted frame.
+first_frame() {
+    label=$1
+    shift
+    rm -f "$work/frame-times"
+    for run in 1 2 3 4 5 6 7 8 9 10; do
+        start=$(date +%s%3N)
+        painted=$("$@" --report-first-frame 2>/dev/null | awk '/first painted frame at/ { print $5 }')
+        [ -n "$painted" ] || { echo "$label, run $run: no frame reported" >&2; exit 1; }
+        echo "$((painted - start))" >>"$work/frame-times"
+    done
+    sort -n "$work/frame-times" | tr '\n' ' ' | awk -v l="$label" \
+        '{ printf "start to first painted frame, %s: median %d ms (runs: %s)\n", l, ($5 + $6) / 2, $0 }'
+}
+first_frame "editor on the demo image" "$editor" --demo
+[ -z "$floor" ] || first_frame "plain window" "$floor"
+
 for run in 1 2 3 4 5; do
     rm -rf "$work/pictures"
     start=$(date +%s%N)
