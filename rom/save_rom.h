@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 
 class EDITOR;
 

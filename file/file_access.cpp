@@ -1,4 +1,4 @@
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,7 +17,8 @@
 #include <random>
 #include <utility>
 
-#include "rom/stream_error.h"
+#include "file/file_name.h"
+#include "file/stream_error.h"
 
 namespace {
 
@@ -452,10 +453,4 @@ void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     file.owner = ::geteuid();
     file.group = ::getegid();
     replaceFile(file, bytes, path);
-}
-
-std::string fileNameOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
