@@ -454,3 +454,34 @@ void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     file.group = ::getegid();
     replaceFile(file, bytes, path);
 }
+
+void writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    FileForUpdate file;
+    file.path = path;
+    char resolved[PATH_MAX];
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && ::realpath(path.c_str(), resolved))
+        file.path = resolved;
+    if (::stat(file.path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode))
+            throw StreamError::fileNotFound(path);
+        file.existed = true;
+        file.mode = info.st_mode & 0777;
+        file.owner = info.st_uid;
+        file.group = info.st_gid;
+    } else {
+        file.mode = 0666 & ~currentUmask();
+        file.owner = ::geteuid();
+        file.group = ::getegid();
+    }
+    replaceFile(file, bytes, path);
+}
+
+bool isSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}

@@ -95,3 +95,14 @@ UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t>
 // user: readers see the old file or the new one, never part of either. Throws as
 // replaceFile does.
 void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Writes `bytes` as the whole of `path` for the user to pass on: a new file with the
+// permission bits the umask leaves, or a replacement that keeps those of the file it
+// replaces. Readers see the old file or the new one, never part of either. Throws
+// "file '<path>' not found" when path names something other than a regular file or
+// its folder takes no new file, and "unable to write to stream" when writing fails.
+void writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Whether the two names lead to one and the same existing file (through links, or
+// spelled differently).
+bool isSameFile(const std::string& a, const std::string& b);
