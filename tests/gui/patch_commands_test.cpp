@@ -1,0 +1,66 @@
+// Patches made and applied from the command line, without a window.
+
+#include <QFile>
+#include <QtTest>
+
+#include "gui_support.h"
+#include "program_run.h"
+#include "rom/rom_layout.h"
+
+class PatchCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString original;
+    QString edited;
+
+private slots:
+    void initTestCase()
+    {
+        original = QString::fromStdString(writeDemoRomInto(dir, "original.nes"));
+        std::vector<std::uint8_t> bytes = readFile(original.toStdString());
+        bytes[rom_layout::stageBase(4) + rom_layout::kPageTable + 1] ^= 3;
+        bytes[rom_layout::stageBase(12) + rom_layout::kChipSets + 9] ^= 0x80;
+        edited = dir.filePath("edited.nes");
+        QFile file(edited);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+
+    void bothFormatsMakeTheEditedImageAgain()
+    {
+        for (const QString patch : {"edits.bps", "edits.IPS"}) {
+            const ProgramRun made = runProgram({edited, "--make-patch", original, patch}, dir.path());
+            QCOMPARE(made.exitCode, 0);
+            QCOMPARE(made.out.count('\n'), 1);
+            QVERIFY2(made.out.contains("2 changed bytes"), qPrintable(made.out));
+
+            const QString result = "from-" + patch + ".nes";
+            const ProgramRun applied = runProgram({original, "--apply-patch", patch, result}, dir.path());
+            QCOMPARE(applied.exitCode, 0);
+            QCOMPARE(applied.out.count('\n'), 1);
+            QVERIFY(readFile(dir.filePath(result).toStdString()) == readFile(edited.toStdString()));
+        }
+    }
+
+    void refusalsWriteNothingAndEndWithOne()
+    {
+        QCOMPARE(runProgram({edited, "--make-patch", original, "edits.bps"}, dir.path()).exitCode, 0);
+        // The wrong image: the edited one instead of the original.
+        const ProgramRun wrong = runProgram({edited, "--apply-patch", "edits.bps", "wrong.nes"}, dir.path());
+        QCOMPARE(wrong.exitCode, 1);
+        QVERIFY2(wrong.out.contains("another image"), qPrintable(wrong.out));
+        QVERIFY(!QFile::exists(dir.filePath("wrong.nes")));
+        // Never over an input.
+        const std::vector<std::uint8_t> before = readFile(original.toStdString());
+        QCOMPARE(runProgram({original, "--apply-patch", "edits.bps", original}, dir.path()).exitCode, 1);
+        QVERIFY(readFile(original.toStdString()) == before);
+        // Neither a patch nor a known ending.
+        QCOMPARE(runProgram({original, "--apply-patch", edited, "x.nes"}, dir.path()).exitCode, 1);
+        QCOMPARE(runProgram({edited, "--make-patch", original, "edits.diff"}, dir.path()).exitCode, 1);
+        QVERIFY(!QFile::exists(dir.filePath("x.nes")) && !QFile::exists(dir.filePath("edits.diff")));
+    }
+};
+
+QTEST_MAIN(PatchCommandsTest)
+#include "patch_commands_test.moc"
