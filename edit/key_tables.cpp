@@ -70,8 +70,8 @@ constexpr ShiftUse kEither = ShiftUse::Either;
 constexpr ShiftUse kWithout = ShiftUse::Without;
 constexpr ShiftUse kWith = ShiftUse::With;
 
-// Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; the other Ctrl keys ignore
-// Shift.
+// Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; Ctrl+E is the patch
+// export without Shift only; the other Ctrl keys ignore Shift.
 constexpr KeyBinding kCtrlKeys[] = {
     {'S', 0, kEither, [](E e) { e.host().clickButton(HostButton::Save); }, "Save: write every stage into the image"},
     {'R', 0, kEither, [](E e) { e.host().clickButton(HostButton::Reload); },
@@ -86,6 +86,8 @@ constexpr KeyBinding kCtrlKeys[] = {
     {VK_NEXT, 'N', kEither, [](E e) { chooseStage(e, e.curStage + 1); }, "next stage"},
     {VK_TAB, 'T', kWithout, nextView, "next view", kViewMap, kViewChipSet},
     {VK_TAB, 'T', kWith, previousView, "previous view", kViewObject, kViewChip},
+    {'E', 0, kWithout, [](E e) { e.host().exportPatch(); },
+     "export a patch (BPS or IPS) of every stage as it is now against the original image"},
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a

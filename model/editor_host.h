@@ -61,6 +61,11 @@ public:
     // Shows the composed view: the rectangles in copied reach the editing area at the
     // same coordinates, except the parts that lie in leftOut (the view's step buttons).
     virtual void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) = 0;
+
+    // Ctrl+E: writes a patch (BPS or IPS) of every stage as it is now, saved or not,
+    // against the image's original, asking for the original the first time and for
+    // the patch file each time. Success and failure are told in a message box.
+    virtual void exportPatch() = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -82,4 +87,5 @@ public:
     void drawText(Surface&, int, int, std::string_view) override {}
     void invalidateView() override {}
     void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
+    void exportPatch() override {}
 };

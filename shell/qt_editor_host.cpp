@@ -11,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
+#include "shell/patch_export.h"
 #include "shell/play_test.h"
 #include "shell/view_picture.h"
 
@@ -159,6 +160,11 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
     if (!changed.isEmpty())
         area->update(changed);
     lastShown_ = {&view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
+}
+
+void QtEditorHost::exportPatch()
+{
+    ::exportPatch();
 }
 
 QtEditorHost& applicationHost()

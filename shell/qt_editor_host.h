@@ -27,6 +27,7 @@ public:
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
     void invalidateView() override;
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+    void exportPatch() override;
 
     // Views shown so far.
     int viewsShown() const { return viewsShown_; }

@@ -38,6 +38,7 @@ public:
     std::vector<HostButton> buttonsClicked;
     int keyReferenceToggles = 0;
     int playTests = 0;
+    int patchExports = 0;
     std::vector<Message> messages;
     std::vector<Text> texts;  // texts drawn since the last clearTexts()
     int invalidations = 0;
@@ -71,6 +72,7 @@ public:
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
     void invalidateView() override { ++invalidations; }
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+    void exportPatch() override { ++patchExports; }
 
 private:
     EDITOR& editor_;
