@@ -4,18 +4,24 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 
 #include <QFile>
 
+#include "file/file_access.h"
+#include "identity/image_report.h"
 #include "jcode/readable_name.h"
+#include "model/editor.h"
 #include "patch/patch_files.h"
 #include "shell/argument_bytes.h"
 #include "shell/command_line.h"
+#include "shell/startup.h"
+#include "state/remembered_original.h"
 
 namespace {
 
-constexpr const char* kCommandOptions[] = {"--make-patch", "--apply-patch"};
+constexpr const char* kCommandOptions[] = {"--make-patch", "--apply-patch", "--info"};
 
 std::string makePatch(const std::string& image, const FileCommand& command)
 {
@@ -37,6 +43,33 @@ std::string applyPatch(const std::string& image, const FileCommand& command)
     return line;
 }
 
+// The report of --info, compared with the original given or the one Ctrl+E remembers.
+std::string imageInfo(const std::string& imagePath, const FileCommand& command)
+{
+    const std::vector<std::uint8_t> bytes = readFileBytes(imagePath);
+    ImageForReport image{imagePath, bytes, nullptr, {}};
+    auto editor = std::make_unique<EDITOR>();
+    try {
+        editor->loadRom(imagePath);
+        image.tables = editor.get();
+    } catch (const std::exception& error) {
+        image.loadError = error.what();
+    }
+    std::optional<OriginalForReport> original;
+    std::vector<std::uint8_t> originalBytes;
+    if (command.against) {
+        originalBytes = readFileBytes(*command.against);
+        original = OriginalForReport{*command.against, originalBytes, "given with --against"};
+    } else if (RememberedOriginal remembered = findRememberedOriginal(imagePath);
+               remembered.status == RememberedOriginal::Status::Found) {
+        originalBytes = std::move(remembered.bytes);
+        original = OriginalForReport{remembered.path, originalBytes, "remembered by Ctrl+E"};
+    }
+    std::string report = imageReport(image, original);
+    report.pop_back();  // the line end comes with the printing
+    return report;
+}
+
 }  // namespace
 
 FileCommandArguments::FileCommandArguments(QCommandLineParser& parser)
@@ -48,8 +81,13 @@ FileCommandArguments::FileCommandArguments(QCommandLineParser& parser)
                   "Apply <patch> (BPS or IPS) to the ROM image and write the result to the file given after it, "
                   "and end: ORIGINAL --apply-patch PATCH OUT.nes.",
                   "patch")
+    , info_("info",
+            "Print the ROM image's size, header, CRC32 and SHA-1 (with and without the header), whether its stage "
+            "tables load, and which stages' tables differ from its original, and end.")
+    , against_("against",
+               "With --info: compare with <original> instead of the original remembered by Ctrl+E.", "original")
 {
-    parser.addOptions({makePatch_, applyPatch_});
+    parser.addOptions({makePatch_, applyPatch_, info_, against_});
 }
 
 std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& parser, QStringList& positional,
@@ -57,14 +95,30 @@ std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& 
 {
     const bool make = parser.isSet(makePatch_);
     const bool apply = parser.isSet(applyPatch_);
-    if (!make && !apply)
+    const bool info = parser.isSet(info_);
+    if (!make && !apply && !info) {
+        if (parser.isSet(against_))
+            return "--against goes with --info";
         return std::nullopt;
-    if (make && apply)
-        return "give either --make-patch or --apply-patch, not both";
+    }
+    if (int(make) + int(apply) + int(info) > 1)
+        return "give one of --make-patch, --apply-patch and --info";
     for (const char* other : {"screenshot", "view", "report-first-frame", "export-stage", "export-all"})
         if (parser.isSet(other))
-            return "--make-patch and --apply-patch open no window and write no picture: leave out --" +
+            return "--make-patch, --apply-patch and --info open no window and write no picture: leave out --" +
                    std::string(other);
+    if (info) {
+        if (positional.size() > 1)
+            return "--info takes one ROM image";
+        FileCommand command;
+        command.kind = FileCommand::Kind::Info;
+        if (parser.isSet(against_))
+            command.against = argumentBytes(parser.value(against_));
+        options.fileCommand = command;
+        return std::nullopt;
+    }
+    if (parser.isSet(against_))
+        return "--against goes with --info";
     if (positional.size() != 2)
         return make ? "--make-patch takes the modified image, the original and the patch file: "
                       "MODIFIED --make-patch ORIGINAL OUT.bps"
@@ -92,13 +146,20 @@ bool asksForFileCommand(int argc, char* argv[])
 int runFileCommand(const StartOptions& options)
 {
     const FileCommand& command = *options.fileCommand;
-    const bool make = command.kind == FileCommand::Kind::MakePatch;
+    const char* failure = command.kind == FileCommand::Kind::MakePatch    ? "cannot make the patch"
+                          : command.kind == FileCommand::Kind::ApplyPatch ? "cannot apply the patch"
+                                                                          : "cannot tell what the image is";
     try {
-        if (!options.romPath)
+        if (!options.romPath && !(options.demo && command.kind == FileCommand::Kind::Info))
             throw std::runtime_error("name the ROM image first");
-        std::printf("%s\n", (make ? makePatch(*options.romPath, command) : applyPatch(*options.romPath, command)).c_str());
+        const std::string image = options.romPath ? *options.romPath : writeDemoRom();
+        switch (command.kind) {
+        case FileCommand::Kind::MakePatch: std::printf("%s\n", makePatch(image, command).c_str()); break;
+        case FileCommand::Kind::ApplyPatch: std::printf("%s\n", applyPatch(image, command).c_str()); break;
+        case FileCommand::Kind::Info: std::printf("%s\n", imageInfo(image, command).c_str()); break;
+        }
     } catch (const std::exception& error) {
-        std::printf("%s: %s\n", make ? "cannot make the patch" : "cannot apply the patch", error.what());
+        std::printf("%s: %s\n", failure, error.what());
         std::fflush(stdout);
         return 1;
     }

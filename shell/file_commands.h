@@ -1,6 +1,7 @@
 #pragma once
 
-// Commands that work on files and end, without a window: patches made and applied.
+// Commands that work on files and end, without a window: patches made and applied,
+// and what an image is.
 
 #include <optional>
 #include <string>
@@ -13,14 +14,15 @@ struct StartOptions;
 
 // What such a command asks for. The ROM image it works on is StartOptions::romPath.
 struct FileCommand {
-    enum class Kind { MakePatch, ApplyPatch };
+    enum class Kind { MakePatch, ApplyPatch, Info };
     Kind kind = Kind::MakePatch;
     std::string value;   // the original of --make-patch, the patch of --apply-patch
     std::string output;  // the file the command writes
+    std::optional<std::string> against;  // the original that --info compares with
 };
 
-// The options: IMAGE --make-patch ORIGINAL OUT.bps|OUT.ips and
-// IMAGE --apply-patch PATCH OUT.nes.
+// The options: IMAGE --make-patch ORIGINAL OUT.bps|OUT.ips,
+// IMAGE --apply-patch PATCH OUT.nes and IMAGE --info [--against ORIGINAL].
 class FileCommandArguments {
 public:
     // Adds the options to parser, before it parses.
@@ -34,12 +36,15 @@ public:
 private:
     QCommandLineOption makePatch_;
     QCommandLineOption applyPatch_;
+    QCommandLineOption info_;
+    QCommandLineOption against_;
 };
 
 // Whether the arguments ask for such a command. Decided before the toolkit starts, so
 // that the run needs no display.
 bool asksForFileCommand(int argc, char* argv[]);
 
-// Runs options.fileCommand: prints one line that says what was written and returns 0,
-// or prints what went wrong and returns 1, having written nothing.
+// Runs options.fileCommand: prints one line that says what was written (for --info,
+// the report) and returns 0, or prints what went wrong and returns 1, having written
+// nothing.
 int runFileCommand(const StartOptions& options);

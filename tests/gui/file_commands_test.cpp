@@ -1,5 +1,7 @@
-// Patches made and applied from the command line, without a window.
+// Patches made and applied from the command line, and what --info tells of an image,
+// without a window.
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QtTest>
 
@@ -7,7 +9,7 @@
 #include "program_run.h"
 #include "rom/rom_layout.h"
 
-class PatchCommandsTest : public QObject {
+class FileCommandsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -60,7 +62,30 @@ private slots:
         QCOMPARE(runProgram({edited, "--make-patch", original, "edits.diff"}, dir.path()).exitCode, 1);
         QVERIFY(!QFile::exists(dir.filePath("x.nes")) && !QFile::exists(dir.filePath("edits.diff")));
     }
+
+    void infoOnTheDemoImage()
+    {
+        QFile file(original);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const auto sha1 = [](const QByteArray& data) {
+            return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex());
+        };
+        const ProgramRun run = runProgram({edited, "--info", "--against", original}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("393232 bytes"), qPrintable(run.out));
+        QVERIFY(run.out.contains("header: iNES, mapper 0, PRG 384 KiB, CHR none (RAM), mirroring horizontal"));
+        QVERIFY(run.out.contains(sha1(bytes)));            // the original's, whole
+        QVERIFY(run.out.contains("stage tables: load; used objects per stage: 0:"));
+        QVERIFY(run.out.contains("stage 4: 1 byte, stage C: 1 byte; the other 14 are the same"));
+
+        const ProgramRun alone = runProgram({original, "--info"}, dir.path());
+        QCOMPARE(alone.exitCode, 0);
+        QVERIFY(alone.out.contains(sha1(bytes)) && alone.out.contains(sha1(bytes.mid(16))));
+        QVERIFY(alone.out.contains("original: none known"));
+        QCOMPARE(runProgram({dir.filePath("missing.nes"), "--info"}, dir.path()).exitCode, 1);
+    }
 };
 
-QTEST_MAIN(PatchCommandsTest)
-#include "patch_commands_test.moc"
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
