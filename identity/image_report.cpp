@@ -94,7 +94,9 @@ std::string differenceLines(const ImageForReport& image, const std::optional<Ori
     if (changed.empty())
         return text + "tables differing from the original: none, all 16 stages are the same\n";
     return text + "tables differing from the original: " + changed +
-           (same ? format("; the other %d are the same\n", same) : std::string("\n"));
+           (same == 1 ? std::string("; the other stage is the same\n")
+            : same     ? format("; the other %d are the same\n", same)
+                       : std::string("\n"));
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ class EDITOR;
 // them; every other byte keeps its value.
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image);
 
+// Writes the editable tables of one stage only; `image` grows as above.
+void writeStageTables(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image);
+
 // The part of `image` that writeEditableTables would change (growing it counts as a
 // change); empty when the save would leave every byte as it is.
 ByteRange bytesChangedBySave(const EDITOR& editor, std::span<const std::uint8_t> image);

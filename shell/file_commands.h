@@ -1,7 +1,7 @@
 #pragma once
 
 // Commands that work on files and end, without a window: patches made and applied,
-// and what an image is.
+// what an image is, and stage files written and read.
 
 #include <optional>
 #include <string>
@@ -14,15 +14,19 @@ struct StartOptions;
 
 // What such a command asks for. The ROM image it works on is StartOptions::romPath.
 struct FileCommand {
-    enum class Kind { MakePatch, ApplyPatch, Info };
+    enum class Kind { MakePatch, ApplyPatch, Info, ExportStageData, ImportStageData };
     Kind kind = Kind::MakePatch;
-    std::string value;   // the original of --make-patch, the patch of --apply-patch
+    // The original of --make-patch, the patch of --apply-patch, the stage of
+    // --export-stage-data and --import-stage-data.
+    std::string value;
+    std::string stageFile;  // the stage file of --export-stage-data and --import-stage-data
     std::string output;  // the file the command writes
     std::optional<std::string> against;  // the original that --info compares with
 };
 
 // The options: IMAGE --make-patch ORIGINAL OUT.bps|OUT.ips,
-// IMAGE --apply-patch PATCH OUT.nes and IMAGE --info [--against ORIGINAL].
+// IMAGE --apply-patch PATCH OUT.nes, IMAGE --info [--against ORIGINAL],
+// IMAGE --export-stage-data S FILE.json and IMAGE --import-stage-data S FILE.json OUT.nes.
 class FileCommandArguments {
 public:
     // Adds the options to parser, before it parses.
@@ -38,6 +42,8 @@ private:
     QCommandLineOption applyPatch_;
     QCommandLineOption info_;
     QCommandLineOption against_;
+    QCommandLineOption exportStageData_;
+    QCommandLineOption importStageData_;
 };
 
 // Whether the arguments ask for such a command. Decided before the toolkit starts, so

@@ -1,5 +1,5 @@
-// Patches made and applied from the command line, and what --info tells of an image,
-// without a window.
+// Patches made and applied from the command line, what --info tells of an image, and
+// stage files written and read, without a window.
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -84,6 +84,31 @@ private slots:
         QVERIFY(alone.out.contains(sha1(bytes)) && alone.out.contains(sha1(bytes.mid(16))));
         QVERIFY(alone.out.contains("original: none known"));
         QCOMPARE(runProgram({dir.filePath("missing.nes"), "--info"}, dir.path()).exitCode, 1);
+    }
+
+    void stageFilesTravelBetweenStagesAndBadOnesChangeNothing()
+    {
+        QCOMPARE(runProgram({original, "--export-stage-data", "c", "stage-c.json"}, dir.path()).exitCode, 0);
+        const ProgramRun imported =
+            runProgram({original, "--import-stage-data", "2", "stage-c.json", "c-as-2.nes"}, dir.path());
+        QCOMPARE(imported.exitCode, 0);
+        QCOMPARE(imported.out.count('\n'), 1);
+        QCOMPARE(runProgram({"c-as-2.nes", "--export-stage-data", "2", "stage-2.json"}, dir.path()).exitCode, 0);
+        const auto text = [&](const char* name) {
+            const std::vector<std::uint8_t> bytes = readFile(dir.filePath(name).toStdString());
+            return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        };
+        // The same tables, recorded as having come from another stage.
+        QCOMPARE(QString(text("stage-2.json")).replace("\"stage\": 2", "\"stage\": 12"), text("stage-c.json"));
+
+        QFile bad(dir.filePath("bad.json"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(QString(text("stage-c.json")).replace("\"version\": 1", "\"version\": 9").toUtf8());
+        bad.close();
+        const ProgramRun refused = runProgram({original, "--import-stage-data", "2", "bad.json", "bad.nes"}, dir.path());
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.out.contains("version 9"), qPrintable(refused.out));
+        QVERIFY(!QFile::exists(dir.filePath("bad.nes")));
     }
 };
 
