@@ -66,6 +66,12 @@ public:
     // against the image's original, asking for the original the first time and for
     // the patch file each time. Success and failure are told in a message box.
     virtual void exportPatch() = 0;
+
+    // Ctrl+Shift+E: writes the current stage's tables as a stage file, asking where.
+    // Ctrl+I: reads a stage file the user chooses into the current stage, as one step
+    // of the undo history. A refused file changes nothing and says why in a message box.
+    virtual void exportStageData() = 0;
+    virtual void importStageData() = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -88,4 +94,6 @@ public:
     void invalidateView() override {}
     void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
     void exportPatch() override {}
+    void exportStageData() override {}
+    void importStageData() override {}
 };

@@ -13,6 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/patch_export.h"
 #include "shell/play_test.h"
+#include "shell/stage_file_dialogs.h"
 #include "shell/view_picture.h"
 
 namespace {
@@ -165,6 +166,16 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
 void QtEditorHost::exportPatch()
 {
     ::exportPatch();
+}
+
+void QtEditorHost::exportStageData()
+{
+    exportCurrentStage();
+}
+
+void QtEditorHost::importStageData()
+{
+    importIntoCurrentStage();
 }
 
 QtEditorHost& applicationHost()

@@ -28,6 +28,8 @@ public:
     void invalidateView() override;
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
     void exportPatch() override;
+    void exportStageData() override;
+    void importStageData() override;
 
     // Views shown so far.
     int viewsShown() const { return viewsShown_; }

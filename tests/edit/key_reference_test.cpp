@@ -67,7 +67,7 @@ protected:
             << e.curChip << ' ' << e.curTile << ' ' << e.curObject << ' ' << e.cursorCol << ' ' << e.cursorRow << ' '
             << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.buttonsClicked.size()
             << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << ' '
-            << host.patchExports << '\n';
+            << host.patchExports << ' ' << host.stageExports << ' ' << host.stageImports << '\n';
         auto bytes = [&out](const void* data, std::size_t size) { out.write(static_cast<const char*>(data), long(size)); };
         bytes(e.pageSet[kStage], sizeof e.pageSet[kStage]);
         bytes(e.mapSet[kStage], sizeof e.mapSet[kStage]);

@@ -112,13 +112,19 @@ TEST_F(CtrlKeys, KeysOutsideTheCtrlTableDoNothingInAnyView)
     EXPECT_TRUE(host.buttonsClicked.empty());
 }
 
-TEST_F(CtrlKeys, CtrlEExportsAPatchInEveryView)
+TEST_F(CtrlKeys, PatchAndStageFileKeysInEveryView)
 {
     for (int tab = 0; tab < kViewCount; ++tab) {
         view(tab);
         ctrlKey('E');
+        host.press(VK_SHIFT);
+        ctrlKey('E');
+        host.release(VK_SHIFT);
+        ctrlKey('I');
     }
     EXPECT_EQ(host.patchExports, kViewCount);
+    EXPECT_EQ(host.stageExports, kViewCount);
+    EXPECT_EQ(host.stageImports, kViewCount);
 }
 
 TEST_F(MapKeys, ArrowsStepTheLeftPageAndPagesScroll)

@@ -39,6 +39,8 @@ public:
     int keyReferenceToggles = 0;
     int playTests = 0;
     int patchExports = 0;
+    int stageExports = 0;
+    int stageImports = 0;
     std::vector<Message> messages;
     std::vector<Text> texts;  // texts drawn since the last clearTexts()
     int invalidations = 0;
@@ -73,6 +75,8 @@ public:
     void invalidateView() override { ++invalidations; }
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
     void exportPatch() override { ++patchExports; }
+    void exportStageData() override { ++stageExports; }
+    void importStageData() override { ++stageImports; }
 
 private:
     EDITOR& editor_;
