@@ -122,3 +122,23 @@ TEST(BpsPatch, MalformedActionsAreRefusedWithoutReadingOutside)
     // A number that never ends.
     EXPECT_NE(refusal(source, patchWith({0, 0, 0, 0, 0, 0, 0, 0, 0, 0})).find("too large"), std::string::npos);
 }
+
+TEST(BpsPatch, EveryCutAndEveryFlippedByteIsRefusedOrMakesTheCheckedTarget)
+{
+    const std::vector<std::uint8_t> source{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    const std::vector<std::uint8_t> target{1, 2, 9, 4, 5, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 12, 13};
+    const auto patch = makeBpsPatch(source, target);
+    for (std::size_t length = 0; length < patch.size(); ++length)
+        EXPECT_NE(refusal(source, std::span(patch).first(length)), "") << length;
+    for (std::size_t at = 0; at < patch.size(); ++at)
+        for (int bit = 0; bit < 8; ++bit) {
+            auto damaged = patch;
+            damaged[at] ^= std::uint8_t(1 << bit);
+            EXPECT_NE(refusal(source, damaged), "") << at << ' ' << bit;
+            // With its own checksum made to fit, the target's still catches any change.
+            const auto refitted = withOwnCrc(damaged);
+            if (refusal(source, refitted).empty()) {
+                EXPECT_EQ(applyBpsPatch(source, refitted), target) << at << ' ' << bit;
+            }
+        }
+}

@@ -86,3 +86,22 @@ TEST(IpsPatch, DamagedPatchesAreRefusedWithTheirReason)
     EXPECT_NE(refusal(source, bytes("PATCHEOFjunk")).find("malformed"), std::string::npos);
     EXPECT_NE(refusal(source, bytes("PATC")).find("not an IPS"), std::string::npos);
 }
+
+TEST(IpsPatch, EveryCutAndEveryFlippedByteIsRefusedOrApplied)
+{
+    const std::vector<std::uint8_t> source(40, 1);
+    auto target = source;
+    target[3] = 7;
+    for (std::size_t i = 10; i < 30; ++i)
+        target[i] = 5;
+    const auto patch = makeIpsPatch(source, target);
+    for (std::size_t length = 0; length < patch.size(); ++length)
+        EXPECT_NE(refusal(source, std::span(patch).first(length)), "") << length;
+    // Without a checksum a damaged record may apply; it must still stay inside the spans.
+    for (std::size_t at = 0; at < patch.size(); ++at)
+        for (int bit = 0; bit < 8; ++bit) {
+            auto damaged = patch;
+            damaged[at] ^= std::uint8_t(1 << bit);
+            refusal(source, damaged);
+        }
+}
