@@ -7,7 +7,7 @@
 
 #include "model/stage_records.h"
 #include "demo/demo_art.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "rom/rom_layout.h"
 
 namespace L = rom_layout;

@@ -62,8 +62,8 @@ constexpr ShiftUse kEither = ShiftUse::Either;
 constexpr ShiftUse kWithout = ShiftUse::Without;
 constexpr ShiftUse kWith = ShiftUse::With;
 
-// Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; the other Ctrl keys ignore
-// Shift.
+// Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; Ctrl+E exports a patch and
+// Ctrl+Shift+E a stage file; the other Ctrl keys ignore Shift.
 constexpr KeyBinding kCtrlKeys[] = {
     {'S', 0, kEither, [](E e) { e.host().clickButton(HostButton::Save); }, "Save: write every stage into the image"},
     {'R', 0, kEither, [](E e) { e.host().clickButton(HostButton::Reload); },
@@ -86,6 +86,11 @@ constexpr KeyBinding kCtrlKeys[] = {
     // "OBJECT" has no item to replace.
     {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the left page's map set in this stage", kViewMap, kViewMap},
     {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the current item in this stage", kViewMapSet, kViewChip},
+    {'E', 0, kWithout, [](E e) { e.host().exportPatch(); },
+     "export a patch (BPS or IPS) of every stage as it is now against the original image"},
+    {'E', 0, kWith, [](E e) { e.host().exportStageData(); }, "export the current stage as a stage file"},
+    {'I', 0, kEither, [](E e) { e.host().importStageData(); },
+     "import a stage file into the current stage, as one step"},
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a

@@ -79,6 +79,16 @@ public:
     // of an item: two hexadecimal digits from 0 to highest, suggested offered first.
     // Nothing when the user cancels.
     virtual std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) = 0;
+    // Ctrl+E: writes a patch (BPS or IPS) of every stage as it is now, saved or not,
+    // against the image's original, asking for the original the first time and for
+    // the patch file each time. Success and failure are told in a message box.
+    virtual void exportPatch() = 0;
+
+    // Ctrl+Shift+E: writes the current stage's tables as a stage file, asking where.
+    // Ctrl+I: reads a stage file the user chooses into the current stage, as one step
+    // of the undo history. A refused file changes nothing and says why in a message box.
+    virtual void exportStageData() = 0;
+    virtual void importStageData() = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -104,4 +114,7 @@ public:
     std::string readClipboard() override { return {}; }
     void toggleUsageWindow() override {}
     std::optional<int> askReplacement(std::string_view, int, int) override { return std::nullopt; }
+    void exportPatch() override {}
+    void exportStageData() override {}
+    void importStageData() override {}
 };

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "rom/stream_error.h"
+#include "file/stream_error.h"
 
 // Reads bytes at absolute offsets from an image held in memory. Any read that would
 // go past the end throws "not enough data in stream"; seeking anywhere is allowed,

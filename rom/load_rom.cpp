@@ -7,7 +7,7 @@
 
 #include "model/editor.h"
 #include "rom/byte_reader.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "rom/rom_layout.h"
 
 namespace L = rom_layout;

@@ -79,6 +79,13 @@ void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image)
         writeStage(editor, s, image.data() + L::stageBase(s));
 }
 
+void writeStageTables(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image)
+{
+    if (image.size() < L::kSavedTablesEnd)
+        image.resize(L::kSavedTablesEnd, 0);
+    writeStage(editor, stage, image.data() + L::stageBase(stage));
+}
+
 SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const KeepOldImage& keepOld,
                         SyncTiming* timing)
 {

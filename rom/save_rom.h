@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 
 class EDITOR;
 
@@ -14,6 +14,9 @@ class EDITOR;
 // loader reads them from. `image` grows (with zero bytes) if it is too short to hold
 // them; every other byte keeps its value.
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image);
+
+// Writes the editable tables of one stage only; `image` grows as above.
+void writeStageTables(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image);
 
 // The part of `image` that writeEditableTables would change (growing it counts as a
 // change); empty when the save would leave every byte as it is.

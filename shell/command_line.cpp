@@ -47,10 +47,13 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({demo, screenshot, view, emulator, reportFirstFrame});
     const ExportArguments exportArguments(parser);
+    const FileCommandArguments fileCommandArguments(parser);
     parser.process(app);
 
     StartOptions options;
     QStringList positional = parser.positionalArguments();
+    if (const std::optional<std::string> wrong = fileCommandArguments.read(parser, positional, options))
+        failUsage(parser, wrong->c_str());
     if (const std::optional<std::string> wrong = exportArguments.read(parser, positional, options))
         failUsage(parser, wrong->c_str());
     if (positional.size() > 1)

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "shell/file_commands.h"
+
 class QCoreApplication;
 
 // Pictures to write instead of opening the window (shell/stage_export.h). The values
@@ -23,6 +25,7 @@ struct StartOptions {
     std::optional<int> view;                // start in this view, 0 "MAP" to 4 "CHIP"
     bool reportFirstFrame = false;          // print when the first frame was painted, then end
     std::optional<ExportOptions> exportPictures;  // write pictures and end, without a window
+    std::optional<FileCommand> fileCommand;  // make or apply a patch and end, without a window
     std::optional<std::string> emulator;    // the command F5 starts the emulator with
     bool unattended = false;                // no one can see a box: errors go to standard output only
 };

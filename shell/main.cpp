@@ -6,6 +6,7 @@
 
 #include "shell/argument_bytes.h"
 #include "shell/command_line.h"
+#include "shell/file_commands.h"
 #include "shell/stage_export.h"
 #include "shell/startup.h"
 
@@ -13,9 +14,10 @@ int main(int argc, char* argv[])
 {
     // Decided before the toolkit picks its platform: without a display the editor
     // draws off-screen and leaves a screenshot instead of a window.
-    // Exported pictures need no display either, and open no window even with one.
+    // Exported pictures and the commands on files need no display either, and open no
+    // window even with one.
     const bool hasDisplay = displayAvailable();
-    if (!hasDisplay || asksForPicturesOnly(argc, argv))
+    if (!hasDisplay || asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -33,6 +35,8 @@ int main(int argc, char* argv[])
     // Platforms without a screen: a message box there would wait unseen for ever.
     options.unattended = !hasDisplay || QGuiApplication::platformName() == "offscreen" ||
                          QGuiApplication::platformName() == "minimal";
+    if (options.fileCommand)
+        return runFileCommand(options);
     if (options.exportPictures)
         return exportPictures(options);
 

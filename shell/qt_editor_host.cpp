@@ -13,9 +13,11 @@
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
+#include "shell/patch_export.h"
 #include "shell/play_test.h"
 #include "shell/replacement_dialog.h"
 #include "shell/usage_window.h"
+#include "shell/stage_file_dialogs.h"
 #include "shell/view_picture.h"
 #include "clipboard/selection_text.h"
 
@@ -199,6 +201,21 @@ void QtEditorHost::toggleUsageWindow()
 std::optional<int> QtEditorHost::askReplacement(std::string_view prompt, int suggested, int highest)
 {
     return askReplacementNumber(mainWindow ? mainWindow->handle() : nullptr, prompt, suggested, highest);
+}
+
+void QtEditorHost::exportPatch()
+{
+    ::exportPatch();
+}
+
+void QtEditorHost::exportStageData()
+{
+    exportCurrentStage();
+}
+
+void QtEditorHost::importStageData()
+{
+    importIntoCurrentStage();
 }
 
 QtEditorHost& applicationHost()

@@ -31,6 +31,9 @@ public:
     std::string readClipboard() override;
     void toggleUsageWindow() override;
     std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override;
+    void exportPatch() override;
+    void exportStageData() override;
+    void importStageData() override;
 
     // Views shown so far.
     int viewsShown() const { return viewsShown_; }

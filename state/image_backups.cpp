@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "jcode/readable_name.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "state/newest_files.h"
 #include "state/state_folder.h"
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "model/editor.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "rom/save_rom.h"
 #include "state/newest_files.h"
 #include "state/state_folder.h"

@@ -7,7 +7,7 @@
 #include "jcode/readable_name.h"
 #include "model/editable_tables.h"
 #include "model/stable_hash.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "state/state_folder.h"
 
 namespace {

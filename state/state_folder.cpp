@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "model/stable_hash.h"
-#include "rom/rom_file.h"
+#include "file/file_name.h"
 
 namespace {
 

@@ -7,7 +7,8 @@
 #include "model/editable_tables.h"
 #include "model/stable_hash.h"
 #include "model/editor.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
+#include "file/file_name.h"
 #include "state/state_folder.h"
 
 namespace {

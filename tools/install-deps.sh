@@ -3,7 +3,7 @@
 # as root).
 # Does nothing when everything is already there.
 set -e
-packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3 xvfb xauth xdotool"
+packages="cmake make g++ pkg-config qt6-base-dev zlib1g-dev nettle-dev nlohmann-json3-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3 xvfb xauth xdotool"
 # Packaging and trying the installed program on an X server (tools/check-package.sh).
 packages="$packages dpkg-dev file lintian desktop-file-utils appstream x11-utils x11-apps"
 missing=""

@@ -13,7 +13,7 @@
 #include "model/editor.h"
 #include "demo/demo_image.h"
 #include "rom/rom_layout.h"
-#include "rom/stream_error.h"
+#include "file/stream_error.h"
 #include "support/temp_folder.h"
 
 namespace L = rom_layout;

@@ -96,7 +96,7 @@ TEST_F(CtrlKeys, KeysOutsideTheCtrlTableDoNothingInAnyView)
         editor->curChipSet = editor->curChip = editor->curTile = 0x20;
         editor->chip[2][0x20].palette = 1;
         const auto objectsBefore = objectList();
-        for (int k : std::initializer_list<int>{VK_LEFT, VK_RIGHT, 'H', 'L', 'E', 'F', 'W', 'A', 'D', VK_SPACE, VK_RETURN})
+        for (int k : std::initializer_list<int>{VK_LEFT, VK_RIGHT, 'H', 'L', 'F', 'W', 'A', 'D', VK_SPACE, VK_RETURN})
             ctrlKey(k);
         EXPECT_EQ(editor->cursorCol, 4);
         EXPECT_EQ(editor->curChipSet, 0x20);
@@ -110,6 +110,21 @@ TEST_F(CtrlKeys, KeysOutsideTheCtrlTableDoNothingInAnyView)
     }
     EXPECT_EQ(host.applySelectionsCalls, 0);
     EXPECT_TRUE(host.buttonsClicked.empty());
+}
+
+TEST_F(CtrlKeys, PatchAndStageFileKeysInEveryView)
+{
+    for (int tab = 0; tab < kViewCount; ++tab) {
+        view(tab);
+        ctrlKey('E');
+        host.press(VK_SHIFT);
+        ctrlKey('E');
+        host.release(VK_SHIFT);
+        ctrlKey('I');
+    }
+    EXPECT_EQ(host.patchExports, kViewCount);
+    EXPECT_EQ(host.stageExports, kViewCount);
+    EXPECT_EQ(host.stageImports, kViewCount);
 }
 
 TEST_F(MapKeys, ArrowsStepTheLeftPageAndPagesScroll)

@@ -22,7 +22,7 @@
 #include "model/editor.h"
 #include "rom/model_snapshot.h"
 #include "rom/rom_layout.h"
-#include "rom/stream_error.h"
+#include "file/stream_error.h"
 #include "support/file_bytes.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "model/editor.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "rom/rom_layout.h"
 #include "state/image_backups.h"
 #include "state/save_with_backup.h"

@@ -8,7 +8,7 @@
 
 #include "model/editor.h"
 #include "rom/rom_layout.h"
-#include "rom/stream_error.h"
+#include "file/stream_error.h"
 #include "state/playtest_copies.h"
 #include "support/file_bytes.h"
 #include "support/rom_image_builder.h"

@@ -12,7 +12,7 @@
 #include "edit/undo_redo.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 #include "rom/rom_layout.h"
 #include "support/fake_host.h"
 #include "support/rom_image_builder.h"

@@ -39,6 +39,9 @@ public:
     std::vector<HostButton> buttonsClicked;
     int keyReferenceToggles = 0;
     int playTests = 0;
+    int patchExports = 0;
+    int stageExports = 0;
+    int stageImports = 0;
     std::vector<Message> messages;
     std::vector<Text> texts;  // texts drawn since the last clearTexts()
     int invalidations = 0;
@@ -72,6 +75,9 @@ public:
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
     void invalidateView() override { ++invalidations; }
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+    void exportPatch() override { ++patchExports; }
+    void exportStageData() override { ++stageExports; }
+    void importStageData() override { ++stageImports; }
 
     // The clipboard: what was last written, or what a test put there to paste.
     std::string clipboardText;

@@ -1,4 +1,4 @@
-#include "rom/rom_file.h"
+#include "file/file_access.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,7 +17,8 @@
 #include <random>
 #include <utility>
 
-#include "rom/stream_error.h"
+#include "file/file_name.h"
+#include "file/stream_error.h"
 
 namespace {
 
@@ -454,8 +455,33 @@ void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     replaceFile(file, bytes, path);
 }
 
-std::string fileNameOf(const std::string& path)
+void writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    FileForUpdate file;
+    file.path = path;
+    char resolved[PATH_MAX];
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && ::realpath(path.c_str(), resolved))
+        file.path = resolved;
+    if (::stat(file.path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode))
+            throw StreamError::fileNotFound(path);
+        file.existed = true;
+        file.mode = info.st_mode & 0777;
+        file.owner = info.st_uid;
+        file.group = info.st_gid;
+    } else {
+        file.mode = 0666 & ~currentUmask();
+        file.owner = ::geteuid();
+        file.group = ::getegid();
+    }
+    replaceFile(file, bytes, path);
+}
+
+bool isSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
 }

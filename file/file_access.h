@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-// File access beneath loading and saving. The image is read whole in one pass and
-// written back by replacing the file atomically, so a failure never leaves a
-// half-written image behind. Where a replacement would lose something the file has
+// The file layer beneath everything the editor reads and writes: images, patches,
+// the files of the state folder. A file is read whole in one pass and written back by
+// replacing it atomically, so a failure never leaves a half-written file behind. Where a replacement would lose something the file has
 // (its other hard links, its extended attributes) or the folder takes no new files,
 // the file is rewritten in place instead.
 //
@@ -96,5 +96,13 @@ UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t>
 // replaceFile does.
 void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// The last part of a path: the file's own name.
-std::string fileNameOf(const std::string& path);
+// Writes `bytes` as the whole of `path` for the user to pass on: a new file with the
+// permission bits the umask leaves, or a replacement that keeps those of the file it
+// replaces. Readers see the old file or the new one, never part of either. Throws
+// "file '<path>' not found" when path names something other than a regular file or
+// its folder takes no new file, and "unable to write to stream" when writing fails.
+void writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Whether the two names lead to one and the same existing file (through links, or
+// spelled differently).
+bool isSameFile(const std::string& a, const std::string& b);

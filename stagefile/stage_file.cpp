@@ -1,0 +1,189 @@
+#include "stagefile/stage_file.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+
+using Json = nlohmann::json;
+
+namespace {
+
+constexpr const char* kFormat = "quarrix-editor stage data";
+constexpr int kMapSetRows = 8;
+constexpr int kMapSetColumns = 8;
+
+// --- Writing: the layout is ours (one row of a table per line); every value is a
+// number, so each line is valid JSON by construction.
+
+std::string numbers(const std::uint8_t* values, int count)
+{
+    std::string line = "[";
+    for (int i = 0; i < count; ++i)
+        line += (i ? ", " : "") + std::to_string(values[i]);
+    return line + "]";
+}
+
+std::string chipLine(const ChipRecord& chip)
+{
+    return "{\"tiles\": " + numbers(chip.tile, 4) + ", \"palette\": " + std::to_string(chip.palette) +
+           ", \"style\": " + std::to_string(chip.style) + "}";
+}
+
+std::string objectLine(const ObjectRecord& slot)
+{
+    return "{\"page\": " + std::to_string(slot.page) + ", \"x\": " + std::to_string(slot.x) +
+           ", \"y\": " + std::to_string(slot.y) + ", \"data\": " + std::to_string(slot.data) + "}";
+}
+
+// Appends the rows of a table, one per line, separated by commas.
+template <typename Row>
+void table(std::string& out, const char* name, int count, Row row, bool last = false)
+{
+    out += std::string("  \"") + name + "\": [\n";
+    for (int i = 0; i < count; ++i)
+        out += "    " + row(i) + (i + 1 < count ? ",\n" : "\n");
+    out += last ? "  ]\n" : "  ],\n";
+}
+
+// --- Reading -----------------------------------------------------------------------
+
+[[noreturn]] void fault(const std::string& where, const std::string& what)
+{
+    throw StageFileError("the stage file is refused: " + where + " " + what);
+}
+
+const Json& member(const Json& object, const char* name, const std::string& where)
+{
+    const auto found = object.find(name);
+    if (found == object.end())
+        fault(where, std::string("has no \"") + name + "\"");
+    return *found;
+}
+
+const Json& array(const Json& value, std::size_t length, const std::string& where)
+{
+    if (!value.is_array())
+        fault(where, "is not a list");
+    if (value.size() != length)
+        fault(where, "has " + std::to_string(value.size()) + " entries, and must have " + std::to_string(length));
+    return value;
+}
+
+std::uint8_t byte(const Json& value, const std::string& where, int highest = 255, int step = 1)
+{
+    if (!value.is_number_integer())
+        fault(where, "is not a whole number");
+    const bool negative = value.is_number_unsigned() ? false : value.get<std::int64_t>() < 0;
+    const std::uint64_t number = negative ? 0 : value.get<std::uint64_t>();
+    if (negative || number > std::uint64_t(highest) || number % std::uint64_t(step) != 0)
+        fault(where, "is " + value.dump() + ", and must be " +
+                         (step == 1 ? "0 to " + std::to_string(highest)
+                                    : "a multiple of " + std::to_string(step) + " from 0 to " + std::to_string(highest)));
+    return std::uint8_t(number);
+}
+
+std::string at(const char* table, int index)
+{
+    return std::string(table) + "[" + std::to_string(index) + "]";
+}
+
+}  // namespace
+
+std::string writeStageFile(const StageData& data, int stage)
+{
+    std::string out = "{\n";
+    out += std::string("  \"format\": \"") + kFormat + "\",\n";
+    out += "  \"version\": " + std::to_string(kStageFileVersion) + ",\n";
+    out += "  \"stage\": " + std::to_string(stage) + ",\n";
+    table(out, "pages", kPageCount, [&](int p) { return std::to_string(data.pageSet[p]); });
+    // A map set as it shows: eight rows of eight cells, a row per line.
+    out += "  \"map_sets\": [\n";
+    for (int m = 0; m < kMapSetCount; ++m) {
+        out += "    [\n";
+        for (int r = 0; r < kMapSetRows; ++r) {
+            std::uint8_t row[kMapSetColumns];
+            for (int c = 0; c < kMapSetColumns; ++c)
+                row[c] = data.mapSet[m][c * kMapSetRows + r];
+            out += "      " + numbers(row, kMapSetColumns) + (r + 1 < kMapSetRows ? ",\n" : "\n");
+        }
+        out += m + 1 < kMapSetCount ? "    ],\n" : "    ]\n";
+    }
+    out += "  ],\n";
+    table(out, "chip_sets", kChipSetCount, [&](int b) { return numbers(data.chipSet[b], 4); });
+    table(out, "chips", kChipCount, [&](int c) { return chipLine(data.chip[c]); });
+    table(out, "objects", kObjectSlots, [&](int i) { return objectLine(data.object[i]); }, true);
+    return out + "}\n";
+}
+
+StageData readStageFile(std::string_view text)
+{
+    Json root;
+    try {
+        root = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& error) {
+        // The library's text starts with its own name for the error: "[json.exception...] ".
+        std::string reason = error.what();
+        if (const auto end = reason.find("] "); reason.starts_with("[") && end != std::string::npos)
+            reason.erase(0, end + 2);
+        throw StageFileError("the stage file is refused: it is not JSON (" + reason + ")");
+    }
+    if (!root.is_object() || !root.contains("format") || root["format"] != kFormat)
+        throw StageFileError(std::string("the stage file is refused: it is not a stage file (it has no \"format\" of \"") +
+                             kFormat + "\")");
+    const Json& version = member(root, "version", "the file");
+    if (version != kStageFileVersion)
+        fault("its version", version.dump() + " is not one this editor reads (it reads version " +
+                                 std::to_string(kStageFileVersion) + ")");
+
+    StageData data;
+    const Json& pages = array(member(root, "pages", "the file"), kPageCount, "pages");
+    for (int p = 0; p < kPageCount; ++p)
+        data.pageSet[p] = byte(pages[std::size_t(p)], at("pages", p));
+
+    const Json& mapSets = array(member(root, "map_sets", "the file"), kMapSetCount, "map_sets");
+    for (int m = 0; m < kMapSetCount; ++m) {
+        const std::string set = at("map_sets", m);
+        const Json& rows = array(mapSets[std::size_t(m)], kMapSetRows, set);
+        for (int r = 0; r < kMapSetRows; ++r) {
+            const std::string row = set + "[" + std::to_string(r) + "]";
+            const Json& cells = array(rows[std::size_t(r)], kMapSetColumns, row);
+            for (int c = 0; c < kMapSetColumns; ++c)
+                data.mapSet[m][c * kMapSetRows + r] = byte(cells[std::size_t(c)], row + "[" + std::to_string(c) + "]");
+        }
+    }
+
+    const Json& chipSets = array(member(root, "chip_sets", "the file"), kChipSetCount, "chip_sets");
+    for (int b = 0; b < kChipSetCount; ++b) {
+        const Json& quarters = array(chipSets[std::size_t(b)], 4, at("chip_sets", b));
+        for (int q = 0; q < 4; ++q)
+            data.chipSet[b][q] = byte(quarters[std::size_t(q)], at("chip_sets", b) + "[" + std::to_string(q) + "]");
+    }
+
+    const Json& chips = array(member(root, "chips", "the file"), kChipCount, "chips");
+    for (int c = 0; c < kChipCount; ++c) {
+        const std::string chip = at("chips", c);
+        const Json& entry = chips[std::size_t(c)];
+        if (!entry.is_object())
+            fault(chip, "is not an object of tiles, palette and style");
+        const Json& tiles = array(member(entry, "tiles", chip), 4, chip + ".tiles");
+        for (int q = 0; q < 4; ++q)
+            data.chip[c].tile[q] = byte(tiles[std::size_t(q)], chip + ".tiles[" + std::to_string(q) + "]");
+        data.chip[c].palette = byte(member(entry, "palette", chip), chip + ".palette", 3);
+        // The low two bits of the attribute byte are the palette's.
+        data.chip[c].style = byte(member(entry, "style", chip), chip + ".style", 252, 4);
+    }
+
+    const Json& objects = array(member(root, "objects", "the file"), kObjectSlots, "objects");
+    for (int i = 0; i < kObjectSlots; ++i) {
+        const std::string slot = at("objects", i);
+        const Json& entry = objects[std::size_t(i)];
+        if (!entry.is_object())
+            fault(slot, "is not an object of page, x, y and data");
+        data.object[i].page = byte(member(entry, "page", slot), slot + ".page");
+        data.object[i].x = byte(member(entry, "x", slot), slot + ".x");
+        data.object[i].y = byte(member(entry, "y", slot), slot + ".y");
+        data.object[i].data = byte(member(entry, "data", slot), slot + ".data");
+    }
+    return data;
+}

@@ -1,0 +1,116 @@
+// Patches made and applied from the command line, what --info tells of an image, and
+// stage files written and read, without a window.
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QtTest>
+
+#include "gui_support.h"
+#include "program_run.h"
+#include "rom/rom_layout.h"
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString original;
+    QString edited;
+
+private slots:
+    void initTestCase()
+    {
+        original = QString::fromStdString(writeDemoRomInto(dir, "original.nes"));
+        std::vector<std::uint8_t> bytes = readFile(original.toStdString());
+        bytes[rom_layout::stageBase(4) + rom_layout::kPageTable + 1] ^= 3;
+        bytes[rom_layout::stageBase(12) + rom_layout::kChipSets + 9] ^= 0x80;
+        edited = dir.filePath("edited.nes");
+        QFile file(edited);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+
+    void bothFormatsMakeTheEditedImageAgain()
+    {
+        for (const QString patch : {"edits.bps", "edits.IPS"}) {
+            const ProgramRun made = runProgram({edited, "--make-patch", original, patch}, dir.path());
+            QCOMPARE(made.exitCode, 0);
+            QCOMPARE(made.out.count('\n'), 1);
+            QVERIFY2(made.out.contains("2 changed bytes"), qPrintable(made.out));
+
+            const QString result = "from-" + patch + ".nes";
+            const ProgramRun applied = runProgram({original, "--apply-patch", patch, result}, dir.path());
+            QCOMPARE(applied.exitCode, 0);
+            QCOMPARE(applied.out.count('\n'), 1);
+            QVERIFY(readFile(dir.filePath(result).toStdString()) == readFile(edited.toStdString()));
+        }
+    }
+
+    void refusalsWriteNothingAndEndWithOne()
+    {
+        QCOMPARE(runProgram({edited, "--make-patch", original, "edits.bps"}, dir.path()).exitCode, 0);
+        // The wrong image: the edited one instead of the original.
+        const ProgramRun wrong = runProgram({edited, "--apply-patch", "edits.bps", "wrong.nes"}, dir.path());
+        QCOMPARE(wrong.exitCode, 1);
+        QVERIFY2(wrong.out.contains("another image"), qPrintable(wrong.out));
+        QVERIFY(!QFile::exists(dir.filePath("wrong.nes")));
+        // Never over an input.
+        const std::vector<std::uint8_t> before = readFile(original.toStdString());
+        QCOMPARE(runProgram({original, "--apply-patch", "edits.bps", original}, dir.path()).exitCode, 1);
+        QVERIFY(readFile(original.toStdString()) == before);
+        // Neither a patch nor a known ending.
+        QCOMPARE(runProgram({original, "--apply-patch", edited, "x.nes"}, dir.path()).exitCode, 1);
+        QCOMPARE(runProgram({edited, "--make-patch", original, "edits.diff"}, dir.path()).exitCode, 1);
+        QVERIFY(!QFile::exists(dir.filePath("x.nes")) && !QFile::exists(dir.filePath("edits.diff")));
+    }
+
+    void infoOnTheDemoImage()
+    {
+        QFile file(original);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const auto sha1 = [](const QByteArray& data) {
+            return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex());
+        };
+        const ProgramRun run = runProgram({edited, "--info", "--against", original}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("393232 bytes"), qPrintable(run.out));
+        QVERIFY(run.out.contains("header: iNES, mapper 0, PRG 384 KiB, CHR none (RAM), mirroring horizontal"));
+        QVERIFY(run.out.contains(sha1(bytes)));            // the original's, whole
+        QVERIFY(run.out.contains("stage tables: load; used objects per stage: 0:"));
+        QVERIFY(run.out.contains("stage 4: 1 byte, stage C: 1 byte; the other 14 are the same"));
+
+        const ProgramRun alone = runProgram({original, "--info"}, dir.path());
+        QCOMPARE(alone.exitCode, 0);
+        QVERIFY(alone.out.contains(sha1(bytes)) && alone.out.contains(sha1(bytes.mid(16))));
+        QVERIFY(alone.out.contains("original: none known"));
+        QCOMPARE(runProgram({dir.filePath("missing.nes"), "--info"}, dir.path()).exitCode, 1);
+    }
+
+    void stageFilesTravelBetweenStagesAndBadOnesChangeNothing()
+    {
+        QCOMPARE(runProgram({original, "--export-stage-data", "c", "stage-c.json"}, dir.path()).exitCode, 0);
+        const ProgramRun imported =
+            runProgram({original, "--import-stage-data", "2", "stage-c.json", "c-as-2.nes"}, dir.path());
+        QCOMPARE(imported.exitCode, 0);
+        QCOMPARE(imported.out.count('\n'), 1);
+        QCOMPARE(runProgram({"c-as-2.nes", "--export-stage-data", "2", "stage-2.json"}, dir.path()).exitCode, 0);
+        const auto text = [&](const char* name) {
+            const std::vector<std::uint8_t> bytes = readFile(dir.filePath(name).toStdString());
+            return QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        };
+        // The same tables, recorded as having come from another stage.
+        QCOMPARE(QString(text("stage-2.json")).replace("\"stage\": 2", "\"stage\": 12"), text("stage-c.json"));
+
+        QFile bad(dir.filePath("bad.json"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(QString(text("stage-c.json")).replace("\"version\": 1", "\"version\": 9").toUtf8());
+        bad.close();
+        const ProgramRun refused = runProgram({original, "--import-stage-data", "2", "bad.json", "bad.nes"}, dir.path());
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.out.contains("version 9"), qPrintable(refused.out));
+        QVERIFY(!QFile::exists(dir.filePath("bad.nes")));
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
