@@ -207,4 +207,5 @@ void EDITOR::loadRom(const std::string& fileName)
     // The whole file: tile sources lie below 2 MB, but a list runs on until its end
     // marker, however far into the file that is.
     loadRomImage(*this, readFileBytes(fileName));
+    removeSaveLeftovers(fileName);
 }

@@ -475,6 +475,13 @@ void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     replaceFile(file, bytes, path);
 }
 
+void removeSaveLeftovers(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    const std::string real = ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    removeLeftoverTemporaries(folderOf(real), temporaryPrefix(real));
+}
+
 std::string fileNameOf(const std::string& path)
 {
     const auto slash = path.rfind('/');

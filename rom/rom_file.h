@@ -99,5 +99,11 @@ UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t>
 // replaceFile does.
 void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Removes what saves of the file at `path` that were killed half-way left of their
+// temporary files (".<name>.quarrix-save-" and six letters or digits, in the folder
+// the file really lives in), and nothing else. Called when the image is loaded, so
+// that they do not wait for the next save.
+void removeSaveLeftovers(const std::string& path);
+
 // The last part of a path: the file's own name.
 std::string fileNameOf(const std::string& path);
