@@ -22,6 +22,17 @@
 
 namespace {
 
+// open, tried again when a signal interrupts it: a slow file system can take long
+// enough for that, and the interruption says nothing about the file.
+int openRetrying(const char* path, int flags, mode_t mode = 0)
+{
+    int fd;
+    do
+        fd = ::open(path, flags, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
 // Closes a descriptor when it goes out of scope.
 class FileDescriptor {
 public:
@@ -43,11 +54,12 @@ public:
         fd_ = fd;
     }
     // Closes now and reports whether the close succeeded (a late write error of the
-    // file system shows up here).
+    // file system shows up here). An interrupted close has still closed the file on
+    // Linux, and the data was flushed before: that is no failure.
     bool close()
     {
         const int fd = std::exchange(fd_, -1);
-        return fd < 0 || ::close(fd) == 0;
+        return fd < 0 || ::close(fd) == 0 || errno == EINTR;
     }
 
 private:
@@ -96,7 +108,7 @@ int openRegularFile(const std::string& path, int flags)
         errno = EINVAL;
         return -1;
     }
-    FileDescriptor fd(::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    FileDescriptor fd(openRetrying(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
         return -1;
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -167,7 +179,7 @@ mode_t currentUmask()
 // error.
 void syncFolder(const std::string& folder)
 {
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor dir(openRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid())
         ::fsync(dir.get());
 }
@@ -226,7 +238,7 @@ class TemporaryFile {
 public:
     TemporaryFile(const std::string& folder, std::string prefix) : folder_(folder), prefix_(std::move(prefix))
     {
-        fd_.reset(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        fd_.reset(openRetrying(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
         if (fd_.valid() || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
             return;
         std::string pattern = folder + "/" + prefix_ + "XXXXXX";
@@ -406,7 +418,7 @@ void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
 }
 
 void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
-                      const std::string& name)
+                      const std::string& name, std::span<const std::uint8_t> previous)
 {
     // The file must still be the one that was read, at the size it had: anything else
     // (another file put in its place, a kernel file whose size says nothing) is not
@@ -420,20 +432,29 @@ void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> b
     // Only the bytes that change are written, so that a failure part-way has touched
     // as little as possible.
     const FileSizeSignalBlock sizeLimitIsAnError;
-    if (!changed.empty() &&
-        !writeAll(fd.get(), bytes.subspan(changed.first, changed.end - changed.first), off_t(changed.first)))
+    const bool written =
+        (changed.empty() ||
+         writeAll(fd.get(), bytes.subspan(changed.first, changed.end - changed.first), off_t(changed.first))) &&
+        (bytes.size() >= file.size || ::ftruncate(fd.get(), off_t(bytes.size())) == 0) && ::fsync(fd.get()) == 0;
+    if (!written) {
+        // A disk that filled up or failed part-way: the old bytes go back, so that the
+        // file is not left half old and half new.
+        if (!changed.empty())
+            writeAll(fd.get(), previous, off_t(changed.first));
+        if (bytes.size() > file.size)
+            (void)!::ftruncate(fd.get(), off_t(file.size));
+        ::fsync(fd.get());
         throw StreamError::unableToWrite();
-    if (bytes.size() < file.size && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
-        throw StreamError::unableToWrite();
-    if (::fsync(fd.get()) != 0 || !fd.close())
+    }
+    if (!fd.close())
         throw StreamError::unableToWrite();
 }
 
 UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
-                        const std::string& name, SyncTiming* timing)
+                        const std::string& name, std::span<const std::uint8_t> previous, SyncTiming* timing)
 {
     if (file.existed && file.mustStayInPlace) {
-        writeFileInPlace(file, bytes, changed, name);
+        writeFileInPlace(file, bytes, changed, name, previous);
         return UpdateMethod::InPlace;
     }
     if (replaceFileIfFolderAllows(file, bytes, timing))
@@ -441,7 +462,7 @@ UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t>
     // A folder that takes no new file can still hold a file that may be written.
     if (!file.existed)
         throw StreamError::fileNotFound(name);
-    writeFileInPlace(file, bytes, changed, name);
+    writeFileInPlace(file, bytes, changed, name, previous);
     return UpdateMethod::InPlace;
 }
 
@@ -453,6 +474,13 @@ void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     file.owner = ::geteuid();
     file.group = ::getegid();
     replaceFile(file, bytes, path);
+}
+
+void removeSaveLeftovers(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    const std::string real = ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    removeLeftoverTemporaries(folderOf(real), temporaryPrefix(real));
 }
 
 void writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes)

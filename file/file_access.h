@@ -74,22 +74,25 @@ struct ByteRange {
 
 // Writes the bytes of `changed`, the part of `bytes` that differs from what the file
 // holds, into the file itself and flushes it; a file longer than `bytes` is cut
-// short. Not atomic: a failure part-way leaves the file partly written, so callers
-// keep a copy of the file first. Throws "file '<name>' not found" when the file
-// cannot be opened for writing (or another file has taken its place since it was
-// read, or it has changed size since) and "unable to write to stream" when writing
-// or flushing fails.
+// short. `previous` is what the file held in `changed` (as far as it reached): when a
+// write or flush fails part-way, those bytes are written back and the file gets its
+// old length again, so that it holds the old image unless the disk refuses that too.
+// Callers keep a copy of the file first for that case. Throws "file '<name>' not
+// found" when the file cannot be opened for writing (or another file has taken its
+// place since it was read, or it has changed size since) and "unable to write to
+// stream" when writing or flushing fails.
 void writeFileInPlace(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
-                      const std::string& name);
+                      const std::string& name, std::span<const std::uint8_t> previous);
 
 enum class UpdateMethod { Replaced, InPlace };
 
 // Rewrites file with `bytes`, which differ from what it holds in `changed` only:
 // replaced atomically where that keeps everything the file has, else (other hard
-// links, extended attributes, a folder that takes no new file) in place. Throws as
-// the two methods do.
+// links, extended attributes, a folder that takes no new file) in place, with
+// `previous` as there. Throws as the two methods do.
 UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
-                        const std::string& name, SyncTiming* timing = nullptr);
+                        const std::string& name, std::span<const std::uint8_t> previous,
+                        SyncTiming* timing = nullptr);
 
 // Writes `bytes` as the whole of `path`, a new file or a replacement, private to the
 // user: readers see the old file or the new one, never part of either. Throws as
@@ -106,3 +109,9 @@ void writeOutputFile(const std::string& path, std::span<const std::uint8_t> byte
 // Whether the two names lead to one and the same existing file (through links, or
 // spelled differently).
 bool isSameFile(const std::string& a, const std::string& b);
+
+// Removes what saves of the file at `path` that were killed half-way left of their
+// temporary files (".<name>.quarrix-save-" and six letters or digits, in the folder
+// the file really lives in), and nothing else. Called when the image is loaded, so
+// that they do not wait for the next save.
+void removeSaveLeftovers(const std::string& path);

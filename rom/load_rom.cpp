@@ -7,6 +7,7 @@
 
 #include "model/editor.h"
 #include "rom/byte_reader.h"
+#include "rom/load_rom.h"
 #include "file/file_access.h"
 #include "rom/rom_layout.h"
 
@@ -63,9 +64,10 @@ void readTileList(ByteReader& in, int s, LoadedTables& t)
         const int end = std::min(kTileCount, (start + count) * L::kTilesPerListStart);
         if (first >= end)
             continue;
+        // The tiles lie one after another in the image as in the model: one read.
         in.seek(L::tileSource(bank, page));
-        for (int tile = first; tile < end; ++tile)
-            in.read(t.tileGfx[s][tile]);
+        auto* tiles = reinterpret_cast<std::uint8_t*>(&t.tileGfx[s]);
+        in.read(std::span(tiles + std::size_t(first) * kTileBytes, std::size_t(end - first) * kTileBytes));
     }
 }
 
@@ -184,21 +186,26 @@ void commit(LoadedTables& t, EDITOR& e) noexcept
 
 }  // namespace
 
-void EDITOR::loadRom(const std::string& fileName)
+void loadRomImage(EDITOR& editor, std::span<const std::uint8_t> image)
 {
-    // The whole file: tile sources lie below 2 MB, but a list runs on until its end
-    // marker, however far into the file that is.
-    const std::vector<std::uint8_t> image = readFileBytes(fileName);
     ByteReader in(image);
 
     auto loaded = std::make_unique<LoadedTables>();
     // Tiles that no list names keep what they held.
-    std::memcpy(loaded->tileGfx, tileGfx, sizeof tileGfx);
+    std::memcpy(loaded->tileGfx, editor.tileGfx, sizeof editor.tileGfx);
 
     for (int s = 0; s < kStageCount; ++s)
         readStage(in, s, *loaded);
     for (int a = 0; a < kPaletteAnimationCount; ++a)
         readAnimation(in, a, loaded->animation[a]);
 
-    commit(*loaded, *this);
+    commit(*loaded, editor);
+}
+
+void EDITOR::loadRom(const std::string& fileName)
+{
+    // The whole file: tile sources lie below 2 MB, but a list runs on until its end
+    // marker, however far into the file that is.
+    loadRomImage(*this, readFileBytes(fileName));
+    removeSaveLeftovers(fileName);
 }

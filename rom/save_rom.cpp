@@ -103,9 +103,13 @@ SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const
         }
     }
     // The tables go into the bytes just read: a second image-sized buffer would cost
-    // more than the rest of the save.
+    // more than the rest of the save. What they replace is kept, for an in-place
+    // write that fails part-way to put back.
+    const auto keptFrom = file.bytes.begin() + std::ptrdiff_t(std::min(changed.first, file.bytes.size()));
+    const std::vector<std::uint8_t> previous(keptFrom,
+                                             file.bytes.begin() + std::ptrdiff_t(std::min(changed.end, file.bytes.size())));
     writeEditableTables(editor, file.bytes);
-    result.method = updateFile(file, file.bytes, changed, fileName, timing);
+    result.method = updateFile(file, file.bytes, changed, fileName, previous, timing);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -105,9 +106,18 @@ void writePicture(const Surface& surface, const QString& name)
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());
+    errno = 0;
     if (!image.save(&file, "PNG", kPngQuality)) {
+        // The reason first: cancelling puts its own text in its place. A write that
+        // the disk cut short is an "Unknown error" to the toolkit, but the system's
+        // reason is still at hand.
+        const int systemError = errno;
+        QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : QString("the image could not be encoded");
+        if (file.error() == QFileDevice::WriteError && reason == "Unknown error" && systemError != 0)
+            reason = QString::fromLocal8Bit(std::strerror(systemError));
         file.cancelWriting();
-        fail(file.error() != QFileDevice::NoError ? file.errorString() : QString("the image could not be encoded"));
+        fail(reason);
     }
     if (!file.commit())
         fail(file.errorString());

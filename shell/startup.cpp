@@ -20,6 +20,7 @@
 #include "jcode/readable_name.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
+#include "shell/image_lock.h"
 #include "shell/key_reference_window.h"
 #include "shell/usage_window.h"
 #include "shell/main_window.h"
@@ -114,9 +115,22 @@ std::string writeDemoRom()
     return path;
 }
 
-int chooseRomImage(const RomChooser& choose)
+// Whether to open the image: yes when this run now holds its lock, else as the user
+// answers. A run no one watches takes no lock and asks nothing.
+bool mayOpen(const std::string& path)
 {
-    const std::optional<std::string> path = choose();
+    if (reportsWithoutBoxes())
+        return true;
+    const std::optional<ImageLockHolder> holder = lockImage(path);
+    return !holder || QuestionBoxA(nullptr, alreadyOpenQuestion(path, *holder).c_str(), "Quarrix Editor", "Open",
+                                   "Cancel") == IDYES;
+}
+
+int chooseRomImage(const RomChooser& choose, const RomChooser& chooseAgain)
+{
+    std::optional<std::string> path = choose();
+    while (path && !mayOpen(*path))
+        path = chooseAgain ? chooseAgain() : choose();
     if (!path) {
         std::printf("file reading error\n");
         std::fflush(stdout);
@@ -139,7 +153,9 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
     const bool unattended = options.unattended || options.screenshot || options.reportFirstFrame;
     setReportsWithoutBoxes(unattended);
     try {
-        if (chooseRomImage(romSource(options, chooser)) != 0) {
+        // After a Cancel the file choice is the dialog's, also for an image named on
+        // the command line.
+        if (chooseRomImage(romSource(options, chooser), chooser) != 0) {
             releaseUi();
             return 0;
         }
@@ -163,6 +179,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             screenshotExitCode = 1;
     }
     stopKeepingUnsavedWork();
+    unlockImage();
     setEditAreaPaintObserver({});
     releaseUi();
     // Emulators still running have read their copy already.

@@ -22,8 +22,11 @@ std::string writeDemoRom();
 
 // Asks choose for the image, stores it in romPath and loads every stage from it.
 // Returns 0 when an image was loaded and -1 when none was chosen ("file reading
-// error" on standard output). A load error is raised to the caller.
-int chooseRomImage(const RomChooser& choose = openRomDialog);
+// error" on standard output). A load error is raised to the caller. An image that
+// another running editor has open is opened only if the user says so; otherwise
+// chooseAgain (by default choose) is asked for another. A run without boxes neither
+// asks nor locks the image.
+int chooseRomImage(const RomChooser& choose = openRomDialog, const RomChooser& chooseAgain = {});
 
 // The whole run: the image named by the options (or chosen in chooser), the window,
 // the message loop until Exit or the close box. Any error ends the run in a message

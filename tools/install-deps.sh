@@ -6,6 +6,9 @@ set -e
 packages="cmake make g++ pkg-config qt6-base-dev zlib1g-dev nettle-dev nlohmann-json3-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core python3 xvfb xauth xdotool"
 # Packaging and trying the installed program on an X server (tools/check-package.sh).
 packages="$packages dpkg-dev file lintian desktop-file-utils appstream x11-utils x11-apps"
+# The fuzz targets (tools/fuzz.sh): clang with libFuzzer and the sanitizer run-times;
+# the source format (tools/check-format.sh).
+packages="$packages clang clang-14 libclang-rt-14-dev clang-format"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLockFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -11,6 +12,8 @@
 #include "program_run.h"
 #include "jcode/jcode.h"
 #include "shell/error_report.h"
+#include "shell/image_lock.h"
+#include "state/state_folder.h"
 #include "shell/startup.h"
 
 namespace {
@@ -205,6 +208,49 @@ private slots:
         const ProgramRun bare = runProgram({}, dir.path(), noDisplay);
         QCOMPARE(bare.exitCode, 1);
         QVERIFY(bare.out.contains("--demo"));
+    }
+
+    void anImageOpenInAnotherEditorIsOpenedOnlyWhenTheUserSaysSo()
+    {
+        const std::string held = writeDemoRomInto(dir, "held.nes");
+        const std::string other = writeDemoRomInto(dir, "other.nes");
+        makeStateFolder(stateFolder() + "/locks");
+        const QString lockPath = QFile::decodeName((stateFolder() + "/locks/" + imageStateKey(held) + ".lock").c_str());
+        // Another editor's lock; this process is as alive as another editor's would be.
+        QLockFile another(lockPath);
+        QVERIFY(another.tryLock(0));
+
+        std::vector<std::string> asked;
+        int answer = IDNO;
+        setMessageBoxHandler([&](const MessageBoxRequest& request) {
+            asked.push_back(request.text);
+            return answer;
+        });
+        // Cancel goes back to the file choice.
+        QCOMPARE(chooseRomImage(chooses(held), chooses(other)), 0);
+        QCOMPARE(romPath, other);
+        QCOMPARE(asked.size(), std::size_t(1));
+        const std::string question = "held.nes is already open in another Quarrix Editor (process " +
+                                     std::to_string(QCoreApplication::applicationPid()) + ", since ";
+        QVERIFY2(asked[0].starts_with(question) && asked[0].ends_with("). Open it anyway?"), asked[0].c_str());
+
+        answer = IDYES;
+        QCOMPARE(chooseRomImage(chooses(held)), 0);
+        QCOMPARE(romPath, held);
+        QCOMPARE(asked.size(), std::size_t(2));
+
+        // A run no one watches neither asks nor takes the lock.
+        another.unlock();
+        setReportsWithoutBoxes(true);
+        QCOMPARE(chooseRomImage(chooses(held)), 0);
+        setReportsWithoutBoxes(false);
+        QCOMPARE(asked.size(), std::size_t(2));
+        QVERIFY(!QFile::exists(lockPath));
+        // An editor that has the image open holds its lock, and gives it up at the end.
+        QCOMPARE(chooseRomImage(chooses(held)), 0);
+        QVERIFY(!another.tryLock(0));
+        unlockImage();
+        QVERIFY(another.tryLock(0));
     }
 };
 

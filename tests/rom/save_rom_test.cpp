@@ -364,19 +364,25 @@ TEST_F(SaveRom, FilesThatAreNotRegularAreNotFoundAtOnceForLoadAndSave)
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-TEST_F(SaveRom, ASuccessfulSaveRemovesOnlyTheEditorsOwnLeftoversOfThatImage)
+TEST_F(SaveRom, LoadingAndSavingRemoveOnlyTheEditorsOwnLeftoversOfThatImage)
 {
     busyImage().writeTo(path);
-    editor->loadRom(path);
     // What saves killed between naming their file and the rename leave, and names
     // that only look alike.
-    for (const char* name : {".image.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-000000",
-                             ".image.nes.backup", ".other.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-toolong"})
-        std::ofstream(folder.file(name)) << "left";
+    const auto leaveFiles = [&] {
+        for (const char* name : {".image.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-000000",
+                                 ".image.nes.backup", ".other.nes.quarrix-save-Ab3xYz",
+                                 ".image.nes.quarrix-save-toolong"})
+            std::ofstream(folder.file(name)) << "left";
+    };
+    const std::vector<std::string> others{".image.nes.backup", ".image.nes.quarrix-save-toolong",
+                                          ".other.nes.quarrix-save-Ab3xYz", "image.nes"};
+    leaveFiles();
+    editor->loadRom(path);
+    EXPECT_EQ(folderEntries(), others) << "after loading";
+    leaveFiles();
     editor->saveRom(path);
-
-    EXPECT_EQ(folderEntries(), (std::vector<std::string>{".image.nes.backup", ".image.nes.quarrix-save-toolong",
-                                                         ".other.nes.quarrix-save-Ab3xYz", "image.nes"}));
+    EXPECT_EQ(folderEntries(), others) << "after saving";
 }
 
 TEST_F(SaveRom, HardLinksAndExtendedAttributesAreKeptBySavingInPlace)
