@@ -1,0 +1,43 @@
+// The IPS reader on any bytes, applied to a small source: it makes a target within
+// the format's reach, or refuses with a reason.
+
+#include <algorithm>
+#include <vector>
+
+#include "fuzz/fuzz_target.h"
+#include "patch/ips_patch.h"
+#include "patch/patch_error.h"
+
+namespace {
+
+const std::vector<std::uint8_t>& source()
+{
+    static const std::vector<std::uint8_t> bytes(512, 0x5A);
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<FuzzSeed> fuzzSeeds()
+{
+    // The source with a byte changed, a run of one byte and 88 bytes more.
+    std::vector<std::uint8_t> target(600, 0x11);
+    std::copy(source().begin(), source().end(), target.begin());
+    target.at(3) ^= 0x0F;
+    for (std::size_t i = 100; i < 140; ++i)
+        target.at(i) = 0x42;
+    std::vector<std::uint8_t> shorter(source().begin(), source().begin() + 300);
+    shorter[10] = 0;
+    return {{"edits-runs-and-growth", makeIpsPatch(source(), target)}, {"truncation", makeIpsPatch(source(), shorter)}};
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    try {
+        const std::vector<std::uint8_t> target = applyIpsPatch(source(), {data, size});
+        fuzzRequire(target.size() <= kLargestIpsTarget, "a target past the format's reach");
+    } catch (const PatchError& error) {
+        fuzzRequire(error.what()[0] != '\0', "a refusal without a reason");
+    }
+    return 0;
+}
