@@ -22,6 +22,8 @@
 #include "model/editable_tables.h"
 #include "model/editor.h"
 #include "file/file_access.h"
+#include "patch/bps_patch.h"
+#include "patch/patch_files.h"
 #include "rom/save_rom.h"
 #include "state/image_backups.h"
 #include "state/playtest_copies.h"
@@ -232,5 +234,29 @@ TEST_F(WriteFaults, PlaytestCopy)
                      for (const fs::path& copy : made)
                          EXPECT_EQ(readBytes(copy.string()), newImage) << "a partial play-test copy";
                      EXPECT_EQ(readBytes(image), oldImage) << "play-testing touched the image";
+                 });
+}
+
+// A patch written over an older one: the file is the old patch or the whole new one.
+TEST_F(WriteFaults, PatchExport)
+{
+    const std::string patch = folder.file("game.bps");
+    const Bytes older{'B', 'P', 'S', '1', 0x80};
+    failEachCall([&] { putFile(patch, older); },
+                 [&]() -> Told {
+                     try {
+                         writePatchFile(oldImage, newImage, patch);
+                     } catch (const std::exception& error) {
+                         return std::string(error.what());
+                     }
+                     return std::nullopt;
+                 },
+                 [&](const Told& told) {
+                     const Bytes now = readBytes(patch);
+                     if (!told) {
+                         EXPECT_EQ(applyBpsPatch(oldImage, now), newImage);
+                     } else {
+                         EXPECT_EQ(now, older) << "a patch cut short";
+                     }
                  });
 }
