@@ -121,8 +121,9 @@ StageData readStageFile(std::string_view text)
     Json root;
     try {
         root = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& error) {
-        // The library's text starts with its own name for the error: "[json.exception...] ".
+    } catch (const Json::exception& error) {
+        // Not only syntax errors: a number too large for any integer type is refused
+        // while parsing too. The library's text starts with its own name for the error: "[json.exception...] ".
         std::string reason = error.what();
         if (const auto end = reason.find("] "); reason.starts_with("[") && end != std::string::npos)
             reason.erase(0, end + 2);
