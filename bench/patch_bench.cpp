@@ -68,5 +68,15 @@ std::vector<std::uint8_t> makeBps(std::span<const std::uint8_t> source, std::spa
 
 BENCHMARK(BM_Make<makeBps>)->Name("MakeBps")->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Make<makeIpsPatch>)->Name("MakeIps")->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Apply<makeBps, applyBpsPatch>)->Name("ApplyBps")->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Apply<makeIpsPatch, applyIpsPatch>)->Name("ApplyIps")->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Apply<makeBps, applyBpsPatch>)
+    ->Name("ApplyBps")
+    ->Arg(1)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Apply<makeIpsPatch, applyIpsPatch>)
+    ->Name("ApplyIps")
+    ->Arg(1)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);

@@ -11,8 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/editor.h"
 #include "demo/demo_image.h"
+#include "model/editor.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ void redrawStaticChips(benchmark::State& state)
     }
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(refreshView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
 BENCHMARK(refreshIdleView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);

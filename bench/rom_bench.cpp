@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "model/editor.h"
 #include "demo/demo_image.h"
+#include "model/editor.h"
 #include "rom/save_rom.h"
 
 namespace {
@@ -78,6 +78,10 @@ void BM_SaveRomWithFlush(benchmark::State& state)
     for (auto _ : state)
         editor->saveRom(file.path());
 }
-BENCHMARK(BM_SaveRomWithFlush)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveRomWithFlush)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -197,19 +197,22 @@ ReadSelection readSelectionText(std::string_view text)
         !wholeNumber(size.substr(cross + 1), items.rows))
         return damaged(lines, "no size of the form COLUMNSxROWS");
     if (items.columns < 1 || items.columns > grid.columns || items.rows < 1 || items.rows > grid.rows)
-        return damaged(lines, joined({"the size ", std::to_string(items.columns), "x", std::to_string(items.rows),
-                                      " does not fit ", kViewNames[items.view]}));
+        return damaged(lines,
+                       joined({"the size ", std::to_string(items.columns), "x", std::to_string(items.rows),
+                               " does not fit ", kViewNames[items.view]}));
 
     items.bytes.assign(std::size_t(items.count()) * std::size_t(itemBytes(items.view)), 0);
     for (int row = 0; row < items.rows; ++row) {
         if (!lines.next(line))
-            return damaged(lines, joined({"the text ends after ", std::to_string(row), " of ",
-                                          std::to_string(items.rows), " rows"}));
+            return damaged(
+                lines,
+                joined({"the text ends after ", std::to_string(row), " of ", std::to_string(items.rows), " rows"}));
         std::string_view rest = trimmed(line);
         for (int column = 0; column < items.columns; ++column) {
             if (rest.empty())
-                return damaged(lines, joined({"the row has ", std::to_string(column), " of ",
-                                              std::to_string(items.columns), " items"}));
+                return damaged(
+                    lines,
+                    joined({"the row has ", std::to_string(column), " of ", std::to_string(items.columns), " items"}));
             const std::size_t gap = rest.find_first_of(" \t");
             const std::string problem = readItem(items.view, rest.substr(0, gap), items.item(column, row));
             if (!problem.empty())

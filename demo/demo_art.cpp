@@ -131,8 +131,7 @@ Art drawArt(int number, const StageTheme& theme)
 {
     const int seed = theme.pattern * 7 + 1;
     switch (number) {
-    case kArtBlank:
-        return Art{};
+    case kArtBlank: return Art{};
     case kArtLadder:
         return paint([](int x, int y) {
             if (x == 2 || x == 12)
@@ -181,8 +180,8 @@ Art drawArt(int number, const StageTheme& theme)
     case kArtPipeAcross: {
         const bool across = number == kArtPipeAcross;
         return paint([across](int x, int y) {
-            const int a = across ? y : x;   // across the pipe
-            const int b = across ? x : y;   // along it
+            const int a = across ? y : x;  // across the pipe
+            const int b = across ? x : y;  // along it
             if (b < 2 && a >= 2 && a <= 13)
                 return a == 2 ? 3 : (a == 13 ? 1 : 2);  // a joint ring
             if (a < 3 || a > 12)
@@ -226,7 +225,9 @@ Art drawArt(int number, const StageTheme& theme)
             const int link = y % 8;
             const bool upright = (y / 8) % 2 == 0;
             if (upright)
-                return (x == 6 || x == 9) && link >= 1 && link <= 6 ? 2 : ((link == 0 || link == 7) && x >= 7 && x <= 8 ? 3 : 0);
+                return (x == 6 || x == 9) && link >= 1 && link <= 6
+                    ? 2
+                    : ((link == 0 || link == 7) && x >= 7 && x <= 8 ? 3 : 0);
             return (link == 3 || link == 4) && x >= 5 && x <= 10 ? (link == 3 ? 3 : 1) : 0;
         });
     case kArtDoor:
@@ -241,14 +242,10 @@ Art drawArt(int number, const StageTheme& theme)
                 return 3;
             return y % 5 == 4 ? 1 : 2;
         });
-    case kArtRivetPlate:
-        return ground(2, 0);
-    case kArtChecker:
-        return paint([](int x, int y) { return ((x / 4 + y / 4) % 2) ? 1 : 2; });
-    case kArtGround:
-        return ground(theme.pattern, seed);
-    case kArtGroundTop:
-        return groundTop(theme.pattern, seed);
+    case kArtRivetPlate: return ground(2, 0);
+    case kArtChecker: return paint([](int x, int y) { return ((x / 4 + y / 4) % 2) ? 1 : 2; });
+    case kArtGround: return ground(theme.pattern, seed);
+    case kArtGroundTop: return groundTop(theme.pattern, seed);
     case kArtWall:
         return paint([](int x, int y) {
             const int v = bevel(x, y, 0, 0, 15, 15, 2);
@@ -291,8 +288,7 @@ Art drawArt(int number, const StageTheme& theme)
             static constexpr int kShading[12] = {1, 2, 3, 3, 2, 1, 2, 3, 2, 2, 1, 1};
             return kShading[x - 2];
         });
-    default:
-        return decor(number, theme);
+    default: return decor(number, theme);
     }
 }
 
@@ -300,29 +296,21 @@ ArtInfo artInfo(int number)
 {
     // Style bits: 0x40 solid, 0x80 climbable, 0xC0 harmful; the editor only stores them.
     switch (number) {
-    case kArtLadder:
-        return {2, 0x80};
+    case kArtLadder: return {2, 0x80};
     case kArtLiquidTop:
-    case kArtLiquid:
-        return {3, 0xC0};
-    case kArtSpikes:
-        return {2, 0xC4};
+    case kArtLiquid: return {3, 0xC0};
+    case kArtSpikes: return {2, 0xC4};
     case kArtCrate:
     case kArtRivetPlate:
-    case kArtDoor:
-        return {2, 0x40};
+    case kArtDoor: return {2, 0x40};
     case kArtFence:
-    case kArtChain:
-        return {2, 0x00};
+    case kArtChain: return {2, 0x00};
     case kArtGround:
     case kArtGroundTop:
     case kArtWall:
-    case kArtCrackedGround:
-        return {1, 0x40};
-    case kArtPlatform:
-        return {1, 0x50};
-    case kArtChecker:
-        return {1, 0x00};
+    case kArtCrackedGround: return {1, 0x40};
+    case kArtPlatform: return {1, 0x50};
+    case kArtChecker: return {1, 0x00};
     default:
         return {number >= kArtFirstDecor ? 1 + number % 2 : 0, std::uint8_t(number >= kArtFirstDecor ? 0x10 : 0x00)};
     }

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <span>
 
-#include "model/stage_records.h"
 #include "demo/demo_art.h"
 #include "file/file_access.h"
+#include "model/stage_records.h"
 #include "rom/rom_layout.h"
 
 namespace L = rom_layout;
@@ -19,13 +19,19 @@ namespace {
 constexpr unsigned kBankCount = 0x30;
 constexpr unsigned kCommonTileBank = 0x10;
 constexpr unsigned kFirstStageTileBank = 0x11;
-constexpr std::size_t kTileListsAt = 0x515F0;     // bank 0x28, after stage 8's tables
-constexpr std::size_t kTileListSpacing = 0x14;    // 8 unread bytes, 2 entries, the end
-constexpr std::size_t kAnimationsAt = 0x415F0;    // bank 0x20, after stage 0's tables
+constexpr std::size_t kTileListsAt = 0x515F0;   // bank 0x28, after stage 8's tables
+constexpr std::size_t kTileListSpacing = 0x14;  // 8 unread bytes, 2 entries, the end
+constexpr std::size_t kAnimationsAt = 0x415F0;  // bank 0x20, after stage 0's tables
 
 // Stage art (arts 16 to 63) fills tiles 0x40 to 0xFF from this page of its bank.
-constexpr std::uint8_t stageTilePage(int stage) { return std::uint8_t((stage % 2) * 0x10); }
-constexpr std::uint8_t stageTileBank(int stage) { return std::uint8_t(kFirstStageTileBank + stage / 2); }
+constexpr std::uint8_t stageTilePage(int stage)
+{
+    return std::uint8_t((stage % 2) * 0x10);
+}
+constexpr std::uint8_t stageTileBank(int stage)
+{
+    return std::uint8_t(kFirstStageTileBank + stage / 2);
+}
 
 // Chip sets of the level builder.
 enum ChipSetNumber : std::uint8_t {
@@ -135,7 +141,7 @@ void writeTileList(ImageWriter& image, int s)
     const std::size_t list = kTileListsAt + std::size_t(s) * kTileListSpacing;
     image.pointer(L::kTileListPointerLow, L::kTileListPointerHigh, s, L::kTileListBank, list);
     image.put(list, {'T', 'I', 'L', 'E', 'S', 0, 0, std::uint8_t(s)});  // not read
-    image.put(list + 8, {std::uint8_t(kCommonTileBank), 8, 0, 0});     // tiles 0x00 to 0x7F
+    image.put(list + 8, {std::uint8_t(kCommonTileBank), 8, 0, 0});      // tiles 0x00 to 0x7F
     image.put(list + 12, {stageTileBank(s), 12, stageTilePage(s), 4});  // 0x40 to 0xFF, over the shared ones
     image.put(list + 16, {L::kTileListEnd, 0, 0, 0});
 }
@@ -362,8 +368,9 @@ void writeLevel(ImageWriter& image, int s)
         o.y = std::uint8_t(screen.groundTop[o.x / 32] * 32 - 12);
         o.data = std::uint8_t(random.below(0x40) | (random.chance(20) ? 0x80 : 0));
     }
-    std::sort(objects.begin(), objects.begin() + used,
-              [](const ObjectRecord& a, const ObjectRecord& b) { return a.page != b.page ? a.page < b.page : a.x < b.x; });
+    std::sort(objects.begin(), objects.begin() + used, [](const ObjectRecord& a, const ObjectRecord& b) {
+        return a.page != b.page ? a.page < b.page : a.x < b.x;
+    });
     for (int i = used; i < kObjectSlots; ++i)
         objects[std::size_t(i)] = ObjectRecord{kErasedObjectPage, 0, 0, 0};
     std::array<std::uint8_t, kObjectSlots> column{};
@@ -383,7 +390,10 @@ void writeLevel(ImageWriter& image, int s)
 // --- Palettes and their animation -----------------------------------------------------------
 
 // Palette animation 4s + k animates the liquid of stage s in palette set k.
-constexpr int animationOf(int s, int k) { return s * 4 + k; }
+constexpr int animationOf(int s, int k)
+{
+    return s * 4 + k;
+}
 
 void writePaletteSets(ImageWriter& image, int s)
 {
@@ -409,8 +419,8 @@ void writeAnimations(ImageWriter& image)
                 std::copy(frame.begin(), frame.end(), triples.begin() + nextTriple * 3);
                 bytes.push_back(std::uint8_t(nextTriple++));
             }
-            image.pointer(L::kAnimationPointerLow, L::kAnimationPointerHigh, animationOf(s, k),
-                          L::kAnimationBank, record);
+            image.pointer(L::kAnimationPointerLow, L::kAnimationPointerHigh, animationOf(s, k), L::kAnimationBank,
+                          record);
             image.put(record, bytes);
             record += bytes.size();
         }

@@ -102,11 +102,10 @@ void pasteRectangle(EDITOR& editor, const CopiedItems& items)
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             const SelectionPoint target{origin->group, origin->column + c, origin->row + r};
-            std::memcpy(tableItem(editor, items.view, origin->group, itemIndex(items.view, target)),
-                        items.item(c, r), size);
+            std::memcpy(tableItem(editor, items.view, origin->group, itemIndex(items.view, target)), items.item(c, r),
+                        size);
         }
-    selectRange(editor, *origin,
-                {origin->group, origin->column + columns - 1, origin->row + rows - 1});
+    selectRange(editor, *origin, {origin->group, origin->column + columns - 1, origin->row + rows - 1});
     // The chip sheet is drawn from the chips; the chip-set sheet follows the chip sets
     // by itself.
     if (items.view == kViewChip)
@@ -120,8 +119,9 @@ void refusePaste(EDITOR& editor, const ReadSelection& read)
         refuse(editor, "The clipboard holds nothing that Quarrix Editor can paste.");
         break;
     case SelectionTextProblem::NewerVersion:
-        refuse(editor, "The clipboard holds a selection of a newer Quarrix Editor (format " + read.detail +
-                           "), which this one cannot read.");
+        refuse(editor,
+               "The clipboard holds a selection of a newer Quarrix Editor (format " + read.detail +
+                   "), which this one cannot read.");
         break;
     case SelectionTextProblem::Damaged:
         refuse(editor, "The selection on the clipboard is damaged (" + read.detail + "); nothing was pasted.");
@@ -143,7 +143,8 @@ CopiedItems copyItems(const EDITOR& editor, const Selection& selection)
     for (int r = 0; r < items.rows; ++r)
         for (int c = 0; c < items.columns; ++c) {
             const SelectionPoint point{selection.group(), selection.left() + c, selection.top() + r};
-            std::memcpy(items.item(c, r), tableItem(editor, items.view, point.group, itemIndex(items.view, point)), size);
+            std::memcpy(items.item(c, r), tableItem(editor, items.view, point.group, itemIndex(items.view, point)),
+                        size);
         }
     if (items.view == kViewObject) {
         // Pages become distances from the first object's page.
@@ -157,9 +158,10 @@ CopiedItems copyItems(const EDITOR& editor, const Selection& selection)
 void pasteItems(EDITOR& editor, const CopiedItems& items)
 {
     if (items.view != editor.curTab) {
-        refuse(editor, std::string("The clipboard holds ") + kItemNames[items.view] + " of \"" +
-                           kViewNames[items.view] + "\", which \"" + kViewNames[editor.curTab] +
-                           "\" cannot paste: it pastes " + kItemNames[editor.curTab] + ".");
+        refuse(editor,
+               std::string("The clipboard holds ") + kItemNames[items.view] + " of \"" + kViewNames[items.view] +
+                   "\", which \"" + kViewNames[editor.curTab] + "\" cannot paste: it pastes " +
+                   kItemNames[editor.curTab] + ".");
         return;
     }
     if (items.view == kViewObject)

@@ -5,9 +5,9 @@
 #include "edit/chip_quadrants.h"
 #include "edit/clipboard_commands.h"
 #include "edit/map_set_cursor.h"
+#include "edit/replace_uses.h"
 #include "edit/selection_editing.h"
 #include "edit/selection_fill.h"
-#include "edit/replace_uses.h"
 #include "edit/undo_redo.h"
 #include "edit/usage_jump.h"
 #include "edit/virtual_keys.h"
@@ -54,8 +54,14 @@ void chooseView(EDITOR& editor, int tab)
     editor.host().applySelections();
 }
 
-void nextView(EDITOR& editor) { chooseView(editor, editor.curTab + 1); }
-void previousView(EDITOR& editor) { chooseView(editor, editor.curTab - 1); }
+void nextView(EDITOR& editor)
+{
+    chooseView(editor, editor.curTab + 1);
+}
+void previousView(EDITOR& editor)
+{
+    chooseView(editor, editor.curTab - 1);
+}
 
 using E = EDITOR&;
 constexpr ShiftUse kEither = ShiftUse::Either;
@@ -84,8 +90,10 @@ constexpr KeyBinding kCtrlKeys[] = {
     {'V', 0, kEither, pasteFromClipboard,
      "paste at the current item; the numbers mean this stage's own chip sets, chips and tiles"},
     // "OBJECT" has no item to replace.
-    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the left page's map set in this stage", kViewMap, kViewMap},
-    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the current item in this stage", kViewMapSet, kViewChip},
+    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the left page's map set in this stage", kViewMap,
+     kViewMap},
+    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the current item in this stage", kViewMapSet,
+     kViewChip},
     {'E', 0, kWithout, [](E e) { e.host().exportPatch(); },
      "export a patch (BPS or IPS) of every stage as it is now against the original image"},
     {'E', 0, kWith, [](E e) { e.host().exportStageData(); }, "export the current stage as a stage file"},
@@ -99,8 +107,7 @@ constexpr KeyBinding kEveryViewKeys[] = {
     {'T', 0, kWithout, nextView, "next view", kViewMap, kViewChipSet},
     {'T', 0, kWith, previousView, "previous view", kViewObject, kViewChip},
     {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list"},
-    {VK_F5, 0, kEither, [](E e) { e.host().playTest(); },
-     "play-test: the emulator on a copy with the unsaved edits"},
+    {VK_F5, 0, kEither, [](E e) { e.host().playTest(); }, "play-test: the emulator on a copy with the unsaved edits"},
     {'V', 0, kEither, toggleSelecting,
      "start selecting at the current item (its moves extend the selection); again: stop extending"},
     {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
@@ -141,13 +148,33 @@ constexpr KeyBinding kObjectKeys[] = {
 constexpr KeyBinding kMapSetKeys[] = {
     {VK_PRIOR, 'P', kEither, [](E e) { e.host().scrollBy(-1); }, "scroll one map set left"},
     {VK_NEXT, 'N', kEither, [](E e) { e.host().scrollBy(+1); }, "scroll one map set right"},
-    {VK_LEFT, 'H', kWithout, [](E e) { if (e.cursorCol > 0) --e.cursorCol; }, "cursor left"},
+    {VK_LEFT, 'H', kWithout,
+     [](E e) {
+         if (e.cursorCol > 0)
+             --e.cursorCol;
+     },
+     "cursor left"},
     {VK_LEFT, 'H', kWith, [](E e) { stepSelection(e.curChipSet, -1); }, "chip set - 1"},
-    {VK_RIGHT, 'L', kWithout, [](E e) { if (e.cursorCol < kCursorColumns - 1) ++e.cursorCol; }, "cursor right"},
+    {VK_RIGHT, 'L', kWithout,
+     [](E e) {
+         if (e.cursorCol < kCursorColumns - 1)
+             ++e.cursorCol;
+     },
+     "cursor right"},
     {VK_RIGHT, 'L', kWith, [](E e) { stepSelection(e.curChipSet, +1); }, "chip set + 1"},
-    {VK_UP, 'K', kWithout, [](E e) { if (e.cursorRow > 0) --e.cursorRow; }, "cursor up"},
+    {VK_UP, 'K', kWithout,
+     [](E e) {
+         if (e.cursorRow > 0)
+             --e.cursorRow;
+     },
+     "cursor up"},
     {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curChipSet, -kSheetColumns); }, "chip set - 16 (a row up)"},
-    {VK_DOWN, 'J', kWithout, [](E e) { if (e.cursorRow < kMapSetRows - 1) ++e.cursorRow; }, "cursor down"},
+    {VK_DOWN, 'J', kWithout,
+     [](E e) {
+         if (e.cursorRow < kMapSetRows - 1)
+             ++e.cursorRow;
+     },
+     "cursor down"},
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
     {VK_SPACE, 'D', kEither, putChipSetIntoCells, "paint the chip set into the cursor cell, or every selected cell"},
     {VK_RETURN, 'S', kEither, pickCursorCell, "pick the chip set of the cursor cell"},
@@ -168,10 +195,14 @@ constexpr KeyBinding kChipSetKeys[] = {
     {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curChip, -kSheetColumns); }, "chip - 16 (a row up)"},
     {VK_DOWN, 'J', kWithout, [](E e) { stepSelection(e.curChipSet, +kSheetColumns); }, "chip set + 16 (a row down)"},
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curChip, +kSheetColumns); }, "chip + 16 (a row down)"},
-    {'E', 0, kEither, [](E e) { putChipIntoChipSets(e, 0); }, "put the chip into the top-left quadrant (of every selected chip set)"},
-    {'R', 0, kEither, [](E e) { putChipIntoChipSets(e, 1); }, "put the chip into the top-right quadrant (of every selected chip set)"},
-    {VK_SPACE, 'D', kEither, [](E e) { putChipIntoChipSets(e, 2); }, "put the chip into the bottom-left quadrant (of every selected chip set)"},
-    {'F', 0, kEither, [](E e) { putChipIntoChipSets(e, 3); }, "put the chip into the bottom-right quadrant (of every selected chip set)"},
+    {'E', 0, kEither, [](E e) { putChipIntoChipSets(e, 0); },
+     "put the chip into the top-left quadrant (of every selected chip set)"},
+    {'R', 0, kEither, [](E e) { putChipIntoChipSets(e, 1); },
+     "put the chip into the top-right quadrant (of every selected chip set)"},
+    {VK_SPACE, 'D', kEither, [](E e) { putChipIntoChipSets(e, 2); },
+     "put the chip into the bottom-left quadrant (of every selected chip set)"},
+    {'F', 0, kEither, [](E e) { putChipIntoChipSets(e, 3); },
+     "put the chip into the bottom-right quadrant (of every selected chip set)"},
     {'Q', 0, kEither, [](E e) { pickChipFromQuadrant(e, 0); }, "pick the chip of the top-left quadrant"},
     {'W', 0, kEither, [](E e) { pickChipFromQuadrant(e, 1); }, "pick the chip of the top-right quadrant"},
     {'A', 0, kEither, [](E e) { pickChipFromQuadrant(e, 2); }, "pick the chip of the bottom-left quadrant"},
@@ -193,10 +224,14 @@ constexpr KeyBinding kChipKeys[] = {
     {VK_UP, 'K', kWith, [](E e) { stepSelection(e.curTile, -kSheetColumns); }, "tile - 16 (a row up)"},
     {VK_DOWN, 'J', kWithout, [](E e) { stepSelection(e.curChip, +kSheetColumns); }, "chip + 16 (a row down)"},
     {VK_DOWN, 'J', kWith, [](E e) { stepSelection(e.curTile, +kSheetColumns); }, "tile + 16 (a row down)"},
-    {'E', 0, kEither, [](E e) { putTileIntoChips(e, 0); }, "put the tile into the top-left quadrant (of every selected chip)"},
-    {'R', 0, kEither, [](E e) { putTileIntoChips(e, 1); }, "put the tile into the top-right quadrant (of every selected chip)"},
-    {VK_SPACE, 'D', kEither, [](E e) { putTileIntoChips(e, 2); }, "put the tile into the bottom-left quadrant (of every selected chip)"},
-    {'F', 0, kEither, [](E e) { putTileIntoChips(e, 3); }, "put the tile into the bottom-right quadrant (of every selected chip)"},
+    {'E', 0, kEither, [](E e) { putTileIntoChips(e, 0); },
+     "put the tile into the top-left quadrant (of every selected chip)"},
+    {'R', 0, kEither, [](E e) { putTileIntoChips(e, 1); },
+     "put the tile into the top-right quadrant (of every selected chip)"},
+    {VK_SPACE, 'D', kEither, [](E e) { putTileIntoChips(e, 2); },
+     "put the tile into the bottom-left quadrant (of every selected chip)"},
+    {'F', 0, kEither, [](E e) { putTileIntoChips(e, 3); },
+     "put the tile into the bottom-right quadrant (of every selected chip)"},
     {'Q', 0, kEither, [](E e) { pickTileFromQuadrant(e, 0); }, "pick the tile of the top-left quadrant"},
     {'W', 0, kEither, [](E e) { pickTileFromQuadrant(e, 1); }, "pick the tile of the top-right quadrant"},
     {'A', 0, kEither, [](E e) { pickTileFromQuadrant(e, 2); }, "pick the tile of the bottom-left quadrant"},
@@ -215,8 +250,14 @@ const KeyBinding* findIn(std::span<const KeyBinding> table, int view, int key, b
 
 }  // namespace
 
-std::span<const KeyBinding> ctrlKeyTable() { return kCtrlKeys; }
-std::span<const KeyBinding> everyViewKeyTable() { return kEveryViewKeys; }
+std::span<const KeyBinding> ctrlKeyTable()
+{
+    return kCtrlKeys;
+}
+std::span<const KeyBinding> everyViewKeyTable()
+{
+    return kEveryViewKeys;
+}
 
 std::span<const KeyBinding> viewKeyTable(int view)
 {

@@ -23,7 +23,7 @@ enum class ShiftUse {
 };
 
 struct KeyBinding {
-    int key;  // Win32 virtual-key code
+    int key;   // Win32 virtual-key code
     int twin;  // another key that does the same, or 0
     ShiftUse shift;
     KeyAction action;

@@ -51,8 +51,14 @@ void followPointer(EDITOR& editor, int x, int y)
 }
 
 // The cell under the cursor, which followPointer has just moved.
-void paintCell(EDITOR& editor, int, int) { paintCursorCell(editor); }
-void pickCell(EDITOR& editor, int, int) { pickCursorCell(editor); }
+void paintCell(EDITOR& editor, int, int)
+{
+    paintCursorCell(editor);
+}
+void pickCell(EDITOR& editor, int, int)
+{
+    pickCursorCell(editor);
+}
 
 // The items under the pointer, for a drag with Shift.
 std::optional<SelectionPoint> cellAt(const EDITOR& editor, int x, int y)
@@ -76,9 +82,9 @@ std::optional<SelectionPoint> chipAt(const EDITOR&, int x, int y)
 using E = EDITOR&;
 
 constexpr MouseArea kObjectAreas[] = {
-    {"the two pages", kUpperArea, nullptr, nullptr,
-     [](E e, int x, int y) { placeObject(e, x, y, false); }, "place the selected object at the pointer",
-     [](E e, int x, int y) { placeObject(e, x, y, true); }, "place it on the 8-pixel grid"},
+    {"the two pages", kUpperArea, nullptr, nullptr, [](E e, int x, int y) { placeObject(e, x, y, false); },
+     "place the selected object at the pointer", [](E e, int x, int y) { placeObject(e, x, y, true); },
+     "place it on the 8-pixel grid"},
 };
 
 constexpr MouseArea kMapSetAreas[] = {
@@ -87,8 +93,8 @@ constexpr MouseArea kMapSetAreas[] = {
      "select a rectangle of cells of one map set"},
     // Each chip set shows at one chip's size in the small sheet.
     {"the chip-set sheet", kSmallChipSetSheet, nullptr, nullptr,
-     [](E e, int x, int y) { e.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels); },
-     "select a chip set", nullptr, nullptr},
+     [](E e, int x, int y) { e.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels); }, "select a chip set",
+     nullptr, nullptr},
 };
 
 constexpr MouseArea kChipSetAreas[] = {
@@ -96,8 +102,8 @@ constexpr MouseArea kChipSetAreas[] = {
      [](E e, int x, int y) {
          e.curChipSet = (e.curChipSet & kChipSetHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
      },
-     "select a chip set of the half shown", [](E e, int, int) { e.curChipSet ^= kChipSetHalfBit; }, "show the other half",
-     chipSetAt, "select a rectangle of chip sets"},
+     "select a chip set of the half shown", [](E e, int, int) { e.curChipSet ^= kChipSetHalfBit; },
+     "show the other half", chipSetAt, "select a rectangle of chip sets"},
     {"the chip sheet", kChipSetViewChipSheet, nullptr, nullptr,
      [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels); }, "select a chip",
      nullptr, nullptr},
@@ -112,8 +118,8 @@ constexpr MouseArea kChipAreas[] = {
      nullptr, nullptr, chipAt, "select a rectangle of chips"},
     // Tiles show at twice their size.
     {"the tile sheet", kTileSheet, nullptr, nullptr,
-     [](E e, int x, int y) { e.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels); }, "select a tile",
-     nullptr, nullptr},
+     [](E e, int x, int y) { e.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels); }, "select a tile", nullptr,
+     nullptr},
     {"the enlarged chip", kMagnifierHitArea, nullptr, nullptr,
      [](E e, int x, int y) { putTileIntoQuadrant(e, magnifierQuadrant(x, y)); }, "put the tile into the quadrant",
      [](E e, int x, int y) { pickTileFromQuadrant(e, magnifierQuadrant(x, y)); }, "pick the quadrant's tile"},
@@ -157,8 +163,9 @@ void EDITOR::onMouse(int x, int y)
             if (area->pointer && area->area.contains(x, y))
                 area->pointer(*this, x, y);
             const Rect& r = area->area;
-            dragSelection(*this, area->shiftDrag(*this, std::clamp(x, r.x, r.x + r.width - 1),
-                                                 std::clamp(y, r.y, r.y + r.height - 1)));
+            dragSelection(
+                *this,
+                area->shiftDrag(*this, std::clamp(x, r.x, r.x + r.width - 1), std::clamp(y, r.y, r.y + r.height - 1)));
             return;
         }
         selection.dragging = false;

@@ -14,7 +14,7 @@ constexpr int kLastNumber = 0xFF;
 std::string question(const UsageSubject& subject, std::size_t uses)
 {
     return "Replace " + std::to_string(uses) + (uses == 1 ? " use of " : " uses of ") +
-           itemName(subject.kind, subject.item) + " with:";
+        itemName(subject.kind, subject.item) + " with:";
 }
 
 }  // namespace
@@ -43,7 +43,8 @@ void replaceUsesOfCurrentItem(EDITOR& editor)
         return;
     const int highest = subject->kind == ItemKind::MapSet ? kLastMapSet : kLastNumber;
     const int suggested = editor.curTab == kViewMapSet ? editor.curChipSet & kLastNumber : subject->item;
-    const std::optional<int> replacement = editor.host().askReplacement(question(*subject, uses.size()), suggested, highest);
+    const std::optional<int> replacement =
+        editor.host().askReplacement(question(*subject, uses.size()), suggested, highest);
     if (!replacement || *replacement < 0 || *replacement > highest)
         return;
     replaceUses(editor, stage, subject->kind, uses, *replacement);

@@ -113,7 +113,7 @@ const Selection* activeSelection(const EDITOR& editor)
 {
     const Selection& selection = editor.selection;
     return selection.exists() && selection.view == editor.curTab && selection.stage == editor.curStage ? &selection
-                                                                                                        : nullptr;
+                                                                                                       : nullptr;
 }
 
 void toggleSelecting(EDITOR& editor)
@@ -193,9 +193,7 @@ bool selectionHoldsByte(const EDITOR& editor, const Selection& selection, const 
         return false;
     std::optional<int> record;
     switch (selection.view) {
-    case kViewMap:
-        record = recordOf(editor.pageSet[s], byte, 1);
-        return record && selection.contains({0, *record, 0});
+    case kViewMap: record = recordOf(editor.pageSet[s], byte, 1); return record && selection.contains({0, *record, 0});
     case kViewObject:
         record = recordOf(editor.object[s], byte, sizeof(ObjectRecord));
         return record && selection.contains({0, *record, 0});
@@ -206,8 +204,9 @@ bool selectionHoldsByte(const EDITOR& editor, const Selection& selection, const 
         return record && selection.contains({selection.group(), *record / kMapSetRows, *record % kMapSetRows});
     case kViewChipSet:
         record = recordOf(editor.chipSet[s], byte, 4);
-        return record && selection.contains({*record / kChipSetsPerHalf, *record % kSheetColumns,
-                                              (*record % kChipSetsPerHalf) / kSheetColumns});
+        return record &&
+            selection.contains(
+                {*record / kChipSetsPerHalf, *record % kSheetColumns, (*record % kChipSetsPerHalf) / kSheetColumns});
     case kViewChip:
         record = recordOf(editor.chip[s], byte, sizeof(ChipRecord));
         return record && selection.contains({0, *record % kSheetColumns, *record / kSheetColumns});

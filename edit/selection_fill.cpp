@@ -53,7 +53,8 @@ void putChipIntoChipSets(EDITOR& editor, int quadrant)
 
 void putTileIntoChips(EDITOR& editor, int quadrant)
 {
-    if (!forEachSelected(editor, [&](int k) { withCurrentChip(editor, k, [&] { putTileIntoQuadrant(editor, quadrant); }); }))
+    if (!forEachSelected(editor,
+                         [&](int k) { withCurrentChip(editor, k, [&] { putTileIntoQuadrant(editor, quadrant); }); }))
         putTileIntoQuadrant(editor, quadrant);
 }
 

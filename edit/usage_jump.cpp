@@ -49,7 +49,7 @@ void goToUse(EDITOR& editor, ItemKind kind, const ItemUse& use)
     case ItemKind::ChipSet: {
         showView(editor, kViewMapSet);
         const bool shown = editor.viewPos >= 0 && editor.viewPos <= kLastLeftMapSet &&
-                           (use.holder == editor.viewPos || use.holder == editor.viewPos + 1);
+            (use.holder == editor.viewPos || use.holder == editor.viewPos + 1);
         if (!shown)
             editor.host().setScrollPos(std::clamp(use.holder, 0, kLastLeftMapSet));
         // A host that did not scroll leaves the cursor where it was.
@@ -85,10 +85,12 @@ void jumpToUse(EDITOR& editor, int direction)
     };
     const ItemUse* target = nullptr;
     if (direction >= 0) {
-        const auto after = std::find_if(uses.begin(), uses.end(), [&](const ItemUse& use) { return !here || order(use) > *here; });
+        const auto after =
+            std::find_if(uses.begin(), uses.end(), [&](const ItemUse& use) { return !here || order(use) > *here; });
         target = after != uses.end() ? &*after : &uses.front();
     } else {
-        const auto before = std::find_if(uses.rbegin(), uses.rend(), [&](const ItemUse& use) { return !here || order(use) < *here; });
+        const auto before =
+            std::find_if(uses.rbegin(), uses.rend(), [&](const ItemUse& use) { return !here || order(use) < *here; });
         target = before != uses.rend() ? &*before : &uses.back();
     }
     goToUse(editor, subject->kind, *target);

@@ -33,9 +33,8 @@ std::string timesText(int times)
 UsageSection stageSection(const EDITOR& editor, const StageUsage& usage)
 {
     static constexpr const char* kKindNames[kItemKindCount] = {"map sets", "chip sets", "chips", "tiles"};
-    UsageSection section{"Stage " + std::string(1, "0123456789ABCDEF"[editor.curStage & 0xF]) +
-                             ": what the 48 pages use",
-                         {}};
+    UsageSection section{
+        "Stage " + std::string(1, "0123456789ABCDEF"[editor.curStage & 0xF]) + ": what the 48 pages use", {}};
     for (int k = 0; k < kItemKindCount; ++k) {
         const auto kind = ItemKind(k);
         const KindUsage& counts = usage.of(kind);

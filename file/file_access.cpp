@@ -364,8 +364,7 @@ FileForUpdate readFileForUpdate(const std::string& name)
 namespace {
 
 // replaceFile, but returns false instead of throwing when the folder takes no new file.
-bool replaceFileIfFolderAllows(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
-                               SyncTiming* timing)
+bool replaceFileIfFolderAllows(const FileForUpdate& file, std::span<const std::uint8_t> bytes, SyncTiming* timing)
 {
     const std::string folder = folderOf(file.path);
     const std::string prefix = temporaryPrefix(file.path);
@@ -410,8 +409,8 @@ bool replaceFileIfFolderAllows(const FileForUpdate& file, std::span<const std::u
 
 }  // namespace
 
-void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
-                 const std::string& name, SyncTiming* timing)
+void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, const std::string& name,
+                 SyncTiming* timing)
 {
     if (!replaceFileIfFolderAllows(file, bytes, timing))
         throw StreamError::fileNotFound(name);
@@ -511,5 +510,5 @@ bool isSameFile(const std::string& a, const std::string& b)
     struct stat first {};
     struct stat second {};
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
-           first.st_ino == second.st_ino;
+        first.st_ino == second.st_ino;
 }

@@ -62,8 +62,8 @@ struct SyncTiming {
 // and nothing is left behind. Throws "file '<name>' not found" when no file can be
 // created in the folder and "unable to write to stream" when writing, flushing or
 // renaming fails. `name` is the name the caller knows the file by, for the message.
-void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes,
-                 const std::string& name, SyncTiming* timing = nullptr);
+void replaceFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, const std::string& name,
+                 SyncTiming* timing = nullptr);
 
 // Part of a file's bytes, from `first` up to `end`.
 struct ByteRange {
@@ -91,8 +91,7 @@ enum class UpdateMethod { Replaced, InPlace };
 // links, extended attributes, a folder that takes no new file) in place, with
 // `previous` as there. Throws as the two methods do.
 UpdateMethod updateFile(const FileForUpdate& file, std::span<const std::uint8_t> bytes, ByteRange changed,
-                        const std::string& name, std::span<const std::uint8_t> previous,
-                        SyncTiming* timing = nullptr);
+                        const std::string& name, std::span<const std::uint8_t> previous, SyncTiming* timing = nullptr);
 
 // Writes `bytes` as the whole of `path`, a new file or a replacement, private to the
 // user: readers see the old file or the new one, never part of either. Throws as

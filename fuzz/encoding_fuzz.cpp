@@ -82,9 +82,9 @@ std::vector<FuzzSeed> encodingSeeds(std::string_view fromName)
         U"/\u4E02\u00A5\u203E\uFF5E/\u2603.nes",
         U"\u3000\u301C\u2212\uFFE5\uFF3C",
     };
-    const std::vector<std::string_view> encodings =
-        fromName == "auto" ? std::vector<std::string_view>{"EUC-JP", "sjis", "utf-8"}
-                           : std::vector<std::string_view>{fromName};
+    const std::vector<std::string_view> encodings = fromName == "auto"
+        ? std::vector<std::string_view>{"EUC-JP", "sjis", "utf-8"}
+        : std::vector<std::string_view>{fromName};
     std::vector<FuzzSeed> seeds;
     int n = 0;
     for (const std::u32string& text : texts)

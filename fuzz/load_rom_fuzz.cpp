@@ -20,13 +20,13 @@
 #include <vector>
 
 #include "demo/demo_image.h"
+#include "file/stream_error.h"
 #include "fuzz/fuzz_target.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
 #include "rom/load_rom.h"
 #include "rom/rom_layout.h"
 #include "rom/save_rom.h"
-#include "file/stream_error.h"
 
 namespace L = rom_layout;
 
@@ -119,10 +119,11 @@ std::vector<FuzzSeed> fuzzSeeds()
     // A tile-loading list and an animation that run past the end, and cuts inside the
     // stage tables, inside the tile lists and inside the tiles.
     const std::size_t end = demo.size();
-    seeds.push_back({"list-out-of-bank", encodeChanges(std::nullopt, {{L::kTileListPointerHigh + 4, 0x1F},
-                                                                      {L::kTileListPointerLow + 4, 0xFE}})});
-    seeds.push_back({"animation-of-256-frames", encodeChanges(std::nullopt, {{L::kAnimationPointerHigh, 0x1F},
-                                                                             {L::kAnimationPointerLow, 0xF0}})});
+    seeds.push_back(
+        {"list-out-of-bank",
+         encodeChanges(std::nullopt, {{L::kTileListPointerHigh + 4, 0x1F}, {L::kTileListPointerLow + 4, 0xFE}})});
+    seeds.push_back({"animation-of-256-frames",
+                     encodeChanges(std::nullopt, {{L::kAnimationPointerHigh, 0x1F}, {L::kAnimationPointerLow, 0xF0}})});
     for (const std::size_t cut : {L::kSavedTablesEnd, L::kStageTablesEnd, L::kTileListPointerLow + 8, end - 1})
         seeds.push_back({"cut-at-" + std::to_string(cut), encodeChanges(cut, {})});
     return seeds;
@@ -147,9 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (; at + kChangeSize <= size; at += kChangeSize) {
         const int region = data[at] % kRegions;
         const std::size_t within = std::size_t(data[at + 1]) << 8 | data[at + 2];
-        const std::size_t offset = region < kStageCount
-                                       ? L::stageBase(region) + (within & (L::kBankSize - 1))
-                                       : (std::size_t(data[at] / kRegions) << 16 | within) % length;
+        const std::size_t offset = region < kStageCount ? L::stageBase(region) + (within & (L::kBankSize - 1))
+                                                        : (std::size_t(data[at] / kRegions) << 16 | within) % length;
         undo.push_back({offset, image[offset]});
         image[offset] = data[at + 3];
     }

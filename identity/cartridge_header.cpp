@@ -29,9 +29,9 @@ CartridgeHeader readCartridgeHeader(std::span<const std::uint8_t> image)
     const std::uint8_t flags7 = image[7];
     header.nes20 = (flags7 & 0x0C) == 0x08;
     header.mapper = (flags6 >> 4) | (flags7 & 0xF0);
-    header.mirroring = flags6 & 0x08   ? CartridgeHeader::Mirroring::FourScreen
-                       : flags6 & 0x01 ? CartridgeHeader::Mirroring::Vertical
-                                       : CartridgeHeader::Mirroring::Horizontal;
+    header.mirroring = flags6 & 0x08 ? CartridgeHeader::Mirroring::FourScreen
+        : flags6 & 0x01              ? CartridgeHeader::Mirroring::Vertical
+                                     : CartridgeHeader::Mirroring::Horizontal;
     header.battery = flags6 & 0x02;
     header.trainer = flags6 & 0x04;
     if (header.nes20) {

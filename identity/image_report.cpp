@@ -79,7 +79,7 @@ std::string differenceLines(const ImageForReport& image, const std::optional<Ori
     if (!original)
         return "original: none known (Ctrl+E remembers one, or give it with --against ORIGINAL)\n";
     std::string text = "original: " + readableName(original->name) + " (" + original->knownFrom + "), " +
-                       checksums(original->bytes) + "\n";
+        checksums(original->bytes) + "\n";
     const auto differences = stageTableDifferences(image.bytes, original->bytes);
     std::string changed;
     int same = 0;
@@ -94,9 +94,9 @@ std::string differenceLines(const ImageForReport& image, const std::optional<Ori
     if (changed.empty())
         return text + "tables differing from the original: none, all 16 stages are the same\n";
     return text + "tables differing from the original: " + changed +
-           (same == 1 ? std::string("; the other stage is the same\n")
-            : same     ? format("; the other %d are the same\n", same)
-                       : std::string("\n"));
+        (same == 1  ? std::string("; the other stage is the same\n")
+             : same ? format("; the other %d are the same\n", same)
+                    : std::string("\n"));
 }
 
 }  // namespace

@@ -9,14 +9,29 @@
 
 namespace jcode {
 
-constexpr bool inRange(std::uint8_t byte, int low, int high) { return byte >= low && byte <= high; }
+constexpr bool inRange(std::uint8_t byte, int low, int high)
+{
+    return byte >= low && byte <= high;
+}
 
 // A byte of a JIS X 0208 pair in EUC-JP, lead or trail.
-constexpr bool isEucJpGridByte(std::uint8_t byte) { return inRange(byte, 0xA1, 0xFE); }
+constexpr bool isEucJpGridByte(std::uint8_t byte)
+{
+    return inRange(byte, 0xA1, 0xFE);
+}
 // One byte in Shift_JIS; the byte after 0x8E in EUC-JP.
-constexpr bool isHalfWidthKatakana(std::uint8_t byte) { return inRange(byte, 0xA1, 0xDF); }
-constexpr bool isShiftJisLead(std::uint8_t byte) { return inRange(byte, 0x81, 0x9F) || inRange(byte, 0xE0, 0xEF); }
-constexpr bool isShiftJisTrail(std::uint8_t byte) { return inRange(byte, 0x40, 0x7E) || inRange(byte, 0x80, 0xFC); }
+constexpr bool isHalfWidthKatakana(std::uint8_t byte)
+{
+    return inRange(byte, 0xA1, 0xDF);
+}
+constexpr bool isShiftJisLead(std::uint8_t byte)
+{
+    return inRange(byte, 0x81, 0x9F) || inRange(byte, 0xE0, 0xEF);
+}
+constexpr bool isShiftJisTrail(std::uint8_t byte)
+{
+    return inRange(byte, 0x40, 0x7E) || inRange(byte, 0x80, 0xFC);
+}
 
 // The bytes of an EUC-JP character by its first byte: JIS X 0212 (0x8F) takes three.
 constexpr std::size_t eucJpLength(std::uint8_t lead)

@@ -30,8 +30,17 @@ std::u16string utf8ToUcs2(std::string_view utf8);
 std::string ucs2ToUtf8(std::u16string_view ucs2);
 
 // Output bounds, in bytes, for an input of the given length in bytes.
-constexpr std::size_t shiftJisBound(std::size_t eucJpBytes) { return eucJpBytes + 1; }
-constexpr std::size_t eucJpFromShiftJisBound(std::size_t shiftJisBytes) { return 2 * (shiftJisBytes + 1); }
-constexpr std::size_t unicodeStepBound(std::size_t inputBytes) { return 2 * inputBytes; }
+constexpr std::size_t shiftJisBound(std::size_t eucJpBytes)
+{
+    return eucJpBytes + 1;
+}
+constexpr std::size_t eucJpFromShiftJisBound(std::size_t shiftJisBytes)
+{
+    return 2 * (shiftJisBytes + 1);
+}
+constexpr std::size_t unicodeStepBound(std::size_t inputBytes)
+{
+    return 2 * inputBytes;
+}
 
 }  // namespace jcode

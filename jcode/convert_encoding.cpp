@@ -28,8 +28,7 @@ std::string convertEncoding(std::string_view text, std::string_view fromName, st
         if (to == kEncodingShiftJis)
             return eucJpToShiftJis(ucs2ToEucJp(utf8ToUcs2(text)));
         break;
-    default:
-        break;
+    default: break;
     }
     return std::string(text);
 }

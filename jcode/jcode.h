@@ -8,12 +8,12 @@
 // where a C string would end.
 
 // Encoding codes.
-inline constexpr int kEncodingNone = 0;       // no encoding named; plain ASCII when detected
+inline constexpr int kEncodingNone = 0;  // no encoding named; plain ASCII when detected
 inline constexpr int kEncodingEucJp = 1;
 inline constexpr int kEncodingShiftJis = 2;
 inline constexpr int kEncodingIso2022Jp = 3;  // recognised, never converted
 inline constexpr int kEncodingUtf8 = 4;
-inline constexpr int kEncodingUnknown = 5;    // detection only: none of the above
+inline constexpr int kEncodingUnknown = 5;  // detection only: none of the above
 
 // The code of an encoding name, matched regardless of case: "e", "euc", "euc-jp" give 1,
 // "s", "sjis", "shift_jis" 2, "j", "jis", "iso-2022-jp" 3, "u", "utf8", "utf-8" 4, and

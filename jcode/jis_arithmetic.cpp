@@ -15,7 +15,7 @@ namespace {
 // The JIS X 0208 character with EUC-JP bytes (lead, trail), both in 0xA1 to 0xFE.
 void appendShiftJisOfGridPair(std::string& out, std::uint8_t lead, std::uint8_t trail)
 {
-    const int row = lead & 0x7F;   // 0x21 to 0x7E
+    const int row = lead & 0x7F;    // 0x21 to 0x7E
     const int cell = trail & 0x7F;  // 0x21 to 0x7E
     // Two rows share one Shift_JIS lead byte; the odd row takes the lower trail bytes,
     // skipping 0x7F.

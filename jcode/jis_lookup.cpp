@@ -30,8 +30,9 @@ const std::vector<JisPair>& reverseIndex()
 std::optional<std::uint32_t> eucForCodePoint(std::uint32_t codePoint)
 {
     const auto* end = std::end(kJisTable);
-    const auto* found = std::lower_bound(std::begin(kJisTable), end, codePoint,
-        [](const JisPair& pair, std::uint32_t value) { return pair.codePoint < value; });
+    const auto* found =
+        std::lower_bound(std::begin(kJisTable), end, codePoint,
+                         [](const JisPair& pair, std::uint32_t value) { return pair.codePoint < value; });
     if (found == end || found->codePoint != codePoint)
         return std::nullopt;
     return found->euc;
@@ -41,7 +42,7 @@ std::optional<std::uint32_t> codePointForEuc(std::uint32_t euc)
 {
     const auto& index = reverseIndex();
     auto found = std::lower_bound(index.begin(), index.end(), euc,
-        [](const JisPair& pair, std::uint32_t value) { return pair.euc < value; });
+                                  [](const JisPair& pair, std::uint32_t value) { return pair.euc < value; });
     if (found == index.end() || found->euc != euc)
         return std::nullopt;
     return found->codePoint;

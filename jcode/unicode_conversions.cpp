@@ -63,7 +63,9 @@ std::u16string utf8ToUcs2(std::string_view utf8)
     out.reserve(unicodeStepBound(utf8.size()) / 2);
     // A four-byte sequence lies beyond UCS-2. Taking it as a three-byte one would leave
     // its last byte to swallow the next character.
-    const auto lengthOf = [](std::uint8_t lead) { return lead < 0x80 ? 1u : lead >= 0xF0 ? 4u : lead >= 0xE0 ? 3u : 2u; };
+    const auto lengthOf = [](std::uint8_t lead) {
+        return lead < 0x80 ? 1u : lead >= 0xF0 ? 4u : lead >= 0xE0 ? 3u : 2u;
+    };
     forEachCharacter(in, lengthOf, [&](std::string_view c) {
         const std::uint8_t lead = c[0];
         // Continuation bytes are taken as they come, without validation.

@@ -12,6 +12,6 @@
 // show animated chips.
 struct ChipSetSheetCache {
     bool valid = false;
-    std::vector<Colour> chipPixels;               // the chip sheet as it was
+    std::vector<Colour> chipPixels;                   // the chip sheet as it was
     std::uint8_t chipNumbers[kChipSetCount][4] = {};  // the chip sets as they were
 };

@@ -72,7 +72,8 @@ EditHistory::Step EditHistory::difference(const std::vector<std::uint8_t>& from,
                 last = probe;
         const std::size_t length = last + 1 - at;
         step.spans.push_back({std::uint32_t(at), std::uint32_t(length)});
-        step.before.insert(step.before.end(), from.begin() + std::ptrdiff_t(at), from.begin() + std::ptrdiff_t(last + 1));
+        step.before.insert(step.before.end(), from.begin() + std::ptrdiff_t(at),
+                           from.begin() + std::ptrdiff_t(last + 1));
         step.after.insert(step.after.end(), to.begin() + std::ptrdiff_t(at), to.begin() + std::ptrdiff_t(last + 1));
         const int first = stageOfTableByte(at);
         if (step.spans.size() == 1)

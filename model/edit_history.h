@@ -69,9 +69,9 @@ private:
     void apply(EDITOR& editor, const Step& step, bool forward);
 
     Limits limits_;
-    std::vector<std::uint8_t> known_;       // the tables after the last record
-    std::vector<std::uint8_t> saved_;       // the tables the file holds
-    std::vector<std::uint8_t> stepStart_;   // the tables before the open step
+    std::vector<std::uint8_t> known_;      // the tables after the last record
+    std::vector<std::uint8_t> saved_;      // the tables the file holds
+    std::vector<std::uint8_t> stepStart_;  // the tables before the open step
     bool open_ = false;
     std::deque<Step> steps_;
     std::size_t next_ = 0;  // steps before this index can be undone, the rest redone

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "model/chip_set_cache.h"
 #include "model/edit_history.h"
 #include "model/editor_host.h"
 #include "model/frame_inputs.h"
-#include "model/stage_records.h"
-#include "model/chip_set_cache.h"
 #include "model/selection.h"
+#include "model/stage_records.h"
 #include "model/surface.h"
 
 // The one editor object: the level tables of all sixteen stages, the palette

@@ -30,9 +30,9 @@ struct Selection {
     int view = kNone;  // the view it belongs to, kNone when nothing is selected
     int stage = 0;
     SelectionPoint anchor;
-    SelectionPoint end;       // the corner that moves; in the anchor's group
-    bool extending = false;   // after V: the keys that move the current item move the end
-    bool dragging = false;    // a drag of the mouse with Shift is under way
+    SelectionPoint end;      // the corner that moves; in the anchor's group
+    bool extending = false;  // after V: the keys that move the current item move the end
+    bool dragging = false;   // a drag of the mouse with Shift is under way
     // Counts the selections made, and the count the last finished user action saw, so
     // that the end of an action can tell whether the action made one.
     unsigned serial = 0;
@@ -48,6 +48,6 @@ struct Selection {
     bool contains(const SelectionPoint& point) const
     {
         return point.group == group() && point.column >= left() && point.column < left() + columns() &&
-               point.row >= top() && point.row < top() + rows();
+            point.row >= top() && point.row < top() + rows();
     }
 };

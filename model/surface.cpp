@@ -7,7 +7,7 @@ namespace {
 // Surfaces are drawn on the one thread that runs the editor; a plain counter keeps the
 // many small drawing calls cheap.
 std::uint64_t lastVersion = 0;
-}
+}  // namespace
 
 void Surface::touch()
 {
@@ -56,17 +56,34 @@ void Surface::copy(const Surface& source, int sourceX, int sourceY, int width, i
 {
     touch();
     // Clip against the source, then against the target, moving both origins together.
-    if (sourceX < 0) { width += sourceX; x -= sourceX; sourceX = 0; }
-    if (sourceY < 0) { height += sourceY; y -= sourceY; sourceY = 0; }
-    if (x < 0) { width += x; sourceX -= x; x = 0; }
-    if (y < 0) { height += y; sourceY -= y; y = 0; }
+    if (sourceX < 0) {
+        width += sourceX;
+        x -= sourceX;
+        sourceX = 0;
+    }
+    if (sourceY < 0) {
+        height += sourceY;
+        y -= sourceY;
+        sourceY = 0;
+    }
+    if (x < 0) {
+        width += x;
+        sourceX -= x;
+        x = 0;
+    }
+    if (y < 0) {
+        height += y;
+        sourceY -= y;
+        y = 0;
+    }
     width = std::min({width, source.width_ - sourceX, width_ - x});
     height = std::min({height, source.height_ - sourceY, height_ - y});
     if (width <= 0 || height <= 0)
         return;
     const std::size_t rowBytes = std::size_t(width) * sizeof(Colour);
     for (int row = 0; row < height; ++row) {
-        const Colour* from = source.pixels_.data() + std::size_t(sourceY + row) * std::size_t(source.width_) + std::size_t(sourceX);
+        const Colour* from =
+            source.pixels_.data() + std::size_t(sourceY + row) * std::size_t(source.width_) + std::size_t(sourceX);
         Colour* to = pixels_.data() + std::size_t(y + row) * std::size_t(width_) + std::size_t(x);
         std::memmove(to, from, rowBytes);
     }

@@ -21,10 +21,7 @@ struct Rect {
     int width = 0;
     int height = 0;
 
-    bool contains(int px, int py) const
-    {
-        return px >= x && px < x + width && py >= y && py < y + height;
-    }
+    bool contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

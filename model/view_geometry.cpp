@@ -68,12 +68,11 @@ constexpr auto kChipButtonRects = rectsOf(kChipButtons);
 // "MAP" and "OBJECT" keep the scroll-bar band out of the copy: the bar lies there.
 constexpr std::array<Rect, 2> kAroundScrollBar{{
     kUpperArea,
-    {0, kScrollBarBand.y + kScrollBarBand.height, kViewWidth,
-     kViewHeight - kScrollBarBand.y - kScrollBarBand.height},
+    {0, kScrollBarBand.y + kScrollBarBand.height, kViewWidth, kViewHeight - kScrollBarBand.y - kScrollBarBand.height},
 }};
 constexpr std::array<Rect, 1> kWholeViewOnly{{kWholeView}};
 
-} // namespace
+}  // namespace
 
 std::span<const StepButtonPlace> stepButtonPlaces(int view)
 {

@@ -37,14 +37,20 @@ constexpr int sheetIndexAt(int x, int y, const Rect& sheet, int cellPixels)
 
 // Where quadrant q (0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right) of a block
 // of 2 x 2 parts of partPixels starts, relative to the block.
-constexpr int quadrantX(int q, int partPixels) { return partPixels * (q & 1); }
-constexpr int quadrantY(int q, int partPixels) { return partPixels * (q >> 1); }
+constexpr int quadrantX(int q, int partPixels)
+{
+    return partPixels * (q & 1);
+}
+constexpr int quadrantY(int q, int partPixels)
+{
+    return partPixels * (q >> 1);
+}
 
 // --- Surfaces ------------------------------------------------------------------------
 inline constexpr int kViewWidth = 512;
 inline constexpr int kViewHeight = 528;
-inline constexpr int kChipSheetPixels = kSheetColumns * kChipPixels;       // square
-inline constexpr int kChipSetSheetPixels = kSheetColumns * kChipSetPixels; // square
+inline constexpr int kChipSheetPixels = kSheetColumns * kChipPixels;        // square
+inline constexpr int kChipSetSheetPixels = kSheetColumns * kChipSetPixels;  // square
 
 inline constexpr Rect kWholeView{0, 0, kViewWidth, kViewHeight};
 

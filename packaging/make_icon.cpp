@@ -9,9 +9,9 @@
 #include <QDir>
 #include <QImage>
 
-#include "render/colour_table.h"
 #include "demo/demo_art.h"
 #include "demo/demo_theme.h"
+#include "render/colour_table.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ bool writeSvg(const QImage& image, const std::string& path)
     return bool(out);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -67,8 +67,9 @@ int main(int argc, char* argv[])
     const QImage icon = drawIcon();
     for (const int size : kSizes) {
         const QString folder = QString("%1/%2x%2/apps").arg(outDir).arg(size);
-        if (!QDir().mkpath(folder) || !icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                                           .save(folder + "/" + name + ".png", "PNG")) {
+        if (!QDir().mkpath(folder) ||
+            !icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                 .save(folder + "/" + name + ".png", "PNG")) {
             std::fprintf(stderr, "cannot write the %dx%d icon into %s\n", size, size, qPrintable(folder));
             return 1;
         }

@@ -150,9 +150,10 @@ struct Header {
 class PatchReader {
 public:
     PatchReader(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t end)
-        : bytes_(bytes), at_(at), end_(end)
-    {
-    }
+        : bytes_(bytes)
+        , at_(at)
+        , end_(end)
+    {}
 
     std::size_t at() const { return at_; }
     bool atEnd() const { return at_ >= end_; }
@@ -193,7 +194,7 @@ private:
 std::uint32_t get32(std::span<const std::uint8_t> bytes, std::size_t at)
 {
     return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 | std::uint32_t(bytes[at + 2]) << 16 |
-           std::uint32_t(bytes[at + 3]) << 24;
+        std::uint32_t(bytes[at + 3]) << 24;
 }
 
 Header readHeader(std::span<const std::uint8_t> patch)

@@ -12,7 +12,7 @@ constexpr std::uint8_t kEnd[] = {'E', 'O', 'F'};
 // A record at this offset would begin with the bytes of "EOF" and end the patch.
 constexpr std::size_t kEndLookalike = 0x454F46;
 constexpr std::size_t kLongestRecord = 0xFFFF;
-constexpr std::size_t kRecordHeader = 5;  // 3 offset bytes, 2 length bytes
+constexpr std::size_t kRecordHeader = 5;               // 3 offset bytes, 2 length bytes
 constexpr std::size_t kRunRecord = kRecordHeader + 3;  // and 2 count bytes, 1 value
 constexpr std::size_t kTruncationSize = 3;
 
@@ -41,8 +41,7 @@ void put16(std::vector<std::uint8_t>& out, std::size_t value)
 // to be cheaper as a run record (8 bytes) than inside a record of bytes (a byte each),
 // counting the header of the record of bytes that a run in the middle splits off and
 // the header that a run at either end saves.
-void planRecords(std::span<const std::uint8_t> target, std::size_t first, std::size_t end,
-                 std::vector<Record>& records)
+void planRecords(std::span<const std::uint8_t> target, std::size_t first, std::size_t end, std::vector<Record>& records)
 {
     std::size_t pending = first;  // bytes from here on are not in a record yet
     const auto flushBytes = [&](std::size_t upTo) {

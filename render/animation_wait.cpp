@@ -28,7 +28,7 @@ int ticksUntilStep(const PaletteAnimation& animation, const std::uint8_t (&colou
     return animation.delay - animation.counter;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int> ticksUntilAnimationChange(const EDITOR& editor)
 {

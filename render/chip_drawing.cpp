@@ -9,7 +9,8 @@ namespace {
 
 // Decodes tile data into surface with its top-left pixel at (x, y), in the colours of
 // one sub-palette. Pixels off the surface are dropped.
-void drawTile(Surface& surface, int x, int y, const std::uint8_t (&tile)[kTileBytes], const std::array<Colour, 4>& colours)
+void drawTile(Surface& surface, int x, int y, const std::uint8_t (&tile)[kTileBytes],
+              const std::array<Colour, 4>& colours)
 {
     const bool inside = x >= 0 && y >= 0 && x + kTilePixels <= surface.width() && y + kTilePixels <= surface.height();
     for (int row = 0; row < kTilePixels; ++row) {
@@ -59,7 +60,7 @@ void drawChipSheet(EDITOR& editor, bool animatedPath)
     }
 }
 
-} // namespace
+}  // namespace
 
 void EDITOR::drawChipTile(int x, int y, int tile, int subPalette)
 {
@@ -119,7 +120,8 @@ void EDITOR::drawChipSets()
             if (std::memcmp(line, cached, lineBytes) == 0)
                 continue;
             for (int column = 0; column < kSheetColumns; ++column)
-                if (std::memcmp(line + column * kChipPixels, cached + column * kChipPixels, kChipPixels * sizeof(Colour)) != 0)
+                if (std::memcmp(line + column * kChipPixels, cached + column * kChipPixels,
+                                kChipPixels * sizeof(Colour)) != 0)
                     chipChanged[(y / kChipPixels) * kSheetColumns + column] = true;
             std::memcpy(cached, line, lineBytes);
         }
@@ -131,16 +133,15 @@ void EDITOR::drawChipSets()
         const std::uint8_t* numbers = chipSet[curStage][b];
         std::uint8_t* builtNumbers = chipSetCache_.chipNumbers[b];
         const bool stale = rebuildAll || std::memcmp(numbers, builtNumbers, 4) != 0 || chipChanged[numbers[0]] ||
-                           chipChanged[numbers[1]] || chipChanged[numbers[2]] || chipChanged[numbers[3]];
+            chipChanged[numbers[1]] || chipChanged[numbers[2]] || chipChanged[numbers[3]];
         if (!stale)
             continue;
         const Rect set = sheetCell(b, kChipSetPixels);
         for (int q = 0; q < 4; ++q) {
             const Rect chipCell = sheetCell(numbers[q], kChipPixels);
-            const Colour* from =
-                chipSurface.data() + std::size_t(chipCell.y) * chipStride + std::size_t(chipCell.x);
+            const Colour* from = chipSurface.data() + std::size_t(chipCell.y) * chipStride + std::size_t(chipCell.x);
             Colour* to = chipSetSurface.data() + std::size_t(set.y + quadrantY(q, kChipPixels)) * setStride +
-                         std::size_t(set.x + quadrantX(q, kChipPixels));
+                std::size_t(set.x + quadrantX(q, kChipPixels));
             for (int row = 0; row < kChipPixels; ++row, from += chipStride, to += setStride)
                 // A fixed-size memcpy compiles to a few vector moves, not a library call.
                 std::memcpy(to, from, kChipPixels * sizeof(Colour));

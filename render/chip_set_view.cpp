@@ -11,8 +11,9 @@ void paintChipSetView(EDITOR& editor)
     // Everything but the upper area and the chip sheet is black.
     constexpr Rect sheet = kChipSetViewChipSheet;
     constexpr int sheetBottom = sheet.y + sheet.height;
-    clearViewAround(editor, {{0, kBelowUpperArea.y, sheet.x, kBelowUpperArea.height},
-                             {sheet.x, sheetBottom, sheet.width, kViewHeight - sheetBottom}});
+    clearViewAround(editor,
+                    {{0, kBelowUpperArea.y, sheet.x, kBelowUpperArea.height},
+                     {sheet.x, sheetBottom, sheet.width, kViewHeight - sheetBottom}});
     const int c = editor.curChipSet & 0xFF;
     const int k = editor.curChip & 0xFF;
     const int halfTop = (c & kChipSetHalfBit) ? kUpperArea.height : 0;

@@ -33,6 +33,6 @@ constexpr std::array<Colour, 256> repeatFourTimes(const std::array<Colour, 64>& 
     return table;
 }
 
-} // namespace
+}  // namespace
 
 const std::array<Colour, 256> colourTable = repeatFourTimes(kConsoleColours);

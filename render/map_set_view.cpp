@@ -8,8 +8,9 @@ void paintMapSetView(EDITOR& editor)
     Surface& view = editor.viewSurface;
     // Everything but the two halves and the half-size sheet is black.
     constexpr Rect sheet = kSmallChipSetSheet;
-    clearViewAround(editor, {{0, kBelowUpperArea.y, sheet.x, kBelowUpperArea.height},
-                             {sheet.x, kBelowUpperArea.y, sheet.width, sheet.y - kBelowUpperArea.y}});
+    clearViewAround(editor,
+                    {{0, kBelowUpperArea.y, sheet.x, kBelowUpperArea.height},
+                     {sheet.x, kBelowUpperArea.y, sheet.width, sheet.y - kBelowUpperArea.y}});
     // The view position may exceed 30 after a switch from MAP or OBJECT; halves past
     // map set 31 stay black.
     for (int h = 0; h < 2; ++h) {

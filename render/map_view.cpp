@@ -10,8 +10,8 @@ void paintMapView(EDITOR& editor)
         const int page = editor.viewPos + h;
         // The map-set number shows even when it is 32 or more and the half is black.
         const std::string setText = page >= 0 && page < kPageCount
-                                        ? hexText("Set:", editor.pageSet[editor.curStage][page], 2)
-                                        : std::string("Set:--");
+            ? hexText("Set:", editor.pageSet[editor.curStage][page], 2)
+            : std::string("Set:--");
         drawViewText(editor, x, 328, setText);
         drawViewText(editor, x, 276, hexText("Page:", unsigned(page), 2));
     }

@@ -18,7 +18,7 @@ void frameAround(Surface& target, int x, int y, int size, Colour colour)
     frameRect(target, x - size / 2, y - size / 2, size, size, colour);
 }
 
-} // namespace
+}  // namespace
 
 void drawObjectMarker(EDITOR& editor, Surface& target, int pageLeft, const ObjectRecord& record, bool selected)
 {

@@ -5,7 +5,7 @@
 namespace {
 constexpr std::uint8_t kAnimatedBit = 0x80;
 constexpr std::uint8_t kAnimationNumberMask = 0x3F;
-} // namespace
+}  // namespace
 
 // Each animated sub-palette of the current stage steps the animation it names, so an
 // animation named by two sub-palettes gathers ticks twice per call and may advance

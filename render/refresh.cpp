@@ -19,8 +19,9 @@ void appendBytes(std::vector<std::uint8_t>& out, const T& value)
 void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
 {
     out.clear();
-    for (const std::int32_t value : {editor.viewPos, editor.curStage, editor.curTab, editor.curPalSet, editor.curChipSet,
-                                     editor.curChip, editor.curTile, editor.curObject, editor.cursorCol, editor.cursorRow})
+    for (const std::int32_t value :
+         {editor.viewPos, editor.curStage, editor.curTab, editor.curPalSet, editor.curChipSet, editor.curChip,
+          editor.curTile, editor.curObject, editor.cursorCol, editor.cursorRow})
         appendBytes(out, value);
     const Selection& selection = editor.selection;
     for (const int value : {selection.view, selection.stage, selection.anchor.group, selection.anchor.column,
@@ -36,7 +37,7 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
     appendBytes(out, editor.chipSet[s]);
 }
 
-} // namespace
+}  // namespace
 
 // Brings the animated chips, the chip sets and the current view up to date and shows
 // the view at once instead of waiting for the platform to ask for a repaint. Most

@@ -58,8 +58,8 @@ void frameObjects(EDITOR& editor, const Selection& selection)
             continue;
         const int x = kPagePixels * h + record.x;
         const int y = markerCentreY(record.y);
-        dashedFrame(editor.viewSurface, {x - kObjectFramePixels / 2, y - kObjectFramePixels / 2, kObjectFramePixels,
-                                         kObjectFramePixels});
+        dashedFrame(editor.viewSurface,
+                    {x - kObjectFramePixels / 2, y - kObjectFramePixels / 2, kObjectFramePixels, kObjectFramePixels});
     }
 }
 

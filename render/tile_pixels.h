@@ -21,7 +21,7 @@ constexpr std::array<std::array<std::uint8_t, 8>, 256> makeSpreadBits()
 }
 inline constexpr auto kSpreadBits = makeSpreadBits();
 
-} // namespace tile_pixels_detail
+}  // namespace tile_pixels_detail
 
 // A tile row holds its eight pixels in two bytes (bit plane 0 and bit plane 1), bit 7
 // being the leftmost pixel. Returns the values of pixels 0 (left) to 7, each plane-0

@@ -45,9 +45,8 @@ Rect chipSheetRect(int k)
 void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered)
 {
     const bool fullSheets = editor.chipSurface.width() == kChipSheetPixels &&
-                            editor.chipSurface.height() == kChipSheetPixels &&
-                            editor.chipSetSurface.width() == kChipSetSheetPixels &&
-                            editor.chipSetSurface.height() == kChipSetSheetPixels;
+        editor.chipSurface.height() == kChipSheetPixels && editor.chipSetSurface.width() == kChipSetSheetPixels &&
+        editor.chipSetSurface.height() == kChipSetSheetPixels;
     if (!fullSheets) {
         editor.viewSurface.fillAll(kBlack);
         return;

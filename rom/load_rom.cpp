@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "file/file_access.h"
 #include "model/editor.h"
 #include "rom/byte_reader.h"
 #include "rom/load_rom.h"
-#include "file/file_access.h"
 #include "rom/rom_layout.h"
 
 namespace L = rom_layout;

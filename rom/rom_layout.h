@@ -14,7 +14,10 @@ namespace rom_layout {
 inline constexpr std::size_t kHeaderSize = 0x10;
 inline constexpr std::size_t kBankSize = 0x2000;
 
-constexpr std::size_t bankStart(unsigned bank) { return kHeaderSize + bank * kBankSize; }
+constexpr std::size_t bankStart(unsigned bank)
+{
+    return kHeaderSize + bank * kBankSize;
+}
 
 // Offset inside `bank` that the pointer (low, high) designates.
 constexpr std::size_t pointerTarget(unsigned bank, std::uint8_t low, std::uint8_t high)
@@ -24,7 +27,10 @@ constexpr std::size_t pointerTarget(unsigned bank, std::uint8_t low, std::uint8_
 
 // --- Tables of one stage, at stageBase(s) + offset ------------------------------------
 inline constexpr unsigned kFirstStageBank = 0x20;
-constexpr std::size_t stageBase(int stage) { return bankStart(kFirstStageBank + unsigned(stage)); }
+constexpr std::size_t stageBase(int stage)
+{
+    return bankStart(kFirstStageBank + unsigned(stage));
+}
 
 inline constexpr std::size_t kChipTiles = 0x0000;       // 4 planes of 256: tile q of every chip
 inline constexpr std::size_t kChipAttributes = 0x0400;  // 256: style | sub-palette
@@ -55,10 +61,10 @@ inline constexpr std::size_t kStageTablesEnd = stageBase(15) + kPaletteSets + kP
 inline constexpr unsigned kTileListBank = 0x28;
 inline constexpr std::size_t kTileListPointerLow = 0x51810;   // + stage
 inline constexpr std::size_t kTileListPointerHigh = 0x51880;  // + stage
-inline constexpr std::size_t kTileListSkipped = 8;  // bytes at the list start that are not read
-inline constexpr std::size_t kTileListEntrySize = 4;  // bank, count, page, start
-inline constexpr std::uint8_t kTileListEnd = 0xFF;    // bank byte that ends a list
-inline constexpr int kTilesPerListStart = 16;         // an entry's start and count are in units of 16 tiles
+inline constexpr std::size_t kTileListSkipped = 8;            // bytes at the list start that are not read
+inline constexpr std::size_t kTileListEntrySize = 4;          // bank, count, page, start
+inline constexpr std::uint8_t kTileListEnd = 0xFF;            // bank byte that ends a list
+inline constexpr int kTilesPerListStart = 16;                 // an entry's start and count are in units of 16 tiles
 
 // Where the tiles of a list entry are copied from.
 constexpr std::size_t tileSource(std::uint8_t bank, std::uint8_t page)
@@ -72,6 +78,9 @@ inline constexpr std::size_t kAnimationPointerLow = 0x41D3C;   // + animation
 inline constexpr std::size_t kAnimationPointerHigh = 0x41D7C;  // + animation
 inline constexpr std::size_t kColourTriples = 0x418D7;         // 256 x 3 colour indexes
 
-constexpr std::size_t colourTriple(std::uint8_t number) { return kColourTriples + 3 * std::size_t(number); }
+constexpr std::size_t colourTriple(std::uint8_t number)
+{
+    return kColourTriples + 3 * std::size_t(number);
+}
 
 }  // namespace rom_layout

@@ -106,8 +106,8 @@ SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const
     // more than the rest of the save. What they replace is kept, for an in-place
     // write that fails part-way to put back.
     const auto keptFrom = file.bytes.begin() + std::ptrdiff_t(std::min(changed.first, file.bytes.size()));
-    const std::vector<std::uint8_t> previous(keptFrom,
-                                             file.bytes.begin() + std::ptrdiff_t(std::min(changed.end, file.bytes.size())));
+    const std::vector<std::uint8_t> previous(
+        keptFrom, file.bytes.begin() + std::ptrdiff_t(std::min(changed.end, file.bytes.size())));
     writeEditableTables(editor, file.bytes);
     result.method = updateFile(file, file.bytes, changed, fileName, previous, timing);
     return result;

@@ -6,7 +6,7 @@
 
 namespace {
 std::vector<std::string> keptArguments;
-} // namespace
+}  // namespace
 
 void keepArgumentBytes(int argc, const char* const* argv)
 {

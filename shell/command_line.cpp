@@ -19,7 +19,7 @@ namespace {
     std::exit(EXIT_FAILURE);
 }
 
-} // namespace
+}  // namespace
 
 StartOptions parseCommandLine(const QCoreApplication& app)
 {
@@ -28,22 +28,20 @@ StartOptions parseCommandLine(const QCoreApplication& app)
                                      "Without arguments it asks for the ROM image in a file dialog.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("rom", "The ROM image to open, instead of choosing it in the file dialog.",
-                                 "[rom]");
+    parser.addPositionalArgument("rom", "The ROM image to open, instead of choosing it in the file dialog.", "[rom]");
     const QCommandLineOption demo("demo", "Write the built-in demo image into the user's data folder and open it.");
     const QCommandLineOption screenshot("screenshot",
                                         "Start as usual, let the first frames run, save the window as a PNG "
                                         "image to <file> and end.",
                                         "file");
-    const QCommandLineOption view("view", "Start in view <n>: 0 MAP, 1 OBJECT, 2 MAP SET, 3 CHIP SET, 4 CHIP.",
-                                  "n");
+    const QCommandLineOption view("view", "Start in view <n>: 0 MAP, 1 OBJECT, 2 MAP SET, 3 CHIP SET, 4 CHIP.", "n");
     const QCommandLineOption emulator("emulator",
                                       "Play-test (F5) with <command>; %f in it stands for the image, which "
                                       "otherwise comes last. Default: $QUARRIX_EMULATOR, else the first of "
                                       "fceux, nestopia, mednafen on PATH.",
                                       "command");
-    QCommandLineOption reportFirstFrame("report-first-frame",
-                                        "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
+    QCommandLineOption reportFirstFrame(
+        "report-first-frame", "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({demo, screenshot, view, emulator, reportFirstFrame});
     const ExportArguments exportArguments(parser);

@@ -19,15 +19,15 @@ struct ExportOptions {
 // What the command line asks for. Without any argument the program asks for the ROM
 // image in a file dialog.
 struct StartOptions {
-    std::optional<std::string> romPath;     // open this image without the dialog
-    bool demo = false;                      // write the built-in demo image and open it
-    std::optional<std::string> screenshot;  // save the window as a PNG after the first frames, then end
-    std::optional<int> view;                // start in this view, 0 "MAP" to 4 "CHIP"
-    bool reportFirstFrame = false;          // print when the first frame was painted, then end
+    std::optional<std::string> romPath;           // open this image without the dialog
+    bool demo = false;                            // write the built-in demo image and open it
+    std::optional<std::string> screenshot;        // save the window as a PNG after the first frames, then end
+    std::optional<int> view;                      // start in this view, 0 "MAP" to 4 "CHIP"
+    bool reportFirstFrame = false;                // print when the first frame was painted, then end
     std::optional<ExportOptions> exportPictures;  // write pictures and end, without a window
-    std::optional<FileCommand> fileCommand;  // make or apply a patch and end, without a window
-    std::optional<std::string> emulator;    // the command F5 starts the emulator with
-    bool unattended = false;                // no one can see a box: errors go to standard output only
+    std::optional<FileCommand> fileCommand;       // make or apply a patch and end, without a window
+    std::optional<std::string> emulator;          // the command F5 starts the emulator with
+    bool unattended = false;                      // no one can see a box: errors go to standard output only
 };
 
 // Parses the arguments of app. --help, --version and a malformed command line print

@@ -17,7 +17,7 @@ void report(const char* text, const char* caption)
     if (!withoutBoxes)
         MessageBoxA(mainWindow ? mainWindow->handle() : nullptr, text, caption, MB_ICONEXCLAMATION);
 }
-} // namespace
+}  // namespace
 
 void reportError(const char* text)
 {

@@ -15,11 +15,11 @@
 #include "model/editor.h"
 #include "patch/patch_files.h"
 #include "rom/save_rom.h"
-#include "stagefile/stage_file.h"
 #include "shell/argument_bytes.h"
 #include "shell/command_line.h"
 #include "shell/stage_number.h"
 #include "shell/startup.h"
+#include "stagefile/stage_file.h"
 #include "state/remembered_original.h"
 
 namespace {
@@ -56,7 +56,8 @@ std::string exportStageData(const std::string& imagePath, const FileCommand& com
     const std::string text = writeStageFile(stageDataOf(*loadedImage(imagePath), stage), stage);
     writeOutputFile(command.stageFile, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     char line[512];
-    std::snprintf(line, sizeof line, "stage %X written to %s", unsigned(stage), readableName(command.stageFile).c_str());
+    std::snprintf(line, sizeof line, "stage %X written to %s", unsigned(stage),
+                  readableName(command.stageFile).c_str());
     return line;
 }
 
@@ -94,8 +95,7 @@ std::string applyPatch(const std::string& image, const FileCommand& command)
     const PatchApplied applied = applyPatchFile(image, command.value, command.output);
     char line[512];
     std::snprintf(line, sizeof line, "%s patch applied, image written to %s: %zu bytes, CRC32 %08" PRIX32,
-                  patchFormatName(applied.format), readableName(command.output).c_str(), applied.size,
-                  applied.crc32);
+                  patchFormatName(applied.format), readableName(command.output).c_str(), applied.size, applied.crc32);
     return line;
 }
 
@@ -140,8 +140,8 @@ FileCommandArguments::FileCommandArguments(QCommandLineParser& parser)
     , info_("info",
             "Print the ROM image's size, header, CRC32 and SHA-1 (with and without the header), whether its stage "
             "tables load, and which stages' tables differ from its original, and end.")
-    , against_("against",
-               "With --info: compare with <original> instead of the original remembered by Ctrl+E.", "original")
+    , against_("against", "With --info: compare with <original> instead of the original remembered by Ctrl+E.",
+               "original")
     , exportStageData_("export-stage-data",
                        "Write the tables of stage <S> (pages, map sets, chip sets, chips, objects) as a JSON stage "
                        "file to the file given after it, and end: IMAGE --export-stage-data S FILE.json.",
@@ -173,7 +173,7 @@ std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& 
         if (parser.isSet(other))
             return "--make-patch, --apply-patch, --info and the stage files open no window and write no picture: "
                    "leave out --" +
-                   std::string(other);
+                std::string(other);
     if (info) {
         if (positional.size() > 1)
             return "--info takes one ROM image";

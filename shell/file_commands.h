@@ -19,8 +19,8 @@ struct FileCommand {
     // The original of --make-patch, the patch of --apply-patch, the stage of
     // --export-stage-data and --import-stage-data.
     std::string value;
-    std::string stageFile;  // the stage file of --export-stage-data and --import-stage-data
-    std::string output;  // the file the command writes
+    std::string stageFile;               // the stage file of --export-stage-data and --import-stage-data
+    std::string output;                  // the file the command writes
     std::optional<std::string> against;  // the original that --info compares with
 };
 

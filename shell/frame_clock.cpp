@@ -10,7 +10,8 @@ std::int64_t FrameClock::steadyMilliseconds()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-FrameClock::FrameClock(Clock now) : now_(std::move(now)), last_(now_()) {}
+FrameClock::FrameClock(Clock now) : now_(std::move(now)), last_(now_())
+{}
 
 void FrameClock::restart()
 {

@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
-#include "jcode/readable_name.h"
 #include "file/file_name.h"
+#include "jcode/readable_name.h"
 #include "state/state_folder.h"
 
 namespace {
@@ -52,8 +52,8 @@ std::optional<ImageLockHolder> lockImage(const std::string& imagePath)
 std::string alreadyOpenQuestion(const std::string& imagePath, const ImageLockHolder& holder)
 {
     return readableName(fileNameOf(imagePath)) + " is already open in another Quarrix Editor (process " +
-           std::to_string(holder.process) + ", since " +
-           holder.since.toLocalTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() + "). Open it anyway?";
+        std::to_string(holder.process) + ", since " +
+        holder.since.toLocalTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() + "). Open it anyway?";
 }
 
 void unlockImage()

@@ -33,8 +33,8 @@ int main(int argc, char* argv[])
     keepArgumentBytes(argc, argv);
     StartOptions options = parseCommandLine(app);
     // Platforms without a screen: a message box there would wait unseen for ever.
-    options.unattended = !hasDisplay || QGuiApplication::platformName() == "offscreen" ||
-                         QGuiApplication::platformName() == "minimal";
+    options.unattended =
+        !hasDisplay || QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
     if (options.fileCommand)
         return runFileCommand(options);
     if (options.exportPictures)

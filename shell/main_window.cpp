@@ -1,9 +1,9 @@
 #include "shell/main_window.h"
 
-#include <algorithm>
 #include <QFont>
 #include <QFontDatabase>
 #include <QWidget>
+#include <algorithm>
 
 #include "model/stage_records.h"
 #include "shell/app_state.h"
@@ -41,9 +41,8 @@ constexpr Rect kScrollBarPlace = kScrollBarBand;
 constexpr UINT kScrollInfoAll = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
 
 constexpr const char* kStageNames[kStageCount] = {
-    "0 - bright", "1 - toad",     "2 - drill",    "3 - pharaoh",  "4 - ring",  "5 - dust",
-    "6 - dive",   "7 - skull",    "8 - cossack1", "9 - cossack2", "A - cossack3",
-    "B - cossack4", "C - wily1",  "D - wily2",    "E - wily3",    "F - wily4",
+    "0 - bright",   "1 - toad",     "2 - drill",    "3 - pharaoh",  "4 - ring",  "5 - dust",  "6 - dive",  "7 - skull",
+    "8 - cossack1", "9 - cossack2", "A - cossack3", "B - cossack4", "C - wily1", "D - wily2", "E - wily3", "F - wily4",
 };
 constexpr const char* kPaletteSetNames[kPaletteSetCount] = {"Pallet 0", "Pallet 1", "Pallet 2", "Pallet 3"};
 
@@ -96,7 +95,7 @@ void applyScrollInfo()
     SetScrollInfo(scrollBar->handle(), SB_CTL, &scrollInfo, true);
 }
 
-} // namespace
+}  // namespace
 
 std::string windowTitle()
 {
@@ -171,8 +170,8 @@ void buildUi()
     scrollInfo.nPos = 0;
     applyScrollInfo();
 
-    for (SCC* control : {stageCombo.get(), paletteCombo.get(), saveButton.get(), reloadButton.get(),
-                         exitButton.get(), tabControl.get()})
+    for (SCC* control : {stageCombo.get(), paletteCombo.get(), saveButton.get(), reloadButton.get(), exitButton.get(),
+                         tabControl.get()})
         leaveFocusToMainWindow(*control);
     for (auto& button : stepButtons)
         leaveFocusToMainWindow(*button);

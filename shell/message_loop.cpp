@@ -28,11 +28,8 @@ public:
         case QEvent::Show:
         case QEvent::Resize:
         case QEvent::Expose:
-        case QEvent::WindowStateChange:
-            requestFrame();
-            break;
-        default:
-            break;
+        case QEvent::WindowStateChange: requestFrame(); break;
+        default: break;
         }
         return false;
     }
@@ -50,7 +47,7 @@ void watchExposure(WakeOnExposure& waker)
         editArea->handle()->installEventFilter(&waker);
 }
 
-} // namespace
+}  // namespace
 
 FrameTimer::FrameTimer(FrameClock clock, Refresh refresh, IsActive isActive, TicksUntilChange ticksUntilChange)
     : clock_(std::move(clock))

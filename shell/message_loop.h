@@ -26,8 +26,9 @@ public:
     using TicksUntilChange = std::function<std::optional<int>()>;
 
     // Without ticksUntilChange the timer beats every period.
-    FrameTimer(FrameClock clock, Refresh refresh, IsActive isActive,
-               TicksUntilChange ticksUntilChange = [] { return std::optional<int>(1); });
+    FrameTimer(
+        FrameClock clock, Refresh refresh, IsActive isActive,
+        TicksUntilChange ticksUntilChange = [] { return std::optional<int>(1); });
     ~FrameTimer();
 
     // The first frame comes one period after start.
@@ -62,8 +63,8 @@ private:
     IsActive isActive_;
     TicksUntilChange ticksUntilChange_;
     std::unique_ptr<QTimer> timer_;
-    bool running_ = false;        // between start and stop
-    bool resting_ = false;        // stopped while the main window was inactive
+    bool running_ = false;             // between start and stop
+    bool resting_ = false;             // stopped while the main window was inactive
     std::optional<std::int64_t> due_;  // clock time of the next beat
 };
 

@@ -117,8 +117,8 @@ void exportPatch()
                 throw std::runtime_error("the patch would replace the image '" + readableName(*input) +
                                          "': choose another file");
         const PatchWritten written = writePatchFile(original->bytes, image, *out);
-        tell(std::string(patchFormatName(written.format)) + " patch written to '" + readableName(*out) + "': " +
-             std::to_string(written.patchSize) + " bytes for " + std::to_string(written.changedBytes) +
+        tell(std::string(patchFormatName(written.format)) + " patch written to '" + readableName(*out) +
+             "': " + std::to_string(written.patchSize) + " bytes for " + std::to_string(written.changedBytes) +
              " changed bytes.");
     } catch (const std::exception& error) {
         reportError((std::string("The patch could not be exported: ") + error.what()).c_str());

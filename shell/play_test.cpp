@@ -14,11 +14,10 @@
 namespace {
 
 constexpr const char* kEmulatorVariable = "QUARRIX_EMULATOR";
-constexpr const char* kInstallHint =
-    "Install an emulator, for example with: apt-get install fceux\n"
-    "(Debian puts it into /usr/games, which PATH may have to name)\n"
-    "or name one with --emulator \"COMMAND\" or in the variable QUARRIX_EMULATOR "
-    "(%f in the command stands for the image).";
+constexpr const char* kInstallHint = "Install an emulator, for example with: apt-get install fceux\n"
+                                     "(Debian puts it into /usr/games, which PATH may have to name)\n"
+                                     "or name one with --emulator \"COMMAND\" or in the variable QUARRIX_EMULATOR "
+                                     "(%f in the command stands for the image).";
 
 std::optional<std::string> emulatorOption;
 qint64 lastProcess = 0;

@@ -5,21 +5,21 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QFontMetrics>
+#include <QMimeData>
 #include <QPainter>
 #include <QWidget>
 
+#include "clipboard/selection_text.h"
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/patch_export.h"
 #include "shell/play_test.h"
 #include "shell/replacement_dialog.h"
-#include "shell/usage_window.h"
 #include "shell/stage_file_dialogs.h"
+#include "shell/usage_window.h"
 #include "shell/view_picture.h"
-#include "clipboard/selection_text.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void stamp(Surface& surface, int x, int y, const QImage& image)
     }
 }
 
-} // namespace
+}  // namespace
 
 void QtEditorHost::setScrollPos(int pos)
 {
@@ -143,7 +143,8 @@ const QImage& QtEditorHost::textImage(std::string_view text)
 // The editing area keeps the last view it was shown and the toolkit repaints it from
 // there whenever needed, so marking it here would only repaint unchanged pixels;
 // showView repaints exactly what changed.
-void QtEditorHost::invalidateView() {}
+void QtEditorHost::invalidateView()
+{}
 
 void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut)
 {
@@ -156,8 +157,9 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
         return;
     // Most frames show a view surface untouched since its last copy into a picture that
     // nothing else has changed either: there is nothing to compare then.
-    const bool sameRects = std::equal(copied.begin(), copied.end(), lastShown_.copied.begin(), lastShown_.copied.end()) &&
-                           std::equal(leftOut.begin(), leftOut.end(), lastShown_.leftOut.begin(), lastShown_.leftOut.end());
+    const bool sameRects =
+        std::equal(copied.begin(), copied.end(), lastShown_.copied.begin(), lastShown_.copied.end()) &&
+        std::equal(leftOut.begin(), leftOut.end(), lastShown_.leftOut.begin(), lastShown_.leftOut.end());
     if (sameRects && &view == lastShown_.view && view.version() == lastShown_.viewVersion &&
         picture->cacheKey() == lastShown_.pictureKey)
         return;
@@ -165,7 +167,8 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
     const QRegion changed = copyChangedPixels(view, *picture, shownRegion(view, *picture, copied, leftOut));
     if (!changed.isEmpty())
         area->update(changed);
-    lastShown_ = {&view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
+    lastShown_ = {
+        &view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
 }
 
 void QtEditorHost::writeClipboard(std::string_view text, const Surface& picture)

@@ -200,7 +200,7 @@ void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int pa
     std::printf("stage %X written to %s\n", unsigned(stage), QFile::encodeName(displayName(name)).constData());
 }
 
-} // namespace
+}  // namespace
 
 ExportArguments::ExportArguments(QCommandLineParser& parser)
     : exportStage_("export-stage",

@@ -39,8 +39,8 @@ std::optional<std::string> exportDialog(const std::string& suggested)
 std::optional<std::string> importDialog()
 {
     const QString folder = QFileInfo(QFile::decodeName(romPath.c_str())).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(dialogOwner(), "Import a stage file into the current stage",
-                                                      folder, kFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(dialogOwner(), "Import a stage file into the current stage", folder, kFilter);
     if (path.isEmpty())
         return std::nullopt;
     return QFile::encodeName(path).toStdString();

@@ -22,13 +22,13 @@
 #include "shell/error_report.h"
 #include "shell/image_lock.h"
 #include "shell/key_reference_window.h"
-#include "shell/usage_window.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/play_test.h"
 #include "shell/qt_editor_host.h"
 #include "shell/termination_signals.h"
 #include "shell/unsaved_work_keeper.h"
+#include "shell/usage_window.h"
 #include "shell/window_procs.h"
 #include "state/state_folder.h"
 
@@ -88,7 +88,7 @@ RomChooser romSource(const StartOptions& options, const RomChooser& chooser)
     return chooser;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::string> openRomDialog()
 {
@@ -122,8 +122,8 @@ bool mayOpen(const std::string& path)
     if (reportsWithoutBoxes())
         return true;
     const std::optional<ImageLockHolder> holder = lockImage(path);
-    return !holder || QuestionBoxA(nullptr, alreadyOpenQuestion(path, *holder).c_str(), "Quarrix Editor", "Open",
-                                   "Cancel") == IDYES;
+    return !holder ||
+        QuestionBoxA(nullptr, alreadyOpenQuestion(path, *holder).c_str(), "Quarrix Editor", "Open", "Cancel") == IDYES;
 }
 
 int chooseRomImage(const RomChooser& choose, const RomChooser& chooseAgain)

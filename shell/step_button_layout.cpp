@@ -5,9 +5,9 @@
 #include "model/stage_records.h"
 
 namespace {
-constexpr int kPagesScrollMax = 46;   // left page 0 to 46 of 48
-constexpr int kMapSetsScrollMax = 30; // left map set 0 to 30 of 32
-} // namespace
+constexpr int kPagesScrollMax = 46;    // left page 0 to 46 of 48
+constexpr int kMapSetsScrollMax = 30;  // left map set 0 to 30 of 32
+}  // namespace
 
 ViewLayout viewLayout(int view)
 {

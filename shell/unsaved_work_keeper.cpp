@@ -86,11 +86,8 @@ void offerKeptEdits()
         return;
     const RecoveryOffer offer = findRecovery(unsavedWork->imagePath(), theEditor);
     switch (offer.kind) {
-    case RecoveryOffer::Kind::None:
-        return;
-    case RecoveryOffer::Kind::Unusable:
-        reportError(offer.text.c_str());
-        return;
+    case RecoveryOffer::Kind::None: return;
+    case RecoveryOffer::Kind::Unusable: reportError(offer.text.c_str()); return;
     case RecoveryOffer::Kind::Restorable:
         if (QuestionBoxA(boxOwner(), offer.text.c_str(), "Quarrix Editor", "Restore", "Discard") == IDYES) {
             restoreRecovery(theEditor, offer.file);

@@ -117,33 +117,24 @@ private:
 void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_KEYDOWN:
-        theEditor.onKeyDown(int(wParam), std::intptr_t(lParam));
-        break;
+    case WM_KEYDOWN: theEditor.onKeyDown(int(wParam), std::intptr_t(lParam)); break;
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        focusMainWindow();
-        break;
+    case WM_RBUTTONDOWN: focusMainWindow(); break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE)
             appActive = false;
         else if (LOWORD(wParam) == WA_ACTIVE || LOWORD(wParam) == WA_CLICKACTIVE)
             appActive = true;
         break;
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-        break;
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); break;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
             applySelections();
             focusMainWindow();
         }
         break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        break;
-    default:
-        break;
+    case WM_DESTROY: PostQuitMessage(0); break;
+    default: break;
     }
 }
 
@@ -174,12 +165,11 @@ void handleEditAreaMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (!appActive)
             theEditor.refresh(0);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
-} // namespace
+}  // namespace
 
 LRESULT mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {

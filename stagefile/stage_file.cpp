@@ -27,13 +27,13 @@ std::string numbers(const std::uint8_t* values, int count)
 std::string chipLine(const ChipRecord& chip)
 {
     return "{\"tiles\": " + numbers(chip.tile, 4) + ", \"palette\": " + std::to_string(chip.palette) +
-           ", \"style\": " + std::to_string(chip.style) + "}";
+        ", \"style\": " + std::to_string(chip.style) + "}";
 }
 
 std::string objectLine(const ObjectRecord& slot)
 {
     return "{\"page\": " + std::to_string(slot.page) + ", \"x\": " + std::to_string(slot.x) +
-           ", \"y\": " + std::to_string(slot.y) + ", \"data\": " + std::to_string(slot.data) + "}";
+        ", \"y\": " + std::to_string(slot.y) + ", \"data\": " + std::to_string(slot.data) + "}";
 }
 
 // Appends the rows of a table, one per line, separated by commas.
@@ -77,9 +77,10 @@ std::uint8_t byte(const Json& value, const std::string& where, int highest = 255
     const bool negative = value.is_number_unsigned() ? false : value.get<std::int64_t>() < 0;
     const std::uint64_t number = negative ? 0 : value.get<std::uint64_t>();
     if (negative || number > std::uint64_t(highest) || number % std::uint64_t(step) != 0)
-        fault(where, "is " + value.dump() + ", and must be " +
-                         (step == 1 ? "0 to " + std::to_string(highest)
-                                    : "a multiple of " + std::to_string(step) + " from 0 to " + std::to_string(highest)));
+        fault(where,
+              "is " + value.dump() + ", and must be " +
+                  (step == 1 ? "0 to " + std::to_string(highest)
+                             : "a multiple of " + std::to_string(step) + " from 0 to " + std::to_string(highest)));
     return std::uint8_t(number);
 }
 
@@ -112,7 +113,8 @@ std::string writeStageFile(const StageData& data, int stage)
     out += "  ],\n";
     table(out, "chip_sets", kChipSetCount, [&](int b) { return numbers(data.chipSet[b], 4); });
     table(out, "chips", kChipCount, [&](int c) { return chipLine(data.chip[c]); });
-    table(out, "objects", kObjectSlots, [&](int i) { return objectLine(data.object[i]); }, true);
+    table(
+        out, "objects", kObjectSlots, [&](int i) { return objectLine(data.object[i]); }, true);
     return out + "}\n";
 }
 
@@ -130,12 +132,14 @@ StageData readStageFile(std::string_view text)
         throw StageFileError("the stage file is refused: it is not JSON (" + reason + ")");
     }
     if (!root.is_object() || !root.contains("format") || root["format"] != kFormat)
-        throw StageFileError(std::string("the stage file is refused: it is not a stage file (it has no \"format\" of \"") +
-                             kFormat + "\")");
+        throw StageFileError(
+            std::string("the stage file is refused: it is not a stage file (it has no \"format\" of \"") + kFormat +
+            "\")");
     const Json& version = member(root, "version", "the file");
     if (version != kStageFileVersion)
-        fault("its version", version.dump() + " is not one this editor reads (it reads version " +
-                                 std::to_string(kStageFileVersion) + ")");
+        fault("its version",
+              version.dump() + " is not one this editor reads (it reads version " + std::to_string(kStageFileVersion) +
+                  ")");
 
     StageData data;
     const Json& pages = array(member(root, "pages", "the file"), kPageCount, "pages");

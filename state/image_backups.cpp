@@ -11,8 +11,8 @@
 #include <ctime>
 #include <stdexcept>
 
-#include "jcode/readable_name.h"
 #include "file/file_access.h"
+#include "jcode/readable_name.h"
 #include "state/newest_files.h"
 #include "state/state_folder.h"
 
@@ -38,12 +38,12 @@ std::string stampName(std::chrono::system_clock::time_point when)
 {
     const auto ms = std::chrono::time_point_cast<std::chrono::milliseconds>(when);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(ms);
-    std::tm utc {};
+    std::tm utc{};
     ::gmtime_r(&seconds, &utc);
     char name[64];
     std::snprintf(name, sizeof name, "%04d%02d%02d-%02d%02d%02d-%03d%s", utc.tm_year + 1900, utc.tm_mon + 1,
-                  utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
-                  int(ms.time_since_epoch().count() % 1000), kExtension);
+                  utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, int(ms.time_since_epoch().count() % 1000),
+                  kExtension);
     return name;
 }
 

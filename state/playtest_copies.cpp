@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "model/editor.h"
 #include "file/file_access.h"
+#include "model/editor.h"
 #include "rom/save_rom.h"
 #include "state/newest_files.h"
 #include "state/state_folder.h"
-
 
 namespace {
 
@@ -42,7 +41,8 @@ std::string plainName(const std::string& key)
 
 }  // namespace
 
-PlaytestCopies::PlaytestCopies(std::string folder) : folder_(std::move(folder)) {}
+PlaytestCopies::PlaytestCopies(std::string folder) : folder_(std::move(folder))
+{}
 
 std::string PlaytestCopies::write(const EDITOR& editor, const std::string& imagePath)
 {

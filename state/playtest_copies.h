@@ -35,7 +35,6 @@ public:
     const std::string& folder() const { return folder_; }
 
 private:
-
     std::string folder_;
     std::vector<std::string> written_;
     int counter_ = 0;

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "file/file_access.h"
 #include "jcode/readable_name.h"
 #include "model/editable_tables.h"
 #include "model/stable_hash.h"
-#include "file/file_access.h"
 #include "state/state_folder.h"
 
 namespace {

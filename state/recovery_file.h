@@ -9,8 +9,8 @@
 // The unsaved edits of one image, kept in the state folder so that they outlive the
 // program: the tables as edited, and enough to tell whether they still fit the image.
 struct RecoveryFile {
-    std::string imagePath;          // the image's full path, links resolved
-    std::int64_t writtenAtMs = 0;   // milliseconds since 1970, UTC
+    std::string imagePath;             // the image's full path, links resolved
+    std::int64_t writtenAtMs = 0;      // milliseconds since 1970, UTC
     std::uint64_t baseTablesHash = 0;  // stableHash of the tables the image held when the edits began
     std::vector<std::uint8_t> tables;  // the edited tables (editableTables)
 };

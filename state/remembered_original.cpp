@@ -54,8 +54,8 @@ RememberedOriginal findRememberedOriginal(const std::string& imagePath)
         found.status = RememberedOriginal::Status::Vanished;
         return found;
     }
-    found.status = crc32Of(found.bytes) == found.crc32 ? RememberedOriginal::Status::Found
-                                                       : RememberedOriginal::Status::Changed;
+    found.status =
+        crc32Of(found.bytes) == found.crc32 ? RememberedOriginal::Status::Found : RememberedOriginal::Status::Changed;
     if (found.status != RememberedOriginal::Status::Found)
         found.bytes.clear();
     return found;
@@ -70,7 +70,7 @@ void rememberOriginal(const std::string& imagePath, const std::string& originalP
         makeStateFolder(originalsFolder());
         writeFileAtomically(recordPath(imagePath), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     } catch (const std::exception& error) {
-        throw std::runtime_error("the original of '" + readableName(imagePath) + "' could not be remembered: " +
-                                 error.what());
+        throw std::runtime_error("the original of '" + readableName(imagePath) +
+                                 "' could not be remembered: " + error.what());
     }
 }

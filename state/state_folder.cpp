@@ -11,8 +11,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "model/stable_hash.h"
 #include "file/file_name.h"
+#include "model/stable_hash.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <ctime>
 #include <utility>
 
-#include "jcode/readable_name.h"
-#include "model/editable_tables.h"
-#include "model/stable_hash.h"
-#include "model/editor.h"
 #include "file/file_access.h"
 #include "file/file_name.h"
+#include "jcode/readable_name.h"
+#include "model/editable_tables.h"
+#include "model/editor.h"
+#include "model/stable_hash.h"
 #include "state/state_folder.h"
 
 namespace {
@@ -31,7 +31,7 @@ std::string readableFileName(const std::string& path)
 std::string localDateTime(std::int64_t ms)
 {
     const std::time_t seconds = std::time_t(ms / 1000);
-    std::tm local {};
+    std::tm local{};
     char text[32] = "an unknown time";
     if (::localtime_r(&seconds, &local))
         std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
@@ -40,7 +40,8 @@ std::string localDateTime(std::int64_t ms)
 
 }  // namespace
 
-UnsavedWork::UnsavedWork(std::string imagePath) : imagePath_(std::move(imagePath)) {}
+UnsavedWork::UnsavedWork(std::string imagePath) : imagePath_(std::move(imagePath))
+{}
 
 void UnsavedWork::afterAction(const EDITOR& editor, Clock::time_point now)
 {
@@ -74,8 +75,7 @@ std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
         if (std::exchange(failureTold_, true))
             return std::nullopt;
         return "The unsaved edits of " + readableFileName(imagePath_) +
-               " cannot be kept for a crash or a later session (" + error.what() +
-               "). Editing and saving go on as usual.";
+            " cannot be kept for a crash or a later session (" + error.what() + "). Editing and saving go on as usual.";
     }
     return std::nullopt;
 }
@@ -96,14 +96,14 @@ RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
         offer.kind = RecoveryOffer::Kind::Unusable;
         const std::string aside = damagedRecoveryPath(imagePath);
         offer.text = "Unsaved edits of " + name + " were kept, but they cannot be used: " + error.what() + ". " +
-                     (setRecoveryFileAside(imagePath, aside)
-                         ? "The file was set aside as " + readableName(aside) + "."
-                         : "The file " + readableName(recoveryFilePath(imagePath)) + " was left where it is.");
+            (setRecoveryFileAside(imagePath, aside)
+                 ? "The file was set aside as " + readableName(aside) + "."
+                 : "The file " + readableName(recoveryFilePath(imagePath)) + " was left where it is.");
         return offer;
     }
     offer.kind = RecoveryOffer::Kind::Restorable;
-    offer.text = "Unsaved edits of " + name + " from " + localDateTime(offer.file.writtenAtMs) +
-                 " were kept. Restore them?";
+    offer.text =
+        "Unsaved edits of " + name + " from " + localDateTime(offer.file.writtenAtMs) + " were kept. Restore them?";
     if (offer.file.baseTablesHash != stableHash(editableTables(editor)))
         offer.text += "\n\nThe image's tables have changed on disk since these edits were made: restoring them "
                       "replaces those changes too.";

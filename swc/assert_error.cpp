@@ -11,7 +11,5 @@ std::string assertionText(const char* module, unsigned line)
 
 }  // namespace
 
-AssertError::AssertError(const char* module, unsigned line)
-    : std::runtime_error(assertionText(module, line))
-{
-}
+AssertError::AssertError(const char* module, unsigned line) : std::runtime_error(assertionText(module, line))
+{}

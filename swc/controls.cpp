@@ -58,10 +58,8 @@ LRESULT comboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         combo->setCurrentIndex(int(index));
         return LRESULT(index);
     }
-    case CB_GETCURSEL:
-        return combo->currentIndex();  // -1 (CB_ERR) when nothing is selected
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case CB_GETCURSEL: return combo->currentIndex();  // -1 (CB_ERR) when nothing is selected
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -78,8 +76,7 @@ LRESULT tabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         const QString text = (item->mask & TCIF_TEXT) ? localText(item->pszText) : QString();
         // The first tab becomes the selected one without a notification.
         const QSignalBlocker quiet(tabs);
-        return tabs->insertTab(int(std::min<WPARAM>(wParam, WPARAM(tabs->count()))),
-                               new QWidget, text);
+        return tabs->insertTab(int(std::min<WPARAM>(wParam, WPARAM(tabs->count()))), new QWidget, text);
     }
     case TCM_SETCURSEL: {
         const QSignalBlocker quiet(tabs);
@@ -90,10 +87,8 @@ LRESULT tabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         tabs->setCurrentIndex(int(index));
         return previous;
     }
-    case TCM_GETCURSEL:
-        return tabs->currentIndex();
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case TCM_GETCURSEL: return tabs->currentIndex();
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -111,8 +106,7 @@ LRESULT staticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 control->update();
         }
         return 0;
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -130,9 +124,8 @@ WPARAM commandParam(HWND control, unsigned code)
 HWND makeButton(const char* text, HWND parent)
 {
     auto* button = new QPushButton(localText(text), parent);
-    QObject::connect(button, &QPushButton::clicked, button, [button] {
-        notifyParent(button, WM_COMMAND, commandParam(button, BN_CLICKED), LPARAM(button));
-    });
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [button] { notifyParent(button, WM_COMMAND, commandParam(button, BN_CLICKED), LPARAM(button)); });
     return button;
 }
 
@@ -144,9 +137,8 @@ HWND makeComboBox(std::uint32_t style, HWND parent)
     combo->setInsertPolicy(QComboBox::NoInsert);
     // Every change of the selection that reaches this connection is the user's: the
     // program's own changes block the combo box's signals.
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
-        notifyParent(combo, WM_COMMAND, commandParam(combo, CBN_SELCHANGE), LPARAM(combo));
-    });
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                     [combo] { notifyParent(combo, WM_COMMAND, commandParam(combo, CBN_SELCHANGE), LPARAM(combo)); });
     return combo;
 }
 
@@ -192,8 +184,7 @@ const ControlClass* findControlClass(const char* className)
 
 }  // namespace
 
-HWND createControl(const char* className, const char* text, std::uint32_t style, HWND parent,
-                   unsigned controlId)
+HWND createControl(const char* className, const char* text, std::uint32_t style, HWND parent, unsigned controlId)
 {
     const ControlClass* controlClass = findControlClass(className);
     if (!controlClass || !parent)

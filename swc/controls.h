@@ -14,8 +14,7 @@ namespace swc {
 // "SysTabControl32") as a child of parent at (0, 0) with size 0 x 0, shown when style
 // has WS_VISIBLE, and enters it with its class procedure and id. Returns null for any
 // other class name.
-HWND createControl(const char* className, const char* text, std::uint32_t style, HWND parent,
-                   unsigned controlId);
+HWND createControl(const char* className, const char* text, std::uint32_t style, HWND parent, unsigned controlId);
 
 // The class procedure of a control made by createControl (null for other windows).
 WNDPROC classProcedure(HWND control);

@@ -13,7 +13,8 @@ unsigned nextControlId = 10000;
 
 }  // namespace
 
-SCC::SCC() : windowStyle(WS_CHILD | WS_VISIBLE), exStyle(0), controlId(nextControlId++) {}
+SCC::SCC() : windowStyle(WS_CHILD | WS_VISIBLE), exStyle(0), controlId(nextControlId++)
+{}
 
 unsigned SCC::id() const
 {

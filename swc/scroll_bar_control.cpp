@@ -60,8 +60,7 @@ void ScrollBarControl::onAction(int action)
         // A wheel turn moves the thumb in one go.
         notify(SB_THUMBPOSITION, wanted);
         break;
-    default:
-        return;
+    default: return;
     }
     notify(SB_ENDSCROLL, 0);
 }

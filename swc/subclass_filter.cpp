@@ -52,11 +52,8 @@ bool SubclassFilter::eventFilter(QObject* watched, QEvent* event)
         mouse->accept();
         return true;
     }
-    case QEvent::Paint:
-        dispatchMessage(control, WM_PAINT, 0, 0);
-        return true;
-    default:
-        return false;
+    case QEvent::Paint: dispatchMessage(control, WM_PAINT, 0, 0); return true;
+    default: return false;
     }
 }
 

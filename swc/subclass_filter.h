@@ -13,8 +13,7 @@ namespace swc {
 class SubclassFilter : public QObject {
     Q_OBJECT  // findChild tells the filter apart from the control's other children
 
-public:
-    using QObject::QObject;
+        public : using QObject::QObject;
 
     // Installs the filter on control unless one is there already.
     static void install(QWidget* control);

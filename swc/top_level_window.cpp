@@ -35,7 +35,8 @@ bool isSystemKey(const QKeyEvent& key)
 }  // namespace
 
 TopLevelWindow::TopLevelWindow(std::uint32_t windowStyle)
-    : QWidget(nullptr, flagsForStyle(windowStyle)), resizable((windowStyle & WS_THICKFRAME) != 0)
+    : QWidget(nullptr, flagsForStyle(windowStyle))
+    , resizable((windowStyle & WS_THICKFRAME) != 0)
 {
     // Keys go to the window itself, so it must be able to hold the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -62,14 +63,9 @@ bool TopLevelWindow::event(QEvent* event)
                             keyDataOf(*key) | (LPARAM(3) << 30));
         break;
     }
-    case QEvent::WindowActivate:
-        dispatchMessage(this, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
-        break;
-    case QEvent::WindowDeactivate:
-        dispatchMessage(this, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
-        break;
-    default:
-        break;
+    case QEvent::WindowActivate: dispatchMessage(this, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0); break;
+    case QEvent::WindowDeactivate: dispatchMessage(this, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0); break;
+    default: break;
     }
     return QWidget::event(event);
 }
@@ -78,14 +74,9 @@ void TopLevelWindow::mousePressEvent(QMouseEvent* event)
 {
     // A double click arrives here too (QWidget's default), as a second press.
     switch (event->button()) {
-    case Qt::LeftButton:
-        dispatchMessage(this, WM_LBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event));
-        break;
-    case Qt::RightButton:
-        dispatchMessage(this, WM_RBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event));
-        break;
-    default:
-        break;
+    case Qt::LeftButton: dispatchMessage(this, WM_LBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event)); break;
+    case Qt::RightButton: dispatchMessage(this, WM_RBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event)); break;
+    default: break;
     }
     event->accept();
 }
@@ -93,14 +84,9 @@ void TopLevelWindow::mousePressEvent(QMouseEvent* event)
 void TopLevelWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     switch (event->button()) {
-    case Qt::LeftButton:
-        dispatchMessage(this, WM_LBUTTONUP, mouseKeyFlags(*event), clientPoint(*event));
-        break;
-    case Qt::RightButton:
-        dispatchMessage(this, WM_RBUTTONUP, mouseKeyFlags(*event), clientPoint(*event));
-        break;
-    default:
-        break;
+    case Qt::LeftButton: dispatchMessage(this, WM_LBUTTONUP, mouseKeyFlags(*event), clientPoint(*event)); break;
+    case Qt::RightButton: dispatchMessage(this, WM_RBUTTONUP, mouseKeyFlags(*event), clientPoint(*event)); break;
+    default: break;
     }
     event->accept();
 }

@@ -51,10 +51,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 hwnd->update();
         }
         return 0;
-    case WM_NCHITTEST:
-        return HTCLIENT;
-    default:
-        return 0;
+    case WM_NCHITTEST: return HTCLIENT;
+    default: return 0;
     }
 }
 

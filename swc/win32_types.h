@@ -52,13 +52,31 @@ struct SCROLLINFO {
     int nTrackPos = 0;
 };
 
-constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high) { return WPARAM((low & 0xFFFFu) | ((high & 0xFFFFu) << 16)); }
-constexpr LPARAM MAKELPARAM(int low, int high) { return LPARAM(std::uint32_t((unsigned(low) & 0xFFFFu) | ((unsigned(high) & 0xFFFFu) << 16))); }
-constexpr unsigned LOWORD(std::uintptr_t v) { return unsigned(v & 0xFFFFu); }
-constexpr unsigned HIWORD(std::uintptr_t v) { return unsigned((v >> 16) & 0xFFFFu); }
+constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high)
+{
+    return WPARAM((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
+}
+constexpr LPARAM MAKELPARAM(int low, int high)
+{
+    return LPARAM(std::uint32_t((unsigned(low) & 0xFFFFu) | ((unsigned(high) & 0xFFFFu) << 16)));
+}
+constexpr unsigned LOWORD(std::uintptr_t v)
+{
+    return unsigned(v & 0xFFFFu);
+}
+constexpr unsigned HIWORD(std::uintptr_t v)
+{
+    return unsigned((v >> 16) & 0xFFFFu);
+}
 // Signed coordinates packed in an LPARAM (GET_X_LPARAM / GET_Y_LPARAM).
-constexpr int GET_X_LPARAM(LPARAM v) { return int(std::int16_t(v & 0xFFFF)); }
-constexpr int GET_Y_LPARAM(LPARAM v) { return int(std::int16_t((v >> 16) & 0xFFFF)); }
+constexpr int GET_X_LPARAM(LPARAM v)
+{
+    return int(std::int16_t(v & 0xFFFF));
+}
+constexpr int GET_Y_LPARAM(LPARAM v)
+{
+    return int(std::int16_t((v >> 16) & 0xFFFF));
+}
 
 // Messages.
 inline constexpr UINT WM_DESTROY = 0x0002;

@@ -76,10 +76,10 @@ std::string useName(ItemKind kind, const ItemUse& use)
     case ItemKind::MapSet: return "page " + hex2(use.holder);
     case ItemKind::ChipSet:
         return "map set " + hex2(use.holder) + ", column " + std::to_string(use.column) + ", row " +
-               std::to_string(use.row);
+            std::to_string(use.row);
     case ItemKind::Chip:
         return "chip set " + hex2(use.holder) + ", quadrant " + std::to_string(use.quadrant) + " (" +
-               kQuadrantNames[use.quadrant & 3] + ")";
+            kQuadrantNames[use.quadrant & 3] + ")";
     case ItemKind::Tile: break;
     }
     return "chip " + hex2(use.holder) + ", quadrant " + std::to_string(use.quadrant);

@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/editor.h"
 #include "demo/demo_image.h"
-#include "rom/rom_layout.h"
 #include "file/stream_error.h"
+#include "model/editor.h"
+#include "rom/rom_layout.h"
 #include "support/temp_folder.h"
 
 namespace L = rom_layout;

@@ -26,8 +26,9 @@ protected:
     void fillObjects(int count)
     {
         for (int i = 0; i < kObjectSlots; ++i)
-            objects()[i] = i < count ? ObjectRecord{std::uint8_t(i % kPageCount), std::uint8_t(16 * i), 0, std::uint8_t(i)}
-                                     : ObjectRecord{kEmptyObjectPage, 0, 0, 0};
+            objects()[i] = i < count
+                ? ObjectRecord{std::uint8_t(i % kPageCount), std::uint8_t(16 * i), 0, std::uint8_t(i)}
+                : ObjectRecord{kEmptyObjectPage, 0, 0, 0};
     }
 
     // The number of used slots, or -1 when a used slot follows a free one.

@@ -76,7 +76,9 @@ protected:
         const Selection& s = e.selection;
         out << s.view << ' ' << s.anchor.group << ' ' << s.anchor.column << ' ' << s.anchor.row << ' ' << s.end.column
             << ' ' << s.end.row << ' ' << s.extending << ' ' << s.dragging << '\n';
-        auto bytes = [&out](const void* data, std::size_t size) { out.write(static_cast<const char*>(data), long(size)); };
+        auto bytes = [&out](const void* data, std::size_t size) {
+            out.write(static_cast<const char*>(data), long(size));
+        };
         bytes(e.pageSet[kStage], sizeof e.pageSet[kStage]);
         bytes(e.mapSet[kStage], sizeof e.mapSet[kStage]);
         bytes(e.object[kStage], sizeof e.object[kStage]);
@@ -149,8 +151,9 @@ TEST_F(ReferenceTest, EveryListedKeyActsAndEveryOtherKeyDoesNothing)
         const std::set<Combo> listed = listedCombos(keyReference(tab));
         // A key acts without a selection, or with one (Escape).
         for (const Combo& combo : listed)
-            EXPECT_TRUE(keyActs(tab, combo, true) || keyActs(tab, combo, true, true)) << "view " << tab << ": " << (combo.ctrl ? "Ctrl+" : "")
-                                             << (combo.shift ? "Shift+" : "") << keyName(combo.key);
+            EXPECT_TRUE(keyActs(tab, combo, true) || keyActs(tab, combo, true, true))
+                << "view " << tab << ": " << (combo.ctrl ? "Ctrl+" : "") << (combo.shift ? "Shift+" : "")
+                << keyName(combo.key);
         for (bool ctrl : {false, true})
             for (bool shift : {false, true})
                 for (int key = 1; key < 256; ++key) {
@@ -179,7 +182,7 @@ TEST_F(ReferenceTest, MouseActsInTheListedAreasAndNowhereElse)
             EXPECT_EQ(mouseActs(tab, x, y, VK_LBUTTON), area.pointer || area.left) << area.name;
             EXPECT_EQ(mouseActs(tab, x, y, VK_RBUTTON), area.pointer || area.right) << area.name;
             actions += (area.pointer != nullptr) + (area.left != nullptr) + (area.right != nullptr) +
-                       (area.shiftDrag != nullptr);
+                (area.shiftDrag != nullptr);
         }
         const auto reference = keyReference(tab);
         EXPECT_EQ(reference[1].entries.size(), std::max<std::size_t>(actions, 1)) << "view " << tab;

@@ -25,8 +25,8 @@ protected:
                 for (int q = 0; q < 4; ++q)
                     editor->chipSet[s][b][q] = std::uint8_t(b + q * 64 + s);
             for (int k = 0; k < kChipCount; ++k)
-                editor->chip[s][k] = {{std::uint8_t(k), std::uint8_t(k + s), 0, 0}, std::uint8_t(k % 4),
-                                      std::uint8_t((k * 4) & 0xFC)};
+                editor->chip[s][k] = {
+                    {std::uint8_t(k), std::uint8_t(k + s), 0, 0}, std::uint8_t(k % 4), std::uint8_t((k * 4) & 0xFC)};
             for (int p = 0; p < kPageCount; ++p)
                 editor->pageSet[s][p] = std::uint8_t((p + s) % kMapSetCount);
         }
@@ -104,7 +104,7 @@ TEST_F(Selecting, ChipSetsAndChipsCarryTheirNumbersToAnotherStage)
     ctrl('C');
     stage(3);
     EXPECT_FALSE(editor->selection.exists());  // a change of stage ends it
-    editor->curChipSet = 0x8F;  // the last column of the lower half: one chip set fits
+    editor->curChipSet = 0x8F;                 // the last column of the lower half: one chip set fits
     ctrl('V');
     EXPECT_EQ(0, std::memcmp(editor->chipSet[3][0x8F], editor->chipSet[2][0x11], 4));
     EXPECT_NE(0, std::memcmp(editor->chipSet[3][0x90], editor->chipSet[2][0x12], 4));
@@ -255,10 +255,10 @@ TEST_F(Selecting, EndsOnEscapeAChangeOfViewOrAnEditOutsideIt)
 TEST_F(Selecting, ShiftDragSelectsARectangleAndAPlainClickEndsItAndActs)
 {
     view(kViewChip);
-    mouse(20, 40, {VK_SHIFT, VK_LBUTTON});   // chip 0x21
-    mouse(60, 70, {VK_SHIFT, VK_LBUTTON});   // to chip 0x43
-    mouse(600, 10, {VK_LBUTTON});            // beyond the sheet: its edge, row 0
-    mouse(600, 10);                          // released
+    mouse(20, 40, {VK_SHIFT, VK_LBUTTON});  // chip 0x21
+    mouse(60, 70, {VK_SHIFT, VK_LBUTTON});  // to chip 0x43
+    mouse(600, 10, {VK_LBUTTON});           // beyond the sheet: its edge, row 0
+    mouse(600, 10);                         // released
     ASSERT_TRUE(selection());
     EXPECT_EQ(selection()->left(), 1);
     EXPECT_EQ(selection()->columns(), 15);

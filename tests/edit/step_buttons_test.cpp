@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "edit/step_buttons.h"
-#include "model/view_geometry.h"
 #include "editing_fixture.h"
+#include "model/view_geometry.h"
 
 namespace {
 

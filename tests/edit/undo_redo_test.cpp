@@ -38,9 +38,12 @@ protected:
 TEST_F(UndoRedo, EachEditPathIsOneStepThatCtrlZUndoesAndCtrlYOrCtrlShiftZRedoes)
 {
     const std::vector<std::uint8_t> start = editableTables(*editor);
-    act([&] { onStepButton(*editor, 0); });               // MAP: left page +1
+    act([&] { onStepButton(*editor, 0); });  // MAP: left page +1
     view(kViewChipSet);
-    act([&] { editor->curChip = 7; editor->onKeyDown('E', 0); });  // put chip 7 in quadrant 0
+    act([&] {
+        editor->curChip = 7;
+        editor->onKeyDown('E', 0);
+    });  // put chip 7 in quadrant 0
     const std::vector<std::uint8_t> edited = editableTables(*editor);
     EXPECT_EQ(editor->history.undoSteps(), 2u);
 
@@ -82,8 +85,11 @@ TEST_F(UndoRedo, UndoShowsTheStageItChangedAndRedrawsItsChips)
     editor->object[5][9].page = kEmptyObjectPage;
     editor->history.start(*editor);
     editor->palSet[5][0].colour[0][1] = 0x30;  // colour 1 differs from colour 0
-    editor->tileGfx[5][0x41][0] = 0xFF;         // the tile's top row in colour 1
-    act([&] { host.stageSelection = 5; host.applySelections(); });
+    editor->tileGfx[5][0x41][0] = 0xFF;        // the tile's top row in colour 1
+    act([&] {
+        host.stageSelection = 5;
+        host.applySelections();
+    });
     editor->curChip = 0x12;
     editor->curTile = 0x41;
     act([&] { editor->onKeyDown('E', 0); });
@@ -93,7 +99,10 @@ TEST_F(UndoRedo, UndoShowsTheStageItChangedAndRedrawsItsChips)
     EXPECT_EQ(editor->chipSurface.pixel(32, 16), editor->chipSurface.pixel(32, 17));
 
     redoEdit(*editor);
-    act([&] { host.stageSelection = 3; host.applySelections(); });  // the user moves on
+    act([&] {
+        host.stageSelection = 3;
+        host.applySelections();
+    });                     // the user moves on
     editor->curObject = 9;  // a free slot on stage 5
     undoEdit(*editor);
     EXPECT_EQ(editor->curStage, 5);

@@ -63,7 +63,7 @@ private slots:
                 errors.push_back(EINTR);
             for (const int error : errors) {
                 const QByteArray where = QByteArray("call ") + QByteArray::number(qulonglong(k)) + " (" +
-                                         calls[k - 1].function.c_str() + ") failing with " + std::strerror(error);
+                    calls[k - 1].function.c_str() + ") failing with " + std::strerror(error);
                 putOldPicture(picture);
                 faults::start(int(k), error);
                 const int exitCode = exportPictures(options);

@@ -158,9 +158,8 @@ int openat64(int dir, const char* path, int flags, ...)
 
 ssize_t write(int fd, const void* buffer, size_t size)
 {
-    return writeOrFail(fd, size, [&](size_t n) {
-        return real<ssize_t (*)(int, const void*, size_t)>("write")(fd, buffer, n);
-    });
+    return writeOrFail(fd, size,
+                       [&](size_t n) { return real<ssize_t (*)(int, const void*, size_t)>("write")(fd, buffer, n); });
 }
 
 ssize_t pwrite(int fd, const void* buffer, size_t size, off_t offset)

@@ -19,9 +19,9 @@
 #include <gtest/gtest.h>
 
 #include "faults/fault_injection.h"
+#include "file/file_access.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
-#include "file/file_access.h"
 #include "patch/bps_patch.h"
 #include "patch/patch_files.h"
 #include "rom/save_rom.h"

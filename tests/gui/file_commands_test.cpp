@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.contains("393232 bytes"), qPrintable(run.out));
         QVERIFY(run.out.contains("header: iNES, mapper 0, PRG 384 KiB, CHR none (RAM), mirroring horizontal"));
-        QVERIFY(run.out.contains(sha1(bytes)));            // the original's, whole
+        QVERIFY(run.out.contains(sha1(bytes)));  // the original's, whole
         QVERIFY(run.out.contains("stage tables: load; used objects per stage: 0:"));
         QVERIFY(run.out.contains("stage 4: 1 byte, stage C: 1 byte; the other 14 are the same"));
 
@@ -105,7 +105,8 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(QString(text("stage-c.json")).replace("\"version\": 1", "\"version\": 9").toUtf8());
         bad.close();
-        const ProgramRun refused = runProgram({original, "--import-stage-data", "2", "bad.json", "bad.nes"}, dir.path());
+        const ProgramRun refused =
+            runProgram({original, "--import-stage-data", "2", "bad.json", "bad.nes"}, dir.path());
         QCOMPARE(refused.exitCode, 1);
         QVERIFY2(refused.out.contains("version 9"), qPrintable(refused.out));
         QVERIFY(!QFile::exists(dir.filePath("bad.nes")));

@@ -45,7 +45,7 @@ struct AnimationState {
     bool looksLike(const AnimationState& other) const
     {
         return stage == other.stage && std::memcmp(frame, other.frame, sizeof frame) == 0 &&
-               std::memcmp(palettes, other.palettes, sizeof palettes) == 0;
+            std::memcmp(palettes, other.palettes, sizeof palettes) == 0;
     }
 };
 
@@ -73,7 +73,7 @@ void setUpAnimations(EDITOR& editor)
     editor.curPal[3].selector[1] = 0xC1;
 }
 
-} // namespace
+}  // namespace
 
 class FrameClockTest : public QObject {
     Q_OBJECT
@@ -138,8 +138,8 @@ private slots:
     {
         ManualClock clock;
         std::vector<int> refreshes;
-        FrameTimer timer(FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); },
-                         [] { return true; });
+        FrameTimer timer(
+            FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); }, [] { return true; });
 
         clock.now += 10;
         timer.beat();  // early beat: nothing to do yet
@@ -162,8 +162,8 @@ private slots:
         ManualClock clock;
         bool active = false;
         std::vector<int> refreshes;
-        FrameTimer timer(FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); },
-                         [&] { return active; });
+        FrameTimer timer(
+            FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); }, [&] { return active; });
 
         for (int i = 0; i < 30; ++i) {
             clock.now += 16;
@@ -262,8 +262,9 @@ private slots:
     {
         ManualClock clock;
         std::vector<int> refreshes;
-        FrameTimer timer(FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); },
-                         [] { return true; }, [] { return std::optional<int>(9); });
+        FrameTimer timer(
+            FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); }, [] { return true; },
+            [] { return std::optional<int>(9); });
         timer.start();
         clock.now += *timer.nextBeatIn() + 5;  // a beat 5 ms late
         timer.beat();
@@ -278,8 +279,9 @@ private slots:
     {
         ManualClock clock;
         std::vector<int> refreshes;
-        FrameTimer timer(FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); },
-                         [] { return true; }, [] { return std::optional<int>(); });
+        FrameTimer timer(
+            FrameClock(clock.function()), [&](int ticks) { refreshes.push_back(ticks); }, [] { return true; },
+            [] { return std::optional<int>(); });
         timer.start();
         clock.now += *timer.nextBeatIn();
         timer.beat();
@@ -296,7 +298,8 @@ private slots:
     void theTimerBeatsOnItsOwn()
     {
         std::vector<int> refreshes;
-        FrameTimer timer(FrameClock(), [&](int ticks) { refreshes.push_back(ticks); }, [] { return true; });
+        FrameTimer timer(
+            FrameClock(), [&](int ticks) { refreshes.push_back(ticks); }, [] { return true; });
         timer.start();
         QTRY_VERIFY_WITH_TIMEOUT(refreshes.size() >= 3, 2000);
         timer.stop();

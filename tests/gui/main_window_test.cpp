@@ -55,7 +55,7 @@ void chooseTab(int tab)
     qobject_cast<QTabWidget*>(tabControl->handle())->setCurrentIndex(tab);
 }
 
-} // namespace
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -76,10 +76,7 @@ private slots:
         setScrollPos(0);
     }
 
-    void cleanupTestCase()
-    {
-        releaseUi();
-    }
+    void cleanupTestCase() { releaseUi(); }
 
     void theWindowIsFixedWithTheTitleAndOnlyACloseBox()
     {

@@ -60,8 +60,7 @@ class PlayTestTest : public QObject {
     std::vector<Run> runs() const
     {
         std::vector<Run> found;
-        const QStringList names =
-            QDir(recordDir).entryList({"*.args"}, QDir::Files, QDir::Time | QDir::Reversed);
+        const QStringList names = QDir(recordDir).entryList({"*.args"}, QDir::Files, QDir::Time | QDir::Reversed);
         for (const QString& name : names) {
             QFile args(recordDir + "/" + name);
             QFile image(recordDir + "/" + QFileInfo(name).completeBaseName() + ".image");
@@ -111,7 +110,8 @@ private slots:
         // after "--rom="), then stays a while, as an emulator does.
         emulator = writeScript(dir.filePath("stand-in"),
                                "for a in \"$@\"; do f=\"${a#--rom=}\"; [ -f \"$f\" ] && /bin/cat \"$f\" > " +
-                                   QFile::encodeName(recordDir) + "/$$.image; done\n"
+                                   QFile::encodeName(recordDir) +
+                                   "/$$.image; done\n"
                                    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > " +
                                    QFile::encodeName(recordDir) + "/$$.tmp\n/bin/mv " + QFile::encodeName(recordDir) +
                                    "/$$.tmp " + QFile::encodeName(recordDir) + "/$$.args\nexec /bin/sleep 5\n");
@@ -168,7 +168,8 @@ private slots:
             QCOMPARE(run.arguments.size(), 2);
             QCOMPARE(run.arguments[0], QString("--fullscreen"));
             QCOMPARE(QFileInfo(run.arguments[1]).absolutePath(), playtestDir());
-            QVERIFY(run.image == QByteArray(reinterpret_cast<const char*>(expected.data()), qsizetype(expected.size())));
+            QVERIFY(run.image ==
+                    QByteArray(reinterpret_cast<const char*>(expected.data()), qsizetype(expected.size())));
         }
         QVERIFY(started[0].arguments[1] != started[1].arguments[1]);
         QCOMPARE(::kill(pid_t(started[0].pid), 0), 0);  // the first is still running

@@ -80,7 +80,7 @@ AnimationState animationState()
     return state;
 }
 
-} // namespace
+}  // namespace
 
 class RoutingTest : public QObject {
     Q_OBJECT
@@ -102,10 +102,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(mainWindow->handle()));
     }
 
-    void cleanupTestCase()
-    {
-        releaseUi();
-    }
+    void cleanupTestCase() { releaseUi(); }
 
     // Every test starts from the file's data on stage 0, palette set 0, "MAP", with the
     // main window active and holding the focus.
@@ -129,10 +126,7 @@ private slots:
         host.texts.clear();
     }
 
-    void cleanup()
-    {
-        boxes.reset();
-    }
+    void cleanup() { boxes.reset(); }
 
     void rightInObjectMovesTheObjectAndThePanelShowsIt()
     {

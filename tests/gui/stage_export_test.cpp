@@ -18,7 +18,7 @@ void withoutDisplay(QProcessEnvironment& environment)
         environment.remove(name);
 }
 
-} // namespace
+}  // namespace
 
 class StageExportTest : public QObject {
     Q_OBJECT
@@ -73,16 +73,16 @@ private slots:
                                        << "file 'missing.nes' not found";
         QTest::newRow("image too short") << QStringList{"short.nes", "--export-stage", "0", "out.png"}
                                          << "not enough data";
-        QTest::newRow("picture over the image") << QStringList{"short.nes", "--export-stage", "0", "./short.nes"}
-                                                << "would replace the ROM image";
+        QTest::newRow("picture over the image")
+            << QStringList{"short.nes", "--export-stage", "0", "./short.nes"} << "would replace the ROM image";
         QTest::newRow("stage past F") << QStringList{"DEMO", "--export-stage", "16", "out.png"} << "not '16'";
         QTest::newRow("stage not a digit") << QStringList{"DEMO", "--export-stage", "G", "out.png"} << "not 'G'";
         QTest::newRow("palette past 3") << QStringList{"DEMO", "--export-stage", "0", "out.png", "--palette", "4"}
                                         << "not '4'";
-        QTest::newRow("folder under a file") << QStringList{"DEMO", "--export-stage", "0", "short.nes/out.png"}
-                                             << "cannot write the picture";
-        QTest::newRow("export folder under a file") << QStringList{"DEMO", "--export-all", "short.nes/out"}
-                                                    << "cannot make the folder";
+        QTest::newRow("folder under a file")
+            << QStringList{"DEMO", "--export-stage", "0", "short.nes/out.png"} << "cannot write the picture";
+        QTest::newRow("export folder under a file")
+            << QStringList{"DEMO", "--export-all", "short.nes/out"} << "cannot make the folder";
     }
 
     void errorsEndWithExitCodeOneAndWriteNothing()

@@ -9,12 +9,12 @@
 #include <QtTest>
 
 #include "gui_support.h"
-#include "program_run.h"
 #include "jcode/jcode.h"
+#include "program_run.h"
 #include "shell/error_report.h"
 #include "shell/image_lock.h"
-#include "state/state_folder.h"
 #include "shell/startup.h"
+#include "state/state_folder.h"
 
 namespace {
 
@@ -30,11 +30,13 @@ ProgramRun runProgramOnRawName(const std::string& rawName, const QStringList& mo
     QString escaped;
     for (const unsigned char c : rawName)
         escaped += c >= 0x80 || c == '\\' || c == '%' ? QString::asprintf("\\%03o", c) : QString(QChar(c));
-    return runProgram(QStringList{"-c", "name=$(printf \"$1\"); shift; exec \"$0\" \"$name\" \"$@\"", QUARRIX_EDITOR_EXE, escaped} + more,
-                      folder, {}, "/bin/sh");
+    return runProgram(
+        QStringList{"-c", "name=$(printf \"$1\"); shift; exec \"$0\" \"$name\" \"$@\"", QUARRIX_EDITOR_EXE, escaped} +
+            more,
+        folder, {}, "/bin/sh");
 }
 
-} // namespace
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -43,15 +45,9 @@ class StartupTest : public QObject {
     std::unique_ptr<MessageBoxRecorder> boxes;
 
 private slots:
-    void init()
-    {
-        boxes = std::make_unique<MessageBoxRecorder>();
-    }
+    void init() { boxes = std::make_unique<MessageBoxRecorder>(); }
 
-    void cleanup()
-    {
-        boxes.reset();
-    }
+    void cleanup() { boxes.reset(); }
 
     void cancellingTheFileChoiceEndsWithoutAWindow()
     {
@@ -231,7 +227,7 @@ private slots:
         QCOMPARE(romPath, other);
         QCOMPARE(asked.size(), std::size_t(1));
         const std::string question = "held.nes is already open in another Quarrix Editor (process " +
-                                     std::to_string(QCoreApplication::applicationPid()) + ", since ";
+            std::to_string(QCoreApplication::applicationPid()) + ", since ";
         QVERIFY2(asked[0].starts_with(question) && asked[0].ends_with("). Open it anyway?"), asked[0].c_str());
 
         answer = IDYES;

@@ -304,11 +304,11 @@ private slots:
         QVERIFY(widget->hasFocus());
 
         const std::vector<std::pair<Qt::Key, WPARAM>> keys = {
-            {Qt::Key_Right, 0x27}, {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26}, {Qt::Key_Down, 0x28},
-            {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22}, {Qt::Key_Home, 0x24}, {Qt::Key_End, 0x23},
-            {Qt::Key_Return, 0x0D}, {Qt::Key_Enter, 0x0D}, {Qt::Key_Space, 0x20}, {Qt::Key_Tab, 0x09},
-            {Qt::Key_Escape, 0x1B}, {Qt::Key_Delete, 0x2E}, {Qt::Key_A, 'A'}, {Qt::Key_W, 'W'},
-            {Qt::Key_7, '7'}, {Qt::Key_F1, 0x70}, {Qt::Key_F12, 0x7B},
+            {Qt::Key_Right, 0x27},  {Qt::Key_Left, 0x25},     {Qt::Key_Up, 0x26},    {Qt::Key_Down, 0x28},
+            {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22}, {Qt::Key_Home, 0x24},  {Qt::Key_End, 0x23},
+            {Qt::Key_Return, 0x0D}, {Qt::Key_Enter, 0x0D},    {Qt::Key_Space, 0x20}, {Qt::Key_Tab, 0x09},
+            {Qt::Key_Escape, 0x1B}, {Qt::Key_Delete, 0x2E},   {Qt::Key_A, 'A'},      {Qt::Key_W, 'W'},
+            {Qt::Key_7, '7'},       {Qt::Key_F1, 0x70},       {Qt::Key_F12, 0x7B},
         };
         for (const auto& [key, code] : keys) {
             windowLog.clear();
@@ -618,7 +618,8 @@ private slots:
         option.singleStep = bar->singleStep();
         option.pageStep = bar->pageStep();
         option.upsideDown = false;
-        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        const QRect thumb =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
         areaLog.clear();
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
         QTest::mouseMove(bar, thumb.center() + QPoint(60, 0));

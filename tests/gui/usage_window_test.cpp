@@ -36,7 +36,8 @@ QStringList shownRows()
         const QModelIndex section = model->index(s, 0);
         rows << section.data().toString();
         for (int e = 0; e < model->rowCount(section); ++e)
-            rows << model->index(e, 0, section).data().toString() + " | " + model->index(e, 1, section).data().toString();
+            rows << model->index(e, 0, section).data().toString() + " | " +
+                    model->index(e, 1, section).data().toString();
     }
     return rows;
 }
@@ -145,8 +146,9 @@ private slots:
                     QTest::mouseClick(button, Qt::LeftButton);
         });
         pressKey(main, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(prompt, QString::fromStdString("Replace " + std::to_string(uses.size()) + " uses of " +
-                                                itemName(subject->kind, subject->item) + " with:"));
+        QCOMPARE(prompt,
+                 QString::fromStdString("Replace " + std::to_string(uses.size()) + " uses of " +
+                                        itemName(subject->kind, subject->item) + " with:"));
         for (const ItemUse& use : uses)
             QCOMPARE(int(theEditor.mapSet[1][use.holder][use.column * 8 + use.row]), 0x1F);
 

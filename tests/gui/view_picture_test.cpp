@@ -24,7 +24,7 @@ Colour at(const QImage& picture, int x, int y)
     return Colour(picture.pixel(x, y));
 }
 
-} // namespace
+}  // namespace
 
 class ViewPictureTest : public QObject {
     Q_OBJECT

@@ -16,8 +16,8 @@ const char* const kAllNames[] = {"auto", "euc", "sjis", "jis", "utf8", "none"};
 // "あ亜表ソ一熙" and a half-width "ｱ" in the three encodings.
 const std::string kShiftJis = bytes({0x82, 0xA0, 0x88, 0x9F, 0x95, 0x5C, 0x83, 0x5C, 0x88, 0xEA, 0xEA, 0xA4, 0xB1});
 const std::string kEucJp = bytes({0xA4, 0xA2, 0xB0, 0xA1, 0xC9, 0xBD, 0xA5, 0xBD, 0xB0, 0xEC, 0xF4, 0xA6, 0x8E, 0xB1});
-const std::string kUtf8 = utf8Of(0x3042) + utf8Of(0x4E9C) + utf8Of(0x8868) + utf8Of(0x30BD) + utf8Of(0x4E00)
-    + utf8Of(0x7199) + utf8Of(0xFF71);
+const std::string kUtf8 = utf8Of(0x3042) + utf8Of(0x4E9C) + utf8Of(0x8868) + utf8Of(0x30BD) + utf8Of(0x4E00) +
+    utf8Of(0x7199) + utf8Of(0xFF71);
 
 }  // namespace
 
@@ -133,16 +133,25 @@ TEST(ConvertEncoding, JisX0212ReachesUnicodeButNotShiftJis)
 TEST(ConvertEncoding, UnmappedAndMalformedCharactersBecomeTheGetaMark)
 {
     const std::string geta = utf8Of(0x3013);
-    const std::string euro = "a\xE2\x82\xAC" "b";  // U+20AC has no JIS code
-    EXPECT_EQ(convertEncoding(euro, "utf8", "euc"), "a\xA2\xAE" "b");
-    EXPECT_EQ(convertEncoding(euro, "utf8", "sjis"), "a\x81\xAC" "b");
+    const std::string euro = "a\xE2\x82\xAC"
+                             "b";  // U+20AC has no JIS code
+    EXPECT_EQ(convertEncoding(euro, "utf8", "euc"),
+              "a\xA2\xAE"
+              "b");
+    EXPECT_EQ(convertEncoding(euro, "utf8", "sjis"),
+              "a\x81\xAC"
+              "b");
     EXPECT_EQ(convertEncoding(bytes({0xA9, 0xA1}), "euc", "utf8"), geta);  // an empty grid row
     EXPECT_EQ(convertEncoding(bytes({0x8E, 0x41}), "euc", "utf8"), geta);
     EXPECT_EQ(convertEncoding(bytes({0x8E, 0x41}), "euc", "sjis"), "");
     EXPECT_EQ(convertEncoding(bytes({0xA0, 0xA1, 0x80, 0x41}), "euc", "sjis"), "\x81\xAC\x81\xAC");
     EXPECT_EQ(convertEncoding(bytes({0x81, 0x7F, 0xF0, 0x40, 0x80, 0x41}), "sjis", "euc"), "\xA2\xAE\xA2\xAE\xA2\xAE");
     // A character beyond UCS-2 is one replacement and leaves the next character alone.
-    EXPECT_EQ(convertEncoding("\xF0\x9F\x98\x80" "a", "utf8", "euc"), "\xA2\xAE" "a");
+    EXPECT_EQ(convertEncoding("\xF0\x9F\x98\x80"
+                              "a",
+                              "utf8", "euc"),
+              "\xA2\xAE"
+              "a");
 }
 
 TEST(ConvertEncoding, StopsAtTheFirstZeroByteAndAtACutOffCharacter)
@@ -156,7 +165,10 @@ TEST(ConvertEncoding, StopsAtTheFirstZeroByteAndAtACutOffCharacter)
     EXPECT_EQ(convertEncoding("\xA4\xA2\x8F\xB0\0\xA1"s, "euc", "utf8"), utf8Of(0x3042));
     EXPECT_EQ(convertEncoding("\xE3\x81\x82\xE3\x81"s, "utf8", "sjis"), "\x82\xA0");
     // UTF-8 that spells a zero ends the text as well.
-    EXPECT_EQ(convertEncoding("a\xC0\x80" "b"s, "utf8", "euc"), "a");
+    EXPECT_EQ(convertEncoding("a\xC0\x80"
+                              "b"s,
+                              "utf8", "euc"),
+              "a");
 }
 
 TEST(ReadableName, ShowsJapaneseNamesAsUtf8AndEscapesWhatIsLeft)

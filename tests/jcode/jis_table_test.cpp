@@ -49,7 +49,7 @@ TEST(JisTable, EveryRowIsFoundByBothLookups)
     }
     EXPECT_FALSE(eucForCodePoint(0x0041));
     EXPECT_FALSE(eucForCodePoint(0x20AC));
-    EXPECT_FALSE(codePointForEuc(0xA9A1));   // an empty row of the grid
+    EXPECT_FALSE(codePointForEuc(0xA9A1));  // an empty row of the grid
     EXPECT_FALSE(codePointForEuc(0x8E41));
     EXPECT_FALSE(codePointForEuc(0xFFFFFF));
 }

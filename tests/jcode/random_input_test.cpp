@@ -21,9 +21,8 @@ using namespace jcode;
 const char* const kNames[] = {"auto", "EUC-JP", "sjis", "jis", "utf-8", "latin-1"};
 
 // Bytes that start, end or break multi-byte characters, with plain ASCII between them.
-const std::uint8_t kTellingBytes[] = {0x00, 0x1B, 0x40, 0x5C, 0x7E, 0x7F, 0x80, 0x81, 0x8E,
-    0x8F, 0x9F, 0xA0, 0xA1, 0xA2, 0xAE, 0xB0, 0xC0, 0xC2, 0xDF, 0xE0, 0xE3, 0xEF, 0xF0,
-    0xFC, 0xFE, 0xFF};
+const std::uint8_t kTellingBytes[] = {0x00, 0x1B, 0x40, 0x5C, 0x7E, 0x7F, 0x80, 0x81, 0x8E, 0x8F, 0x9F, 0xA0, 0xA1,
+                                      0xA2, 0xAE, 0xB0, 0xC0, 0xC2, 0xDF, 0xE0, 0xE3, 0xEF, 0xF0, 0xFC, 0xFE, 0xFF};
 
 std::vector<std::string> adversarialTexts()
 {
@@ -31,8 +30,8 @@ std::vector<std::string> adversarialTexts()
     // Well-formed characters of each encoding, then every prefix of them, so that each
     // multi-byte character is also cut off at the end and before a zero byte.
     const std::string whole[] = {
-        "a\xA4\xA2\x8E\xB1\x8F\xB0\xA1\xA1\xC0",            // EUC-JP
-        "a\x82\xA0\xB1\x95\x5C\x81\x5F\xEA\xA4",            // Shift_JIS
+        "a\xA4\xA2\x8E\xB1\x8F\xB0\xA1\xA1\xC0",              // EUC-JP
+        "a\x82\xA0\xB1\x95\x5C\x81\x5F\xEA\xA4",              // Shift_JIS
         "a\xE3\x81\x82\xC2\xA5\xEF\xBD\xB1\xF0\x9F\x98\x80",  // UTF-8
     };
     for (const auto& text : whole)
@@ -55,7 +54,10 @@ std::vector<std::string> adversarialTexts()
     return texts;
 }
 
-std::string untilZero(const std::string& text) { return text.substr(0, text.find('\0')); }
+std::string untilZero(const std::string& text)
+{
+    return text.substr(0, text.find('\0'));
+}
 
 // The text in a heap block of exactly its size: a std::string keeps a zero byte behind
 // its end, which would hide a read past the end from AddressSanitizer.

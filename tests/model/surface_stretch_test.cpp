@@ -14,9 +14,12 @@ Surface numberedSurface(int width, int height)
     return surface;
 }
 
-Colour at(int x, int y) { return rgb(0x20, std::uint8_t(y), std::uint8_t(x)); }
+Colour at(int x, int y)
+{
+    return rgb(0x20, std::uint8_t(y), std::uint8_t(x));
+}
 
-} // namespace
+}  // namespace
 
 TEST(SurfaceStretch, EnlargingRepeatsWholePixelsAndHalvingKeepsTheEvenOnes)
 {

@@ -43,8 +43,9 @@ TEST(IpsPatch, NearbyChangesShareARecordAndLongRunsAreRunRecords)
     for (std::size_t i = 30; i < 60; ++i)
         target[i] = 9;
     const auto patch = makeIpsPatch(source, target);
-    EXPECT_EQ(patch, bytes(std::string("PATCH") + std::string("\0\0\x0a\0\x03\x01\0\x02", 8) +
-                           std::string("\0\0\x1e\0\0\0\x1e\x09", 8) + "EOF"));
+    EXPECT_EQ(patch,
+              bytes(std::string("PATCH") + std::string("\0\0\x0a\0\x03\x01\0\x02", 8) +
+                    std::string("\0\0\x1e\0\0\0\x1e\x09", 8) + "EOF"));
     EXPECT_EQ(applyIpsPatch(source, patch), target);
 }
 

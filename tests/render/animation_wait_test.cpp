@@ -28,7 +28,7 @@ struct AnimationState {
     bool looksLike(const AnimationState& other) const
     {
         return std::memcmp(frame, other.frame, sizeof frame) == 0 &&
-               std::memcmp(&palette, &other.palette, sizeof palette) == 0;
+            std::memcmp(&palette, &other.palette, sizeof palette) == 0;
     }
 };
 
@@ -69,15 +69,18 @@ void randomAnimation(EDITOR& editor, std::mt19937& random)
     }
     for (int p = 0; p < 4; ++p) {
         const int kind = below(6);
-        palette.selector[p] = kind == 0 ? 0x00 : kind == 1 ? 0x05 : std::uint8_t(0x80 | below(8) | (below(4) == 0 ? 0x40 : 0));
+        palette.selector[p] = kind == 0 ? 0x00
+            : kind == 1                 ? 0x05
+                                        : std::uint8_t(0x80 | below(8) | (below(4) == 0 ? 0x40 : 0));
         const PaletteAnimation& named = editor.palAnim[palette.selector[p] & 0x3F];
         const bool showsItsFrame = below(10) != 0 && named.frame < named.frames.size();
         for (int c = 1; c < 4; ++c)
-            palette.colour[p][c] = showsItsFrame ? named.frames[named.frame][std::size_t(c - 1)] : std::uint8_t(0x30 + c);
+            palette.colour[p][c] =
+                showsItsFrame ? named.frames[named.frame][std::size_t(c - 1)] : std::uint8_t(0x30 + c);
     }
 }
 
-} // namespace
+}  // namespace
 
 TEST(AnimationWaitTest, AStageThatAnimatesNothingNeverChangesByItself)
 {

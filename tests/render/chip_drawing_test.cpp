@@ -10,7 +10,7 @@ protected:
     Colour chipPixel(int x, int y) const { return editor.chipSurface.pixel(x, y); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ChipDrawing, DecodesBit7AsTheLeftmostPixelAndCombinesBothPlanes)
 {

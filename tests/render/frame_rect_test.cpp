@@ -15,7 +15,7 @@ int countMarked(const Surface& surface)
     return count;
 }
 
-} // namespace
+}  // namespace
 
 TEST(FrameRect, OutlinesWidthPlusOneByHeightPlusOneWithoutTheBottomRightCorner)
 {

@@ -48,7 +48,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(MapViews, MapShowsBothPagesFromWholeChipSetsWithTheirTexts)
 {

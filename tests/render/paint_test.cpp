@@ -17,7 +17,7 @@ bool inAny(std::span<const Rect> rects, int x, int y)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 // The buttons lie over the editing area: what a view keeps out of its copy is exactly
 // the buttons it shows, no button covers another, and each lies on the copied part.

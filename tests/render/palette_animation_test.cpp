@@ -10,14 +10,15 @@ protected:
         PaletteAnimation& animation = editor.palAnim[a];
         animation.frames.clear();
         for (int f = 0; f < frameCount; ++f)
-            animation.frames.push_back(ColourTriple{std::uint8_t(10 * f + 1), std::uint8_t(10 * f + 2), std::uint8_t(10 * f + 3)});
+            animation.frames.push_back(
+                ColourTriple{std::uint8_t(10 * f + 1), std::uint8_t(10 * f + 2), std::uint8_t(10 * f + 3)});
         animation.delay = delay;
         return animation;
     }
     std::uint8_t colour(int p, int c) { return palette().colour[p][c]; }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(PaletteAnimationTest, CountsTicksCarriesTheRemainderAndAdvancesOneFramePerCall)
 {

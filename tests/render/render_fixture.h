@@ -21,7 +21,8 @@ protected:
 
     PaletteRecord& palette() { return editor.curPal[editor.curStage]; }
 
-    void setSubPalette(int p, std::uint8_t c0, std::uint8_t c1, std::uint8_t c2, std::uint8_t c3, std::uint8_t selector = 0)
+    void setSubPalette(int p, std::uint8_t c0, std::uint8_t c1, std::uint8_t c2, std::uint8_t c3,
+                       std::uint8_t selector = 0)
     {
         palette().colour[p][0] = c0;
         palette().colour[p][1] = c1;

@@ -19,7 +19,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SheetViews, MapSetShowsTwoMapSetsTheHalfSizeSheetAndTheCursor)
 {

@@ -75,13 +75,13 @@ protected:
     {
         for (ObjectRecord& record : editor.object[kStage])
             record.page = kEmptyObjectPage;
-        editor.object[kStage][0] = {0, 0x40, 3, 0xA7};     // marked as if at y 8
-        editor.object[kStage][1] = {7, 0x80, 252, 0x15};   // marked as if at y 248
+        editor.object[kStage][0] = {0, 0x40, 3, 0xA7};    // marked as if at y 8
+        editor.object[kStage][1] = {7, 0x80, 252, 0x15};  // marked as if at y 248
         editor.object[kStage][2] = {47, 0xE0, 0x80, 0x3C};
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(StagePicture, PagesAreTheMapViewsFirstFrameWhateverStageWasDrawnBefore)
 {

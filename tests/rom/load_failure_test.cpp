@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "file/stream_error.h"
 #include "model/editor.h"
 #include "rom/model_snapshot.h"
 #include "rom/rom_layout.h"
-#include "file/stream_error.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
 

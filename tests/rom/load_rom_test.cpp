@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/editor.h"
-#include "rom/rom_layout.h"
 #include "rom/model_snapshot.h"
+#include "rom/rom_layout.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
 

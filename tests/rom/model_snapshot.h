@@ -17,8 +17,8 @@ inline std::vector<std::uint8_t> snapshotOf(const EDITOR& e)
         if (size > 0)
             std::memcpy(out.data() + at, data, size);
     };
-    const std::int32_t state[] = {e.viewPos, e.curStage, e.curTab, e.curPalSet, e.curChipSet,
-                                  e.curChip, e.curTile, e.curObject, e.cursorCol, e.cursorRow};
+    const std::int32_t state[] = {e.viewPos, e.curStage, e.curTab,    e.curPalSet, e.curChipSet,
+                                  e.curChip, e.curTile,  e.curObject, e.cursorCol, e.cursorRow};
     add(state, sizeof state);
     add(e.pageSet, sizeof e.pageSet);
     add(e.mapSet, sizeof e.mapSet);

@@ -12,17 +12,17 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
 #include <gtest/gtest.h>
 
+#include "file/stream_error.h"
 #include "model/editor.h"
 #include "rom/model_snapshot.h"
 #include "rom/rom_layout.h"
-#include "file/stream_error.h"
 #include "support/file_bytes.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
@@ -272,7 +272,7 @@ TEST_F(SaveRom, AWriteThatFailsPartWayLeavesTheOriginalAndNoTemporaryFile)
 
     // A file size limit makes the write of the new image fail half-way, for root too.
     // The signal it raises is left as it is: it must not end the process.
-    rlimit oldLimit {};
+    rlimit oldLimit{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
     rlimit limit = oldLimit;
     limit.rlim_cur = std::min<rlim_t>(0x10000, oldLimit.rlim_max);
@@ -336,7 +336,7 @@ TEST_F(SaveRom, FilesThatAreNotRegularAreNotFoundAtOnceForLoadAndSave)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     const std::string socketPath = folder.file("socket.nes");
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
     ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
@@ -370,9 +370,9 @@ TEST_F(SaveRom, LoadingAndSavingRemoveOnlyTheEditorsOwnLeftoversOfThatImage)
     // What saves killed between naming their file and the rename leave, and names
     // that only look alike.
     const auto leaveFiles = [&] {
-        for (const char* name : {".image.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-000000",
-                                 ".image.nes.backup", ".other.nes.quarrix-save-Ab3xYz",
-                                 ".image.nes.quarrix-save-toolong"})
+        for (const char* name :
+             {".image.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-000000", ".image.nes.backup",
+              ".other.nes.quarrix-save-Ab3xYz", ".image.nes.quarrix-save-toolong"})
             std::ofstream(folder.file(name)) << "left";
     };
     const std::vector<std::string> others{".image.nes.backup", ".image.nes.quarrix-save-toolong",

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/editor.h"
 #include "file/file_access.h"
+#include "model/editor.h"
 #include "rom/rom_layout.h"
 #include "state/image_backups.h"
 #include "state/save_with_backup.h"

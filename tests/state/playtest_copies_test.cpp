@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "file/stream_error.h"
 #include "model/editor.h"
 #include "rom/rom_layout.h"
-#include "file/stream_error.h"
 #include "state/playtest_copies.h"
 #include "support/file_bytes.h"
 #include "support/rom_image_builder.h"

@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "edit/undo_redo.h"
+#include "file/file_access.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
-#include "file/file_access.h"
 #include "rom/rom_layout.h"
 #include "support/fake_host.h"
 #include "support/rom_image_builder.h"
@@ -46,7 +46,10 @@ protected:
     }
     bool recoveryExists() const { return ::access(recoveryFilePath(imagePath).c_str(), F_OK) == 0; }
     std::vector<std::uint8_t> recoveryBytes() const { return readFileBytes(recoveryFilePath(imagePath), 1 << 20); }
-    void writeRecovery(const std::vector<std::uint8_t>& bytes) const { writeFileAtomically(recoveryFilePath(imagePath), bytes); }
+    void writeRecovery(const std::vector<std::uint8_t>& bytes) const
+    {
+        writeFileAtomically(recoveryFilePath(imagePath), bytes);
+    }
 
     TempFolder folder;
     std::string imagePath = folder.file("game.nes");
