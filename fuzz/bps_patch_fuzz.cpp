@@ -2,7 +2,6 @@
 // it could know, or refuses with a reason. Each input is also tried with its own
 // CRC-32 made right, so that the fuzzer reaches the actions behind the check.
 
-#include <algorithm>
 #include <vector>
 
 #include "fuzz/fuzz_target.h"
@@ -37,12 +36,7 @@ void apply(std::span<const std::uint8_t> patch)
 
 std::vector<FuzzSeed> fuzzSeeds()
 {
-    // The source with a byte changed, a run of one byte and 88 bytes more.
-    std::vector<std::uint8_t> target(600, 0x11);
-    std::copy(source().begin(), source().end(), target.begin());
-    target.at(3) ^= 0x0F;
-    for (std::size_t i = 100; i < 140; ++i)
-        target.at(i) = 0x42;
+    const std::vector<std::uint8_t> target = patchSeedTarget(source());
     std::vector<std::uint8_t> shorter(source().begin(), source().begin() + 300);
     return {{"edits-and-growth", makeBpsPatch(source(), target)}, {"shrink", makeBpsPatch(source(), shorter, "note")}};
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -28,4 +29,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         }
     }
     std::exit(0);
+}
+
+std::vector<std::uint8_t> patchSeedTarget(const std::vector<std::uint8_t>& source)
+{
+    std::vector<std::uint8_t> target(600, 0x11);
+    std::copy_n(source.begin(), std::min<std::size_t>(source.size(), target.size()), target.begin());
+    target.at(3) ^= 0x0F;
+    for (std::size_t i = 100; i < 140; ++i)
+        target.at(i) = 0x42;
+    return target;
 }

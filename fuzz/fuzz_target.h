@@ -21,3 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 // Ends the run with a report when a property of the code under test does not hold;
 // libFuzzer keeps the input that did it.
 void fuzzRequire(bool condition, const char* what);
+
+// A target for the patch formats' seeds: source with one byte changed, a run of one
+// byte and 88 bytes more (source must be 512 bytes).
+std::vector<std::uint8_t> patchSeedTarget(const std::vector<std::uint8_t>& source);

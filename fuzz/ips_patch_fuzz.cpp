@@ -1,7 +1,6 @@
 // The IPS reader on any bytes, applied to a small source: it makes a target within
 // the format's reach, or refuses with a reason.
 
-#include <algorithm>
 #include <vector>
 
 #include "fuzz/fuzz_target.h"
@@ -20,12 +19,7 @@ const std::vector<std::uint8_t>& source()
 
 std::vector<FuzzSeed> fuzzSeeds()
 {
-    // The source with a byte changed, a run of one byte and 88 bytes more.
-    std::vector<std::uint8_t> target(600, 0x11);
-    std::copy(source().begin(), source().end(), target.begin());
-    target.at(3) ^= 0x0F;
-    for (std::size_t i = 100; i < 140; ++i)
-        target.at(i) = 0x42;
+    const std::vector<std::uint8_t> target = patchSeedTarget(source());
     std::vector<std::uint8_t> shorter(source().begin(), source().begin() + 300);
     shorter[10] = 0;
     return {{"edits-runs-and-growth", makeIpsPatch(source(), target)}, {"truncation", makeIpsPatch(source(), shorter)}};
