@@ -161,11 +161,20 @@ std::vector<std::uint8_t> makeIpsPatch(std::span<const std::uint8_t> source, std
     return out;
 }
 
-std::vector<std::uint8_t> applyIpsPatch(std::span<const std::uint8_t> source, std::span<const std::uint8_t> patch)
+std::size_t IpsEdits::targetSize(std::size_t sourceSize) const
+{
+    std::size_t size = sourceSize;
+    for (const IpsRecord& r : records)
+        size = std::max(size, r.offset + r.length);
+    // A truncation size only ever shortens the file.
+    return truncates ? std::min(size, truncatedSize) : size;
+}
+
+IpsEdits readIpsPatch(std::span<const std::uint8_t> patch)
 {
     if (!looksLikeIpsPatch(patch))
         throw PatchError("not an IPS patch: it does not start with \"PATCH\"");
-    std::vector<std::uint8_t> target(source.begin(), source.end());
+    IpsEdits edits;
     std::size_t at = sizeof kMagic;
     const auto need = [&](std::size_t count, const char* what) {
         if (patch.size() - at < count)
@@ -185,36 +194,49 @@ std::vector<std::uint8_t> applyIpsPatch(std::span<const std::uint8_t> source, st
         }
         const std::size_t recordAt = at;
         need(kRecordHeader, "a record's offset and length are missing");
-        const std::size_t offset = number(3);
-        std::size_t length = number(2);
-        std::uint8_t value = 0;
-        const bool run = length == 0;
-        if (run) {
+        IpsRecord record;
+        record.offset = number(3);
+        record.length = number(2);
+        if (record.length == 0) {
             need(3, "a run record's count and byte are missing");
-            length = number(2);
-            value = patch[at++];
-            if (length == 0)
+            record.length = number(2);
+            record.value = patch[at++];
+            if (record.length == 0)
                 throw PatchError("the patch is malformed at byte " + std::to_string(recordAt) +
                                  ": a run record of no bytes");
         } else {
-            need(length, "a record's bytes run past the end of the patch");
+            need(record.length, "a record's bytes run past the end of the patch");
+            record.bytes = patch.subspan(at, record.length);
+            at += record.length;
         }
-        if (target.size() < offset + length)
-            target.resize(offset + length, 0);
-        if (run) {
-            std::fill_n(target.begin() + std::ptrdiff_t(offset), length, value);
-        } else {
-            std::copy_n(patch.begin() + std::ptrdiff_t(at), length, target.begin() + std::ptrdiff_t(offset));
-            at += length;
-        }
+        edits.records.push_back(record);
     }
     const std::size_t after = patch.size() - at;
     if (after == kTruncationSize) {
-        const std::size_t size = number(3);
-        if (size < target.size())
-            target.resize(size);
+        edits.truncates = true;
+        edits.truncatedSize = number(3);
     } else if (after != 0) {
         throw PatchError("the patch is malformed: " + std::to_string(after) + " bytes follow its \"EOF\" marker");
+    }
+    return edits;
+}
+
+std::vector<std::uint8_t> applyIpsPatch(std::span<const std::uint8_t> source, std::span<const std::uint8_t> patch)
+{
+    const IpsEdits edits = readIpsPatch(patch);
+    const std::size_t size = edits.targetSize(source.size());
+    std::vector<std::uint8_t> target(size, 0);
+    std::copy_n(source.begin(), std::min(size, source.size()), target.begin());
+    // Later records overwrite earlier ones; whatever lies past a truncation is cut off.
+    for (const IpsRecord& r : edits.records) {
+        if (r.offset >= size)
+            continue;
+        const std::size_t length = std::min(r.length, size - r.offset);
+        const auto to = target.begin() + std::ptrdiff_t(r.offset);
+        if (r.bytes.empty())
+            std::fill_n(to, length, r.value);
+        else
+            std::copy_n(r.bytes.begin(), length, to);
     }
     return target;
 }
