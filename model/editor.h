@@ -91,6 +91,13 @@ public:
     void drawMapPages();
     void drawObjects();
     void drawPaletteStrip();
+    // drawAnimatedChips for the chips drawn in the sub-palettes marked only, marking
+    // each chip it draws; buildChipSets is drawChipSets when only the chips marked in
+    // onlyChips (any with nullptr) can have changed since the last build.
+    void drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kChipCount]);
+    void buildChipSets(const bool* onlyChips);
+    // What the last drawChipSets found changed.
+    const SheetChanges& lastSheetChanges() const { return chipSetCache_.lastChanges; }
 
     // --- The application around the editor -----------------------------------------
     // The host is not owned; it must outlive the editor or be replaced first.

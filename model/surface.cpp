@@ -22,6 +22,17 @@ void Surface::create(int width, int height)
     pixels_.assign(std::size_t(width_) * std::size_t(height_), kBlack);
 }
 
+Rect Surface::drawableArea() const
+{
+    if (!clipped_)
+        return {0, 0, width_, height_};
+    const int left = std::max(clip_.x, 0);
+    const int top = std::max(clip_.y, 0);
+    const int right = std::min(clip_.x + clip_.width, width_);
+    const int bottom = std::min(clip_.y + clip_.height, height_);
+    return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
+}
+
 Colour Surface::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
@@ -32,7 +43,7 @@ Colour Surface::pixel(int x, int y) const
 void Surface::setPixel(int x, int y, Colour colour)
 {
     touch();
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+    if (!drawableArea().contains(x, y))
         return;
     pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = colour;
 }
@@ -40,10 +51,11 @@ void Surface::setPixel(int x, int y, Colour colour)
 void Surface::fill(const Rect& rect, Colour colour)
 {
     touch();
-    const int left = std::max(rect.x, 0);
-    const int top = std::max(rect.y, 0);
-    const int right = std::min(rect.x + rect.width, width_);
-    const int bottom = std::min(rect.y + rect.height, height_);
+    const Rect area = drawableArea();
+    const int left = std::max(rect.x, area.x);
+    const int top = std::max(rect.y, area.y);
+    const int right = std::min(rect.x + rect.width, area.x + area.width);
+    const int bottom = std::min(rect.y + rect.height, area.y + area.height);
     if (left >= right || top >= bottom)
         return;
     for (int y = top; y < bottom; ++y) {
@@ -56,6 +68,7 @@ void Surface::copy(const Surface& source, int sourceX, int sourceY, int width, i
 {
     touch();
     // Clip against the source, then against the target, moving both origins together.
+    const Rect area = drawableArea();
     if (sourceX < 0) {
         width += sourceX;
         x -= sourceX;
@@ -66,18 +79,18 @@ void Surface::copy(const Surface& source, int sourceX, int sourceY, int width, i
         y -= sourceY;
         sourceY = 0;
     }
-    if (x < 0) {
-        width += x;
-        sourceX -= x;
-        x = 0;
+    if (x < area.x) {
+        width -= area.x - x;
+        sourceX += area.x - x;
+        x = area.x;
     }
-    if (y < 0) {
-        height += y;
-        sourceY -= y;
-        y = 0;
+    if (y < area.y) {
+        height -= area.y - y;
+        sourceY += area.y - y;
+        y = area.y;
     }
-    width = std::min({width, source.width_ - sourceX, width_ - x});
-    height = std::min({height, source.height_ - sourceY, height_ - y});
+    width = std::min({width, source.width_ - sourceX, area.x + area.width - x});
+    height = std::min({height, source.height_ - sourceY, area.y + area.height - y});
     if (width <= 0 || height <= 0)
         return;
     const std::size_t rowBytes = std::size_t(width) * sizeof(Colour);
@@ -92,6 +105,7 @@ void Surface::copy(const Surface& source, int sourceX, int sourceY, int width, i
 void Surface::stretch(const Surface& source, const Rect& sourceRect, const Rect& targetRect)
 {
     touch();
+    const Rect area = drawableArea();
     if (sourceRect.width <= 0 || sourceRect.height <= 0 || targetRect.width <= 0 || targetRect.height <= 0)
         return;
     // Nearest-neighbour mapping: target pixel i takes source pixel i * sourceSize / targetSize,
@@ -108,7 +122,7 @@ void Surface::stretch(const Surface& source, const Rect& sourceRect, const Rect&
     for (int i = 0; i < targetRect.width; ++i) {
         const int x = targetRect.x + i;
         const int sx = sourceRect.x + sourceOffset(i, sourceRect.width, targetRect.width);
-        if (x < 0 || x >= width_ || sx < 0 || sx >= source.width_) {
+        if (x < area.x || x >= area.x + area.width || sx < 0 || sx >= source.width_) {
             if (first >= 0)
                 break;
             continue;
@@ -128,7 +142,7 @@ void Surface::stretch(const Surface& source, const Rect& sourceRect, const Rect&
     for (int i = 0; i < targetRect.height; ++i) {
         const int y = targetRect.y + i;
         const int sy = sourceRect.y + sourceOffset(i, sourceRect.height, targetRect.height);
-        if (y < 0 || y >= height_ || sy < 0 || sy >= source.height_)
+        if (y < area.y || y >= area.y + area.height || sy < 0 || sy >= source.height_)
             continue;
         Colour* to = pixels_.data() + std::size_t(y) * std::size_t(width_) + std::size_t(left);
         if (sy == previousSourceY) {

@@ -22,12 +22,20 @@ struct Rect {
     int height = 0;
 
     bool contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
+    bool contains(const Rect& r) const
+    {
+        return r.x >= x && r.y >= y && r.x + r.width <= x + width && r.y + r.height <= y + height;
+    }
+    bool intersects(const Rect& r) const
+    {
+        return r.x < x + width && x < r.x + r.width && r.y < y + height && y < r.y + r.height;
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// An off-screen image of plain 32-bit pixels. Every operation clips to the surface:
-// pixels that would fall outside it are left alone, and a surface that has not been
-// created yet ignores all drawing.
+// An off-screen image of plain 32-bit pixels. Every operation clips to the surface and
+// to the clip rectangle while one is set: pixels that would fall outside them are left
+// alone, and a surface that has not been created yet ignores all drawing.
 class Surface {
 public:
     Surface() = default;
@@ -54,6 +62,18 @@ public:
     // Bytes from one row to the next.
     int bytesPerLine() const { return width_ * int(sizeof(Colour)); }
 
+    // While a clip is set, drawing changes only the pixels inside it, so that drawing a
+    // whole picture again redraws just that part of it, exactly as it would be drawn in
+    // full. Whoever writes through data() keeps to drawableArea() as well.
+    void setClip(const Rect& clip)
+    {
+        clip_ = clip;
+        clipped_ = true;
+    }
+    void clearClip() { clipped_ = false; }
+    // The pixels that drawing may change now: the surface, within the clip if any.
+    Rect drawableArea() const;
+
     // The colour at (x, y); black for a point outside the surface.
     Colour pixel(int x, int y) const;
     void setPixel(int x, int y, Colour colour);
@@ -76,6 +96,8 @@ private:
     int height_ = 0;
     std::vector<Colour> pixels_;
     std::uint64_t version_ = 0;
+    Rect clip_;
+    bool clipped_ = false;
 
     void touch();
 };

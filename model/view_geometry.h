@@ -76,6 +76,10 @@ inline constexpr Rect kMagnifier{96, 320, 64, 64};
 // splits those 65 pixels per side into quadrants of 33 and 32.
 inline constexpr Rect kMagnifierHitArea{kMagnifier.x, kMagnifier.y, kMagnifier.width + 1, kMagnifier.height + 1};
 inline constexpr int kMagnifierQuadrantPixels = 33;
+// "CHIP SET" and "CHIP": the four sub-palettes' swatches, 128 pixels apart, each 96 x 12
+// with its outline one pixel further right and down.
+inline constexpr int kPaletteSwatchSpacing = 128;
+inline constexpr Rect kPaletteStrip{16, 514, 3 * kPaletteSwatchSpacing + 97, 13};
 
 // --- Step buttons --------------------------------------------------------------------
 struct StepButtonPlace {

@@ -77,6 +77,22 @@ void EDITOR::drawChips()
     drawChipSheet(*this, false);
 }
 
+void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kChipCount])
+{
+    const PaletteRecord& palette = curPal[curStage];
+    for (int c = 0; c < kChipCount; ++c) {
+        const ChipRecord& record = chip[curStage][c];
+        const int p = record.palette & 3;
+        if (!subPalettes[p] || !isAnimatedSubPalette(palette, p))
+            continue;
+        const Rect cell = sheetCell(c, kChipPixels);
+        for (int q = 0; q < 4; ++q)
+            drawChipTileOnPath(*this, cell.x + quadrantX(q, kTilePixels), cell.y + quadrantY(q, kTilePixels),
+                               record.tile[q], record.palette, true);
+        drawn[c] = true;
+    }
+}
+
 void EDITOR::drawAnimatedChips()
 {
     // Most refreshes find few or no animated sub-palettes; skip the sheet walk then.
@@ -89,6 +105,11 @@ void EDITOR::drawAnimatedChips()
 
 void EDITOR::drawChipSets()
 {
+    buildChipSets(nullptr);
+}
+
+void EDITOR::buildChipSets(const bool* onlyChips)
+{
     if (!(chipSurface.width() == kChipSheetPixels && chipSurface.height() == kChipSheetPixels &&
           chipSetSurface.width() == kChipSetSheetPixels && chipSetSurface.height() == kChipSetSheetPixels)) {
         for (int b = 0; b < kChipSetCount; ++b) {
@@ -100,6 +121,7 @@ void EDITOR::drawChipSets()
             }
         }
         chipSetCache_.valid = false;
+        chipSetCache_.lastChanges.all = true;
         return;
     }
 
@@ -109,9 +131,28 @@ void EDITOR::drawChipSets()
     // most of the sheet, on an ordinary frame only the sets that show animated chips.
     const std::size_t sheetPixels = std::size_t(chipSurface.width()) * std::size_t(chipSurface.height());
     const bool rebuildAll = !chipSetCache_.valid;
-    bool chipChanged[kChipCount] = {};
+    SheetChanges& changes = chipSetCache_.lastChanges;
+    changes = {};
+    changes.all = rebuildAll;
+    bool(&chipChanged)[kChipCount] = changes.chip;
+    const std::size_t chipStride = std::size_t(chipSurface.width());
     if (rebuildAll) {
         chipSetCache_.chipPixels.assign(chipSurface.data(), chipSurface.data() + sheetPixels);
+    } else if (onlyChips) {
+        for (int k = 0; k < kChipCount; ++k) {
+            if (!onlyChips[k])
+                continue;
+            const Rect cell = sheetCell(k, kChipPixels);
+            const std::size_t first = std::size_t(cell.y) * chipStride + std::size_t(cell.x);
+            const Colour* line = chipSurface.data() + first;
+            Colour* cached = chipSetCache_.chipPixels.data() + first;
+            for (int row = 0; row < kChipPixels; ++row, line += chipStride, cached += chipStride) {
+                if (std::memcmp(line, cached, kChipPixels * sizeof(Colour)) != 0) {
+                    chipChanged[k] = true;
+                    std::memcpy(cached, line, kChipPixels * sizeof(Colour));
+                }
+            }
+        }
     } else {
         const std::size_t lineBytes = std::size_t(chipSurface.width()) * sizeof(Colour);
         for (int y = 0; y < chipSurface.height(); ++y) {
@@ -127,7 +168,6 @@ void EDITOR::drawChipSets()
         }
     }
 
-    const std::size_t chipStride = std::size_t(chipSurface.width());
     const std::size_t setStride = std::size_t(chipSetSurface.width());
     for (int b = 0; b < kChipSetCount; ++b) {
         const std::uint8_t* numbers = chipSet[curStage][b];
@@ -136,6 +176,7 @@ void EDITOR::drawChipSets()
             chipChanged[numbers[1]] || chipChanged[numbers[2]] || chipChanged[numbers[3]];
         if (!stale)
             continue;
+        changes.chipSet[b] = true;
         const Rect set = sheetCell(b, kChipSetPixels);
         for (int q = 0; q < 4; ++q) {
             const Rect chipCell = sheetCell(numbers[q], kChipPixels);

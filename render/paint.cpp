@@ -7,16 +7,22 @@
 // view index outside 0 to 4 draws and shows nothing.
 void EDITOR::paint()
 {
-    switch (curTab) {
-    case kViewMap: paintMapView(*this); break;
-    case kViewObject: paintObjectView(*this); break;
-    case kViewMapSet: paintMapSetView(*this); break;
-    case kViewChipSet: paintChipSetView(*this); break;
-    case kViewChip: paintChipView(*this); break;
-    default: return;
+    if (composeView(*this))
+        showComposedView(*this);
+}
+
+bool composeView(EDITOR& editor)
+{
+    switch (editor.curTab) {
+    case kViewMap: paintMapView(editor); break;
+    case kViewObject: paintObjectView(editor); break;
+    case kViewMapSet: paintMapSetView(editor); break;
+    case kViewChipSet: paintChipSetView(editor); break;
+    case kViewChip: paintChipView(editor); break;
+    default: return false;
     }
-    drawSelectionFrame(*this);
-    showComposedView(*this);
+    drawSelectionFrame(editor);
+    return true;
 }
 
 void showComposedView(EDITOR& editor)

@@ -1,4 +1,5 @@
 #include "model/editor.h"
+#include "model/view_geometry.h"
 #include "render/colour_table.h"
 #include "render/frame_rect.h"
 
@@ -8,9 +9,9 @@ void EDITOR::drawPaletteStrip()
 {
     const PaletteRecord& palette = curPal[curStage];
     for (int p = 0; p < 4; ++p) {
-        const int left = 16 + 128 * p;
+        const int left = kPaletteStrip.x + kPaletteSwatchSpacing * p;
         for (int j = 0; j < 4; ++j)
-            fillRect(viewSurface, left + 24 * j, 514, 24, 12, colourTable[palette.colour[p][j]]);
-        frameRect(viewSurface, left, 514, 96, 12, kWhite);
+            fillRect(viewSurface, left + 24 * j, kPaletteStrip.y, 24, 12, colourTable[palette.colour[p][j]]);
+        frameRect(viewSurface, left, kPaletteStrip.y, 96, 12, kWhite);
     }
 }

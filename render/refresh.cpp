@@ -1,7 +1,12 @@
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <type_traits>
+#include <vector>
 
 #include "model/editor.h"
+#include "model/view_geometry.h"
+#include "render/animated_view_parts.h"
 #include "render/views.h"
 
 namespace {
@@ -13,6 +18,10 @@ void appendBytes(std::vector<std::uint8_t>& out, const T& value)
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
     out.insert(out.end(), bytes, bytes + sizeof(T));
 }
+
+// The palette's colours close the frame state, so that a frame on which only the
+// animation moved on differs from the last in these bytes alone.
+constexpr std::size_t kColourBytes = sizeof(PaletteRecord::colour);
 
 // Everything of the editor that the animated chips, the chip-set sheet and the view are
 // drawn from, apart from the surfaces themselves.
@@ -31,10 +40,39 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
     appendBytes(out, editor.pageSet[s]);
     appendBytes(out, editor.mapSet[s]);
     appendBytes(out, editor.object[s]);
-    appendBytes(out, editor.curPal[s]);
     appendBytes(out, editor.tileGfx[s]);
     appendBytes(out, editor.chip[s]);
     appendBytes(out, editor.chipSet[s]);
+    appendBytes(out, editor.curPal[s].selector);
+    appendBytes(out, editor.curPal[s].colour);
+}
+
+bool onlyColoursDiffer(const std::vector<std::uint8_t>& now, const std::vector<std::uint8_t>& before)
+{
+    return now.size() == before.size() && now.size() >= kColourBytes &&
+        std::equal(now.begin(), now.end() - kColourBytes, before.begin());
+}
+
+// Keeps drawing within a part of the view for as long as it lives.
+class ClipTo {
+public:
+    ClipTo(Surface& surface, const Rect& part) : surface_(surface) { surface_.setClip(part); }
+    ~ClipTo() { surface_.clearClip(); }
+    ClipTo(const ClipTo&) = delete;
+    ClipTo& operator=(const ClipTo&) = delete;
+
+private:
+    Surface& surface_;
+};
+
+// Composes the view again within each part only and shows those parts.
+void showAnimatedParts(EDITOR& editor, const std::vector<Rect>& parts)
+{
+    for (const Rect& part : parts) {
+        const ClipTo clip(editor.viewSurface, part);
+        composeView(editor);
+    }
+    editor.host().showViewChanges(editor.viewSurface, copiedRects(editor.curTab), leftOutRects(editor.curTab), parts);
 }
 
 }  // namespace
@@ -43,26 +81,51 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
 // the view at once instead of waiting for the platform to ask for a repaint. Most
 // frames change nothing: the animation steps every few ticks and the user is idle, so a
 // frame that finds what the last one drew from, surfaces untouched since, only shows
-// the view again.
+// the view again. A frame on which the animation alone moved on draws the view again
+// only where it shows the chips that changed and the palette's colours.
 void EDITOR::refresh(int ticks)
 {
     host().invalidateView();
     stepPaletteAnimations(ticks);
 
     const bool knownStage = curStage >= 0 && curStage < kStageCount;
+    bool animationOnly = false;
+    PaletteRecord before{};
     if (knownStage) {
         collectFrameState(*this, frameState_);
-        if (lastFrame_.valid && lastFrame_.host == &host() && lastFrame_.chipVersion == chipSurface.version() &&
-            lastFrame_.chipSetVersion == chipSetSurface.version() && lastFrame_.viewVersion == viewSurface.version() &&
-            lastFrame_.state == frameState_) {
+        const bool surfacesAsLeft = lastFrame_.valid && lastFrame_.host == &host() &&
+            lastFrame_.chipVersion == chipSurface.version() && lastFrame_.chipSetVersion == chipSetSurface.version() &&
+            lastFrame_.viewVersion == viewSurface.version();
+        if (surfacesAsLeft && lastFrame_.state == frameState_) {
             showComposedView(*this);
             return;
         }
+        animationOnly =
+            surfacesAsLeft && curTab >= 0 && curTab < kViewCount && onlyColoursDiffer(frameState_, lastFrame_.state);
+        if (animationOnly) {
+            before = curPal[curStage];
+            std::memcpy(before.colour, lastFrame_.state.data() + lastFrame_.state.size() - kColourBytes, kColourBytes);
+        }
     }
 
-    drawAnimatedChips();
-    drawChipSets();
-    paint();
+    std::optional<std::vector<Rect>> parts;
+    if (animationOnly) {
+        // Only the chips in the sub-palettes whose colours moved on can look different.
+        bool moved[4];
+        for (int p = 0; p < 4; ++p)
+            moved[p] = std::memcmp(before.colour[p], curPal[curStage].colour[p], sizeof before.colour[p]) != 0;
+        bool drawn[kChipCount] = {};
+        drawAnimatedChipsIn(moved, drawn);
+        buildChipSets(drawn);
+        parts = animatedViewParts(*this, before);
+    } else {
+        drawAnimatedChips();
+        drawChipSets();
+    }
+    if (parts)
+        showAnimatedParts(*this, *parts);
+    else
+        paint();
 
     lastFrame_.valid = knownStage;
     if (knownStage) {

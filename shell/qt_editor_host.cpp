@@ -40,12 +40,13 @@ SCC& buttonControl(HostButton button)
 // Copies image onto surface with its top-left corner at (x, y), clipped to the surface.
 void stamp(Surface& surface, int x, int y, const QImage& image)
 {
-    const int left = std::max(x, 0);
-    const int right = std::min(x + image.width(), surface.width());
+    const Rect area = surface.drawableArea();
+    const int left = std::max(x, area.x);
+    const int right = std::min(x + image.width(), area.x + area.width);
     if (left >= right)
         return;
-    const int top = std::max(y, 0);
-    const int bottom = std::min(y + image.height(), surface.height());
+    const int top = std::max(y, area.y);
+    const int bottom = std::min(y + image.height(), area.y + area.height);
     for (int row = top; row < bottom; ++row) {
         const auto* source = reinterpret_cast<const Colour*>(image.constScanLine(row - y)) + (left - x);
         Colour* target = surface.data() + std::size_t(row) * std::size_t(surface.width()) + left;
@@ -148,6 +149,18 @@ void QtEditorHost::invalidateView()
 
 void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut)
 {
+    showPixels(view, copied, leftOut, std::nullopt);
+}
+
+void QtEditorHost::showViewChanges(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
+                                   std::span<const Rect> changed)
+{
+    showPixels(view, copied, leftOut, changed);
+}
+
+void QtEditorHost::showPixels(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
+                              std::optional<std::span<const Rect>> only)
+{
     ++viewsShown_;
     if (!editArea)
         return;
@@ -156,15 +169,23 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
     if (!picture || picture->depth() != 32)
         return;
     // Most frames show a view surface untouched since its last copy into a picture that
-    // nothing else has changed either: there is nothing to compare then.
+    // nothing else has changed either: there is nothing to compare then. When only some
+    // parts can have changed since, the rest needs no comparing either.
     const bool sameRects =
         std::equal(copied.begin(), copied.end(), lastShown_.copied.begin(), lastShown_.copied.end()) &&
         std::equal(leftOut.begin(), leftOut.end(), lastShown_.leftOut.begin(), lastShown_.leftOut.end());
-    if (sameRects && &view == lastShown_.view && view.version() == lastShown_.viewVersion &&
-        picture->cacheKey() == lastShown_.pictureKey)
+    const bool sameAsShown = sameRects && &view == lastShown_.view && picture->cacheKey() == lastShown_.pictureKey;
+    if (sameAsShown && view.version() == lastShown_.viewVersion)
         return;
 
-    const QRegion changed = copyChangedPixels(view, *picture, shownRegion(view, *picture, copied, leftOut));
+    QRegion region = shownRegion(view, *picture, copied, leftOut);
+    if (sameAsShown && only) {
+        QRegion parts;
+        for (const Rect& r : *only)
+            parts += QRect(r.x, r.y, r.width, r.height);
+        region &= parts;
+    }
+    const QRegion changed = copyChangedPixels(view, *picture, region);
     if (!changed.isEmpty())
         area->update(changed);
     lastShown_ = {

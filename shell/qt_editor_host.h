@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -27,6 +29,8 @@ public:
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
     void invalidateView() override;
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
+    void showViewChanges(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
+                         std::span<const Rect> changed) override;
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override;
     void toggleUsageWindow() override;
@@ -41,6 +45,10 @@ public:
 private:
     // The views draw the same few texts every frame, so each is rendered once.
     const QImage& textImage(std::string_view text);
+    // Copies the pixels of region that differ into the editing area's picture and has
+    // them repainted; none at all means the whole shown region.
+    void showPixels(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
+                    std::optional<std::span<const Rect>> only);
 
     std::unordered_map<std::string, QImage> textImages_;
     int viewsShown_ = 0;
