@@ -25,8 +25,8 @@ struct PartFinder {
         for (int column = 0; column < 8; ++column)
             for (int row = 0; row < 8; ++row)
                 if (changes.chipSet[cells[column * 8 + row]])
-                    parts.push_back({left + kChipSetPixels * column, kChipSetPixels * row, kChipSetPixels,
-                                     kChipSetPixels});
+                    parts.push_back(
+                        {left + kChipSetPixels * column, kChipSetPixels * row, kChipSetPixels, kChipSetPixels});
     }
 
     // The changed chips of the chip sheet shown at sheet.

@@ -172,13 +172,17 @@ void EDITOR::buildChipSets(const bool* onlyChips)
     for (int b = 0; b < kChipSetCount; ++b) {
         const std::uint8_t* numbers = chipSet[curStage][b];
         std::uint8_t* builtNumbers = chipSetCache_.chipNumbers[b];
-        const bool stale = rebuildAll || std::memcmp(numbers, builtNumbers, 4) != 0 || chipChanged[numbers[0]] ||
-            chipChanged[numbers[1]] || chipChanged[numbers[2]] || chipChanged[numbers[3]];
+        const bool renumbered = rebuildAll || std::memcmp(numbers, builtNumbers, 4) != 0;
+        const bool stale = renumbered || chipChanged[numbers[0]] || chipChanged[numbers[1]] ||
+            chipChanged[numbers[2]] || chipChanged[numbers[3]];
         if (!stale)
             continue;
         changes.chipSet[b] = true;
         const Rect set = sheetCell(b, kChipSetPixels);
         for (int q = 0; q < 4; ++q) {
+            // A quadrant whose chip is the same and looks the same is already right.
+            if (!renumbered && !chipChanged[numbers[q]])
+                continue;
             const Rect chipCell = sheetCell(numbers[q], kChipPixels);
             const Colour* from = chipSurface.data() + std::size_t(chipCell.y) * chipStride + std::size_t(chipCell.x);
             Colour* to = chipSetSurface.data() + std::size_t(set.y + quadrantY(q, kChipPixels)) * setStride +

@@ -5,7 +5,9 @@
 #     cases: the window active on an animated stage (the demo's stage 0), active on a
 #     stage without animation (a copy of the demo image whose stage 0 animates nothing)
 #     and inactive (another window holds the focus);
-#   - the same for a plain Qt program that shows an empty window, as the floor;
+#   - the same for a plain Qt program that shows an empty window, as the floor, and for
+#     one that repaints a 64 x 64 square as often as the demo's stage 0 animates, as
+#     the floor of the animated case;
 #   - time from starting the process to the first painted frame, for the editor and
 #     for the plain window, median of ten runs;
 #   - time to export every stage with its sheets (--export-all), five runs and their
@@ -42,13 +44,23 @@ cat >"$work/plain_window.cpp" <<'PROGRAM'
 #include <cstring>
 #include <QApplication>
 #include <QDateTime>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
 #include <QWidget>
 class PlainWindow : public QWidget {
 public:
     bool report = false;
+    QImage picture{514, 588, QImage::Format_RGB32};
+    PlainWindow()
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        picture.fill(Qt::black);
+    }
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        QPainter(this).drawImage(0, 0, picture);
         if (!report)
             return;
         report = false;
@@ -62,7 +74,19 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     PlainWindow window;
     window.report = argc > 1 && std::strcmp(argv[1], "--report-first-frame") == 0;
-    window.setWindowTitle("plain window");
+    // --animate: a 64 x 64 square changes colour every 96 ms, the size of the demo's
+    // water and the pace of its animation (6 periods of 16 ms).
+    QTimer animation;
+    animation.setTimerType(Qt::PreciseTimer);
+    int frame = 0;
+    QObject::connect(&animation, &QTimer::timeout, [&] {
+        QPainter(&window.picture).fillRect(320, 232, 64, 64, ++frame % 2 ? Qt::blue : Qt::cyan);
+        window.update(320, 232, 64, 64);
+    });
+    const bool animate = argc > 1 && std::strcmp(argv[1], "--animate") == 0;
+    if (animate)
+        animation.start(96);
+    window.setWindowTitle(animate ? "plain window, animated" : "plain window");
     window.resize(514, 588);
     window.show();
     return app.exec();
@@ -145,6 +169,11 @@ if [ -n "$floor" ]; then
     "$floor" >/dev/null 2>&1 &
     floor_pid=$!
 fi
+animated_floor_pid=""
+if [ -n "$floor" ]; then
+    "$floor" --animate >/dev/null 2>&1 &
+    animated_floor_pid=$!
+fi
 "$editor" "$rom" >"$work/animated.log" 2>&1 &
 animated=$!
 if $focus_moves; then
@@ -154,7 +183,8 @@ if $focus_moves; then
 fi
 echo "idle over $seconds s:"
 if [ -n "$floor_pid" ]; then
-    measure "editor, active, animated stage|plain window, inactive" "$animated" "$floor_pid"
+    measure "editor, active, animated stage|plain window, inactive|plain window repainting a square every 96 ms" \
+        "$animated" "$floor_pid" "$animated_floor_pid"
 else
     measure "editor, active, animated stage" "$animated"
 fi
@@ -166,6 +196,10 @@ else
 fi
 kill "$animated"
 wait "$animated" 2>/dev/null || true
+if [ -n "$animated_floor_pid" ]; then
+    kill "$animated_floor_pid"
+    wait "$animated_floor_pid" 2>/dev/null || true
+fi
 
 "$editor" "$still" >"$work/still.log" 2>&1 &
 still_pid=$!
