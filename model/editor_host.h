@@ -63,11 +63,11 @@ public:
     // Shows the composed view: the rectangles in copied reach the editing area at the
     // same coordinates, except the parts that lie in leftOut (the view's step buttons).
     virtual void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) = 0;
-    // The same when only the pixels in changed can differ from the view shown last, so
-    // that a host which compares what it shows need look at those alone. A host that
-    // does not shows the whole view.
+    // The same when only the pixels in changed can differ from the view as it was at
+    // version since: a host that last showed that version and compares what it shows
+    // need look at those pixels alone. A host that does not shows the whole view.
     virtual void showViewChanges(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
-                                 std::span<const Rect> /*changed*/)
+                                 std::span<const Rect> /*changed*/, std::uint64_t /*since*/)
     {
         showView(view, copied, leftOut);
     }

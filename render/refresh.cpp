@@ -68,11 +68,13 @@ private:
 // Composes the view again within each part only and shows those parts.
 void showAnimatedParts(EDITOR& editor, const std::vector<Rect>& parts)
 {
+    const std::uint64_t since = editor.viewSurface.version();
     for (const Rect& part : parts) {
         const ClipTo clip(editor.viewSurface, part);
         composeView(editor);
     }
-    editor.host().showViewChanges(editor.viewSurface, copiedRects(editor.curTab), leftOutRects(editor.curTab), parts);
+    editor.host().showViewChanges(editor.viewSurface, copiedRects(editor.curTab), leftOutRects(editor.curTab), parts,
+                                  since);
 }
 
 }  // namespace

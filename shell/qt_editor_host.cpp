@@ -153,13 +153,13 @@ void QtEditorHost::showView(const Surface& view, std::span<const Rect> copied, s
 }
 
 void QtEditorHost::showViewChanges(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
-                                   std::span<const Rect> changed)
+                                   std::span<const Rect> changed, std::uint64_t since)
 {
-    showPixels(view, copied, leftOut, changed);
+    showPixels(view, copied, leftOut, ViewChanges{changed, since});
 }
 
 void QtEditorHost::showPixels(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
-                              std::optional<std::span<const Rect>> only)
+                              std::optional<ViewChanges> changes)
 {
     ++viewsShown_;
     if (!editArea)
@@ -179,9 +179,9 @@ void QtEditorHost::showPixels(const Surface& view, std::span<const Rect> copied,
         return;
 
     QRegion region = shownRegion(view, *picture, copied, leftOut);
-    if (sameAsShown && only) {
+    if (sameAsShown && changes && changes->since == lastShown_.viewVersion) {
         QRegion parts;
-        for (const Rect& r : *only)
+        for (const Rect& r : changes->changed)
             parts += QRect(r.x, r.y, r.width, r.height);
         region &= parts;
     }

@@ -30,7 +30,7 @@ public:
     void invalidateView() override;
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
     void showViewChanges(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
-                         std::span<const Rect> changed) override;
+                         std::span<const Rect> changed, std::uint64_t since) override;
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override;
     void toggleUsageWindow() override;
@@ -45,10 +45,15 @@ public:
 private:
     // The views draw the same few texts every frame, so each is rendered once.
     const QImage& textImage(std::string_view text);
-    // Copies the pixels of region that differ into the editing area's picture and has
-    // them repainted; none at all means the whole shown region.
+    // Copies the pixels of the shown region that differ into the editing area's picture
+    // and has them repainted; only those in changed when the picture holds the view as
+    // it was at version since.
+    struct ViewChanges {
+        std::span<const Rect> changed;
+        std::uint64_t since = 0;
+    };
     void showPixels(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
-                    std::optional<std::span<const Rect>> only);
+                    std::optional<ViewChanges> changes);
 
     std::unordered_map<std::string, QImage> textImages_;
     int viewsShown_ = 0;

@@ -30,7 +30,7 @@ public:
         surface.fill({x, y, 8 * int(text.size()), 13}, rgb(shade, 0x40, std::uint8_t(255 - shade)));
     }
     void showViewChanges(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut,
-                         std::span<const Rect>) override
+                         std::span<const Rect>, std::uint64_t) override
     {
         ++partialShows;
         showView(view, copied, leftOut);
