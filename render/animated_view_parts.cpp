@@ -1,7 +1,6 @@
 #include "render/animated_view_parts.h"
 
 #include <algorithm>
-#include <cstring>
 #include <tuple>
 
 #include "model/editor.h"
@@ -44,25 +43,17 @@ struct PartFinder {
     }
 };
 
-bool subPaletteChanged(const PaletteRecord& now, const PaletteRecord& before, int p)
-{
-    return std::memcmp(now.colour[p], before.colour[p], sizeof now.colour[p]) != 0;
-}
-
 }  // namespace
 
-std::optional<std::vector<Rect>> animatedViewParts(const EDITOR& editor, const PaletteRecord& before)
+std::optional<std::vector<Rect>> animatedViewParts(const EDITOR& editor, const bool (&moved)[4])
 {
+    // A build on sheets that are not their full size marks everything changed.
     const SheetChanges& changes = editor.lastSheetChanges();
-    const bool fullSheets = editor.chipSurface.width() == kChipSheetPixels &&
-        editor.chipSurface.height() == kChipSheetPixels && editor.chipSetSurface.width() == kChipSetSheetPixels &&
-        editor.chipSetSurface.height() == kChipSetSheetPixels;
-    if (changes.all || !fullSheets)
+    if (changes.all)
         return std::nullopt;
 
     const int s = editor.curStage;
-    const PaletteRecord& palette = editor.curPal[s];
-    const bool paletteChanged = std::memcmp(palette.colour, before.colour, sizeof palette.colour) != 0;
+    const bool paletteChanged = moved[0] || moved[1] || moved[2] || moved[3];
     const int c = editor.curChipSet & 0xFF;
     const int k = editor.curChip & 0xFF;
     PartFinder find{editor, changes, {}};
@@ -100,7 +91,7 @@ std::optional<std::vector<Rect>> animatedViewParts(const EDITOR& editor, const P
         find.chipSheet(kChipViewChipSheet);
         find.magnifierIf(changes.chip[k]);
         // The tile sheet is drawn in the current chip's sub-palette.
-        if (subPaletteChanged(palette, before, editor.chip[s][k].palette & 3))
+        if (moved[editor.chip[s][k].palette & 3])
             find.parts.push_back(kTileSheet);
         if (paletteChanged)
             find.parts.push_back(kPaletteStrip);

@@ -4,6 +4,7 @@
 #include "model/editor.h"
 #include "model/view_geometry.h"
 #include "render/tile_pixels.h"
+#include "render/view_drawing.h"
 
 namespace {
 
@@ -110,8 +111,7 @@ void EDITOR::drawChipSets()
 
 void EDITOR::buildChipSets(const bool* onlyChips)
 {
-    if (!(chipSurface.width() == kChipSheetPixels && chipSurface.height() == kChipSheetPixels &&
-          chipSetSurface.width() == kChipSetSheetPixels && chipSetSurface.height() == kChipSetSheetPixels)) {
+    if (!hasFullSizeSheets(*this)) {
         for (int b = 0; b < kChipSetCount; ++b) {
             const Rect set = sheetCell(b, kChipSetPixels);
             for (int q = 0; q < 4; ++q) {

@@ -92,7 +92,6 @@ void EDITOR::refresh(int ticks)
 
     const bool knownStage = curStage >= 0 && curStage < kStageCount;
     bool animationOnly = false;
-    PaletteRecord before{};
     if (knownStage) {
         collectFrameState(*this, frameState_);
         const bool surfacesAsLeft = lastFrame_.valid && lastFrame_.host == &host() &&
@@ -104,22 +103,22 @@ void EDITOR::refresh(int ticks)
         }
         animationOnly =
             surfacesAsLeft && curTab >= 0 && curTab < kViewCount && onlyColoursDiffer(frameState_, lastFrame_.state);
-        if (animationOnly) {
-            before = curPal[curStage];
-            std::memcpy(before.colour, lastFrame_.state.data() + lastFrame_.state.size() - kColourBytes, kColourBytes);
-        }
     }
 
     std::optional<std::vector<Rect>> parts;
     if (animationOnly) {
         // Only the chips in the sub-palettes whose colours moved on can look different.
+        // The last frame's colours close its state, sub-palette by sub-palette.
+        const std::uint8_t* shownColours = lastFrame_.state.data() + lastFrame_.state.size() - kColourBytes;
+        const auto& colours = curPal[curStage].colour;
         bool moved[4];
         for (int p = 0; p < 4; ++p)
-            moved[p] = std::memcmp(before.colour[p], curPal[curStage].colour[p], sizeof before.colour[p]) != 0;
+            moved[p] =
+                std::memcmp(shownColours + sizeof colours[p] * std::size_t(p), colours[p], sizeof colours[p]) != 0;
         bool drawn[kChipCount] = {};
         drawAnimatedChipsIn(moved, drawn);
         buildChipSets(drawn);
-        parts = animatedViewParts(*this, before);
+        parts = animatedViewParts(*this, moved);
     } else {
         drawAnimatedChips();
         drawChipSets();

@@ -42,12 +42,15 @@ Rect chipSheetRect(int k)
     return sheetCell(k, kChipPixels);
 }
 
+bool hasFullSizeSheets(const EDITOR& editor)
+{
+    return editor.chipSurface.width() == kChipSheetPixels && editor.chipSurface.height() == kChipSheetPixels &&
+        editor.chipSetSurface.width() == kChipSetSheetPixels && editor.chipSetSurface.height() == kChipSetSheetPixels;
+}
+
 void clearViewAround(EDITOR& editor, std::initializer_list<Rect> uncovered)
 {
-    const bool fullSheets = editor.chipSurface.width() == kChipSheetPixels &&
-        editor.chipSurface.height() == kChipSheetPixels && editor.chipSetSurface.width() == kChipSetSheetPixels &&
-        editor.chipSetSurface.height() == kChipSetSheetPixels;
-    if (!fullSheets) {
+    if (!hasFullSizeSheets(editor)) {
         editor.viewSurface.fillAll(kBlack);
         return;
     }

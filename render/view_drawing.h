@@ -28,6 +28,10 @@ void drawMapSetHalf(EDITOR& editor, int m, int left);
 Rect chipSetSheetRect(int b);
 Rect chipSheetRect(int k);
 
+// Whether the chip and chip-set surfaces have their full sizes, which the fast paths
+// of building and showing the sheets rely on.
+bool hasFullSizeSheets(const EDITOR& editor);
+
 // Clears the parts of the view that its copies from the chip and chip-set sheets will
 // not paint over, so that a view reaches every pixel once instead of clearing all
 // 270,336 of them first. Without full-size sheets the whole view is cleared.
