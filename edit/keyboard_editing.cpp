@@ -8,8 +8,11 @@ void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
 {
     const bool shift = host().isKeyDown(VK_SHIFT);
     const bool ctrl = host().isKeyDown(VK_CONTROL);
-    if (const KeyBinding* binding = findKeyBinding(curTab, key, ctrl, shift))
-        binding->action(*this);
+    const KeyBinding* binding = findKeyBinding(curTab, key, ctrl, shift);
+    if (!binding)
+        return;
+    const auto before = currentItem(*this);
+    binding->action(*this);
     // A selection being extended follows the current item wherever the key took it.
-    followCurrentItem(*this);
+    followCurrentItem(*this, before);
 }

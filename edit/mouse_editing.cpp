@@ -192,4 +192,8 @@ void EDITOR::onMouse(int x, int y)
         }
         return;
     }
+    // Nothing of the view is under the pointer: a click without Shift still ends the
+    // selection.
+    if (button && !shift)
+        endSelection(*this);
 }

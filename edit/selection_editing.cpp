@@ -64,16 +64,27 @@ std::optional<int> recordOf(const Table& table, const std::uint8_t* byte, int re
     return int(byte - first) / recordBytes;
 }
 
-bool changedOutside(const EDITOR& editor, const Selection& selection)
+bool changedOutside(const EDITOR& editor, const Selection& selection, std::span<const std::uint8_t> known)
 {
-    const std::vector<std::uint8_t>& recorded = editor.history.recordedTables();
-    if (recorded.empty())
+    if (known.empty())
         return false;
-    for (std::size_t at = firstTableDifference(editor, recorded); at < recorded.size();
-         at = firstTableDifference(editor, recorded, at + 1))
+    for (std::size_t at = firstTableDifference(editor, known); at < known.size();
+         at = firstTableDifference(editor, known, at + 1))
         if (!selectionHoldsByte(editor, selection, editableTableByte(editor, at)))
             return true;
     return false;
+}
+
+// A run of objects covers used slots only, so that nothing it is copied or cut from
+// can carry a free slot. Returns false when no used slot is left in it.
+bool keepToUsedObjects(const EDITOR& editor, Selection& selection)
+{
+    const int last = usedObjectCount(editor) - 1;
+    if (selection.left() > last)
+        return false;
+    selection.anchor.column = std::min(selection.anchor.column, last);
+    selection.end.column = std::min(selection.end.column, last);
+    return true;
 }
 
 }  // namespace
@@ -153,11 +164,12 @@ void selectRange(EDITOR& editor, SelectionPoint anchor, SelectionPoint end)
     makeSelection(editor, anchor, keptInGroup(editor.curTab, end, anchor.group), false);
 }
 
-void followCurrentItem(EDITOR& editor)
+void followCurrentItem(EDITOR& editor, const std::optional<SelectionPoint>& before)
 {
     if (!activeSelection(editor) || !editor.selection.extending)
         return;
-    if (const auto item = currentItem(editor))
+    const auto item = currentItem(editor);
+    if (item && item != before)
         editor.selection.end = keptInGroup(editor.curTab, *item, editor.selection.group());
 }
 
@@ -182,7 +194,14 @@ void settleSelection(EDITOR& editor)
     if (!selection.exists())
         return;
     if (selection.view != editor.curTab || selection.stage != editor.curStage ||
-        (!madeNow && changedOutside(editor, selection)))
+        (!madeNow && changedOutside(editor, selection, editor.history.recordedTables())) ||
+        (selection.view == kViewObject && !keepToUsedObjects(editor, selection)))
+        endSelection(editor);
+}
+
+void endSelectionIfChangedOutside(EDITOR& editor, std::span<const std::uint8_t> before)
+{
+    if (editor.selection.exists() && changedOutside(editor, editor.selection, before))
         endSelection(editor);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 
 #include "model/editor.h"
 
@@ -26,9 +28,11 @@ void selectWholeUnit(EDITOR& editor);
 // Selects the rectangle from anchor to end, in the anchor's group, as a new selection.
 void selectRange(EDITOR& editor, SelectionPoint anchor, SelectionPoint end);
 
-// After a key: a selection being extended takes the current item as its end, kept in
-// the anchor's group.
-void followCurrentItem(EDITOR& editor);
+// After a key or a scroll: a selection being extended takes the current item as its
+// end, kept in the anchor's group, when the action moved the current item away from
+// before. Whatever else moved the item (a step button, a combo box) extends nothing,
+// and neither does a later action that leaves the item where it is.
+void followCurrentItem(EDITOR& editor, const std::optional<SelectionPoint>& before);
 
 // Mouse with Shift: starts a rectangle at the item under the pointer, or moves the end
 // of the one being dragged to it; the item is clamped into the grid, so a drag that
@@ -37,8 +41,13 @@ void dragSelection(EDITOR& editor, std::optional<SelectionPoint> item);
 
 // After every user action, before the history takes in its changes: a selection of
 // another view or stage, or one whose items an edit has left behind by changing the
-// tables outside it, ends. An action that made a new selection keeps it.
+// tables outside it, ends. An action that made a new selection keeps it. A selection
+// of objects keeps to the used slots: it shrinks when its last objects are erased.
 void settleSelection(EDITOR& editor);
+
+// Ends the selection when the tables differ from `before` outside it: for undo and
+// redo, which the history has already taken in when the action is settled.
+void endSelectionIfChangedOutside(EDITOR& editor, std::span<const std::uint8_t> before);
 
 // Whether byte of the editor's editable tables belongs to an item of selection.
 bool selectionHoldsByte(const EDITOR& editor, const Selection& selection, const std::uint8_t* byte);

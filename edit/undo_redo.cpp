@@ -4,6 +4,7 @@
 
 #include "edit/selection_editing.h"
 #include "edit/virtual_keys.h"
+#include "model/editable_tables.h"
 #include "model/editor.h"
 
 namespace {
@@ -23,6 +24,16 @@ void showRestoredTables(EDITOR& editor, std::optional<int> stage)
         editor.curObject = 0;
 }
 
+void stepThroughHistory(EDITOR& editor, std::optional<int> (EditHistory::*step)(EDITOR&))
+{
+    const std::vector<std::uint8_t> before = editableTables(editor);
+    const std::optional<int> stage = (editor.history.*step)(editor);
+    // The history has taken the restored tables in already, so the end of the action
+    // would not see them change: a selection they change outside ends here.
+    endSelectionIfChangedOutside(editor, before);
+    showRestoredTables(editor, stage);
+}
+
 }  // namespace
 
 void recordUserAction(EDITOR& editor)
@@ -36,10 +47,10 @@ void recordUserAction(EDITOR& editor)
 
 void undoEdit(EDITOR& editor)
 {
-    showRestoredTables(editor, editor.history.undo(editor));
+    stepThroughHistory(editor, &EditHistory::undo);
 }
 
 void redoEdit(EDITOR& editor)
 {
-    showRestoredTables(editor, editor.history.redo(editor));
+    stepThroughHistory(editor, &EditHistory::redo);
 }

@@ -141,11 +141,13 @@ void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 void handleEditAreaMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_HSCROLL:
+    case WM_HSCROLL: {
+        const auto before = currentItem(theEditor);
         setScrollPos(scrolledPosition(LOWORD(wParam), int(HIWORD(wParam)), scrollInfo));
         // Scrolling moves the left page shown, and with it a run of pages being selected.
-        followCurrentItem(theEditor);
+        followCurrentItem(theEditor, before);
         break;
+    }
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
             break;

@@ -269,3 +269,55 @@ TEST_F(Selecting, ShiftDragSelectsARectangleAndAPlainClickEndsItAndActs)
     EXPECT_FALSE(editor->selection.exists());
     EXPECT_EQ(editor->curChip, 0x22);
 }
+
+TEST_F(Selecting, OnlyAKeyThatMovesTheCurrentItemExtendsIt)
+{
+    view(kViewMapSet);
+    editor->cursorCol = 2, editor->cursorRow = 2;
+    key('V');
+    editor->cursorCol = 6, editor->cursorRow = 6;  // where hovering takes the cursor
+    key('G');                                      // in no table
+    ASSERT_TRUE(selection());
+    EXPECT_EQ(selection()->count(), 1);
+    key(VK_RIGHT);
+    EXPECT_EQ(selection()->columns(), 6);  // from column 2 to the cursor's 7
+}
+
+TEST_F(Selecting, AClickWithoutShiftWhereTheViewHasNoAreaEndsIt)
+{
+    ctrl('A');
+    ASSERT_TRUE(selection());
+    mouse(100, 100, {VK_LBUTTON});
+    EXPECT_FALSE(editor->selection.exists());
+}
+
+TEST_F(Selecting, AnUndoOutsideItEndsIt)
+{
+    view(kViewChipSet);
+    editor->curChipSet = 0;
+    key('E');
+    key(VK_RIGHT), key('V');
+    ctrl('Z');
+    EXPECT_FALSE(editor->selection.exists());
+
+    view(kViewObject);
+    fillObjects(3);
+    recordUserAction(*editor);
+    editor->curObject = 2;
+    ctrl('C'), ctrl('V');  // the pasted slot 3 is selected
+    ctrl('Z');             // and free again
+    EXPECT_FALSE(editor->selection.exists());
+}
+
+TEST_F(Selecting, ObjectsSelectedAreUsedSlotsOnlySoACopyNeverCarriesAFreeOne)
+{
+    view(kViewObject);
+    fillObjects(64);
+    ctrl('A');
+    onStepButton(*editor, 12);  // erase
+    recordUserAction(*editor);
+    ASSERT_TRUE(selection());
+    EXPECT_EQ(selection()->count(), 63);
+    ctrl('C');
+    EXPECT_NE(host.clipboardText.find("OBJECT 63x1\n"), std::string::npos);
+}
