@@ -8,8 +8,11 @@ void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
 {
     const bool shift = host().isKeyDown(VK_SHIFT);
     const bool ctrl = host().isKeyDown(VK_CONTROL);
+    // The keys of the application's commands (windows, dialogs, files) are run by the
+    // application before the key reaches here.
     if (const KeyBinding* binding = findKeyBinding(curTab, key, ctrl, shift))
-        binding->action(*this);
+        if (const KeyAction action = actionOf(*binding))
+            action(*this);
     // A selection being extended follows the current item wherever the key took it.
     followCurrentItem(*this);
 }
