@@ -10,14 +10,12 @@
 #include "edit/selection_fill.h"
 #include "edit/undo_redo.h"
 #include "edit/usage_jump.h"
+#include "edit/view_choice.h"
 #include "edit/virtual_keys.h"
 #include "model/view_geometry.h"
 
 namespace {
 
-constexpr int kLastStage = kStageCount - 1;
-constexpr int kLastPaletteSet = kPaletteSetCount - 1;
-constexpr int kLastView = kViewCount - 1;
 constexpr int kObjectShiftStep = 16;
 constexpr int kObjectPageStep = 256;  // moveObjectX carries a whole page and keeps x
 
@@ -25,33 +23,6 @@ constexpr int kObjectPageStep = 256;  // moveObjectX carries a whole page and ke
 void stepSelection(std::int32_t& selection, int step)
 {
     selection = (selection + step) & 0xFF;
-}
-
-// Selects another stage, palette set or tab the way the user would in the controls,
-// but without their notification, so the selections are applied here. None of them
-// wraps around.
-void chooseStage(EDITOR& editor, int stage)
-{
-    if (stage < 0 || stage > kLastStage)
-        return;
-    editor.host().selectStage(stage);
-    editor.host().applySelections();
-}
-
-void choosePaletteSet(EDITOR& editor, int paletteSet)
-{
-    if (paletteSet < 0 || paletteSet > kLastPaletteSet)
-        return;
-    editor.host().selectPaletteEntry(paletteSet);
-    editor.host().applySelections();
-}
-
-void chooseView(EDITOR& editor, int tab)
-{
-    if (tab < 0 || tab > kLastView)
-        return;
-    editor.host().selectTab(tab);
-    editor.host().applySelections();
 }
 
 void nextView(EDITOR& editor)
@@ -63,6 +34,13 @@ void previousView(EDITOR& editor)
     chooseView(editor, editor.curTab - 1);
 }
 
+// A key of a named command: what it does comes from the command.
+constexpr KeyBinding named(int key, int twin, ShiftUse shift, const char* command, const char* does,
+                           int firstView = kViewMap, int lastView = kViewChip)
+{
+    return {key, twin, shift, nullptr, does, firstView, lastView, command};
+}
+
 using E = EDITOR&;
 constexpr ShiftUse kEither = ShiftUse::Either;
 constexpr ShiftUse kWithout = ShiftUse::Without;
@@ -71,34 +49,33 @@ constexpr ShiftUse kWith = ShiftUse::With;
 // Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; Ctrl+E exports a patch and
 // Ctrl+Shift+E a stage file; the other Ctrl keys ignore Shift.
 constexpr KeyBinding kCtrlKeys[] = {
-    {'S', 0, kEither, [](E e) { e.host().clickButton(HostButton::Save); }, "Save: write every stage into the image"},
-    {'R', 0, kEither, [](E e) { e.host().clickButton(HostButton::Reload); },
-     "Reload: read every stage again, dropping the unsaved edits"},
-    {'Q', 0, kEither, [](E e) { e.host().clickButton(HostButton::Exit); }, "Exit, without a question"},
-    {'Z', 0, kWithout, [](E e) { undoEdit(e); }, "undo the last edit"},
-    {'Z', 0, kWith, [](E e) { redoEdit(e); }, "redo the edit undone last"},
-    {'Y', 0, kEither, [](E e) { redoEdit(e); }, "redo the edit undone last"},
+    named('S', 0, kEither, "file.save", "Save: write every stage into the image"),
+    named('R', 0, kEither, "file.reload", "Reload: read every stage again, dropping the unsaved edits"),
+    named('Q', 0, kEither, "file.exit", "Exit, without a question"),
+    named('Z', 0, kWithout, "edit.undo", "undo the last edit"),
+    named('Z', 0, kWith, "edit.redo", "redo the edit undone last"),
+    named('Y', 0, kEither, "edit.redo", "redo the edit undone last"),
     {VK_UP, 'K', kEither, [](E e) { choosePaletteSet(e, e.curPalSet - 1); }, "previous palette set"},
     {VK_DOWN, 'J', kEither, [](E e) { choosePaletteSet(e, e.curPalSet + 1); }, "next palette set"},
     {VK_PRIOR, 'P', kEither, [](E e) { chooseStage(e, e.curStage - 1); }, "previous stage"},
     {VK_NEXT, 'N', kEither, [](E e) { chooseStage(e, e.curStage + 1); }, "next stage"},
     {VK_TAB, 'T', kWithout, nextView, "next view", kViewMap, kViewChipSet},
     {VK_TAB, 'T', kWith, previousView, "previous view", kViewObject, kViewChip},
-    {'A', 0, kEither, selectWholeUnit, "select everything: the map set, the half sheet, all chips, pages or objects"},
-    {'C', 0, kEither, copyToClipboard, "copy the selection, or the current item, to the clipboard"},
-    {'X', 0, kEither, cutObjects, "cut the selected objects: copy them and erase them", kViewObject, kViewObject},
-    {'V', 0, kEither, pasteFromClipboard,
-     "paste at the current item; the numbers mean this stage's own chip sets, chips and tiles"},
+    named('A', 0, kEither, "edit.selectAll",
+          "select everything: the map set, the half sheet, all chips, pages or objects"),
+    named('C', 0, kEither, "edit.copy", "copy the selection, or the current item, to the clipboard"),
+    named('X', 0, kEither, "edit.cut", "cut the selected objects: copy them and erase them", kViewObject, kViewObject),
+    named('V', 0, kEither, "edit.paste",
+          "paste at the current item; the numbers mean this stage's own chip sets, chips and tiles"),
     // "OBJECT" has no item to replace.
-    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the left page's map set in this stage", kViewMap,
-     kViewMap},
-    {'H', 0, kEither, replaceUsesOfCurrentItem, "replace every use of the current item in this stage", kViewMapSet,
-     kViewChip},
-    {'E', 0, kWithout, [](E e) { e.host().exportPatch(); },
-     "export a patch (BPS or IPS) of every stage as it is now against the original image"},
-    {'E', 0, kWith, [](E e) { e.host().exportStageData(); }, "export the current stage as a stage file"},
-    {'I', 0, kEither, [](E e) { e.host().importStageData(); },
-     "import a stage file into the current stage, as one step"},
+    named('H', 0, kEither, "edit.replaceUses", "replace every use of the left page's map set in this stage", kViewMap,
+          kViewMap),
+    named('H', 0, kEither, "edit.replaceUses", "replace every use of the current item in this stage", kViewMapSet,
+          kViewChip),
+    named('E', 0, kWithout, "file.exportPatch",
+          "export a patch (BPS or IPS) of every stage as it is now against the original image"),
+    named('E', 0, kWith, "file.exportStageFile", "export the current stage as a stage file"),
+    named('I', 0, kEither, "file.importStageFile", "import a stage file into the current stage, as one step"),
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a
@@ -106,13 +83,13 @@ constexpr KeyBinding kCtrlKeys[] = {
 constexpr KeyBinding kEveryViewKeys[] = {
     {'T', 0, kWithout, nextView, "next view", kViewMap, kViewChipSet},
     {'T', 0, kWith, previousView, "previous view", kViewObject, kViewChip},
-    {VK_F1, 0, kEither, [](E e) { e.host().toggleKeyReference(); }, "show or close this list"},
-    {VK_F5, 0, kEither, [](E e) { e.host().playTest(); }, "play-test: the emulator on a copy with the unsaved edits"},
+    named(VK_F1, 0, kEither, "view.keysAndMouse", "show or close this list"),
+    named(VK_F5, 0, kEither, "tools.playTest", "play-test: the emulator on a copy with the unsaved edits"),
     {'V', 0, kEither, toggleSelecting,
      "start selecting at the current item (its moves extend the selection); again: stop extending"},
     {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
-    {VK_F2, 0, kEither, [](E e) { e.host().toggleUsageWindow(); },
-     "show or close where the current item is used and what the stage leaves unused"},
+    named(VK_F2, 0, kEither, "view.whereUsed",
+          "show or close where the current item is used and what the stage leaves unused"),
 };
 
 // The arrows step the map set of the left page only; the right page is reached
@@ -269,6 +246,19 @@ std::span<const KeyBinding> viewKeyTable(int view)
     case kViewChip: return kChipKeys;
     default: return {};
     }
+}
+
+const Command* commandOf(const KeyBinding& binding)
+{
+    return binding.command ? findCommand(binding.command) : nullptr;
+}
+
+KeyAction actionOf(const KeyBinding& binding)
+{
+    if (binding.action)
+        return binding.action;
+    const Command* command = commandOf(binding);
+    return command ? command->action : nullptr;
 }
 
 const KeyBinding* findKeyBinding(int view, int key, bool ctrl, bool shift)

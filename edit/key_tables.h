@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "edit/commands.h"
 #include "model/editor.h"
 
 // The keys of the editor, as tables that both onKeyDown and the key reference read,
@@ -14,8 +15,6 @@
 // (H, J, K, L beside Left, Down, Up, Right; P and N beside Page Up and Page Down; D
 // beside Space and S beside Enter, without Ctrl).
 
-using KeyAction = void (*)(EDITOR&);
-
 enum class ShiftUse {
     Either,   // acts alike with and without Shift
     Without,  // only while Shift is up
@@ -26,11 +25,14 @@ struct KeyBinding {
     int key;   // Win32 virtual-key code
     int twin;  // another key that does the same, or 0
     ShiftUse shift;
-    KeyAction action;
+    KeyAction action;  // nullptr for a key of a named command
     const char* does;  // for the key reference
     // The views in which the row applies.
     int firstView = 0;
     int lastView = kViewCount - 1;
+    // The id of the command the key gives, for the keys of commands that a menu also
+    // shows or that the application runs.
+    const char* command = nullptr;
 
     bool appliesIn(int view) const { return view >= firstView && view <= lastView; }
 
@@ -47,6 +49,12 @@ std::span<const KeyBinding> ctrlKeyTable();
 std::span<const KeyBinding> everyViewKeyTable();
 // The keys of view 0 ("MAP") to 4 ("CHIP") alone.
 std::span<const KeyBinding> viewKeyTable(int view);
+
+// The command a row names, or nullptr for a key of its own.
+const Command* commandOf(const KeyBinding& binding);
+// What the row does in the editor: its own action or its command's; nullptr when the
+// application runs its command.
+KeyAction actionOf(const KeyBinding& binding);
 
 // The row that a key press selects in the given view, or nullptr when the key does
 // nothing there.

@@ -8,11 +8,14 @@ void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
 {
     const bool shift = host().isKeyDown(VK_SHIFT);
     const bool ctrl = host().isKeyDown(VK_CONTROL);
+    // The keys of the application's commands (windows, dialogs, files) are run by the
+    // application before the key reaches here.
     const KeyBinding* binding = findKeyBinding(curTab, key, ctrl, shift);
-    if (!binding)
+    const KeyAction action = binding ? actionOf(*binding) : nullptr;
+    if (!action)
         return;
     const auto before = currentItem(*this);
-    binding->action(*this);
+    action(*this);
     // A selection being extended follows the current item wherever the key took it.
     followCurrentItem(*this, before);
 }

@@ -7,13 +7,13 @@
 
 #include "model/surface.h"
 
-// Buttons of the main window that the keyboard can press.
-enum class HostButton { Save, Reload, Exit };
-
 // Icons of a message box.
 enum class MessageIcon { Exclamation, Information };
 
-// What the editor needs from the application around it. The desktop shell implements
+// What the editor must tell or ask the application around it: showing the view and
+// its selections, message boxes and questions, the key state and the clipboard. The
+// commands that only open a window or a dialog of the application are not here: the
+// application runs them by their id (edit/commands.h). The desktop shell implements
 // it with real widgets; tests implement it with a fake so that every editing and
 // drawing path runs without a window.
 class EditorHost {
@@ -33,18 +33,6 @@ public:
     virtual void selectTab(int tab) = 0;
     // Copies the selections of the controls into the editor and lays out the view.
     virtual void applySelections() = 0;
-
-    // Presses a main-window button as if it were clicked.
-    virtual void clickButton(HostButton button) = 0;
-
-    // F1: opens the list of the keys and mouse actions of the current view, or closes
-    // it when it is open. It does not block the editor.
-    virtual void toggleKeyReference() = 0;
-
-    // F5: starts the emulator on a copy of the image that holds every stage as it is
-    // now, saved or not, and leaves the image itself alone. A failure is reported to
-    // the user and changes nothing else.
-    virtual void playTest() = 0;
 
     // A modal message box owned by the main window, with a single OK button.
     virtual void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
@@ -78,25 +66,10 @@ public:
     // editor's own type when the clipboard holds it, else its plain text, else "".
     virtual void writeClipboard(std::string_view text, const Surface& picture) = 0;
     virtual std::string readClipboard() = 0;
-    // F2: opens the window that lists where the current item is used and which items
-    // of the stage nothing uses, or closes it when it is open. It does not block the
-    // editor.
-    virtual void toggleUsageWindow() = 0;
-
     // Asks, in a small modal dialog that shows prompt, for the number to put in place
     // of an item: two hexadecimal digits from 0 to highest, suggested offered first.
     // Nothing when the user cancels.
     virtual std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) = 0;
-    // Ctrl+E: writes a patch (BPS or IPS) of every stage as it is now, saved or not,
-    // against the image's original, asking for the original the first time and for
-    // the patch file each time. Success and failure are told in a message box.
-    virtual void exportPatch() = 0;
-
-    // Ctrl+Shift+E: writes the current stage's tables as a stage file, asking where.
-    // Ctrl+I: reads a stage file the user chooses into the current stage, as one step
-    // of the undo history. A refused file changes nothing and says why in a message box.
-    virtual void exportStageData() = 0;
-    virtual void importStageData() = 0;
 };
 
 // A host with no application behind it: nothing is shown, no key is held and the
@@ -110,9 +83,6 @@ public:
     void selectPaletteEntry(int) override {}
     void selectTab(int) override {}
     void applySelections() override {}
-    void clickButton(HostButton) override {}
-    void toggleKeyReference() override {}
-    void playTest() override {}
     void messageBox(std::string_view, std::string_view, MessageIcon) override {}
     bool isKeyDown(int) const override { return false; }
     void drawText(Surface&, int, int, std::string_view) override {}
@@ -120,9 +90,5 @@ public:
     void showView(const Surface&, std::span<const Rect>, std::span<const Rect>) override {}
     void writeClipboard(std::string_view, const Surface&) override {}
     std::string readClipboard() override { return {}; }
-    void toggleUsageWindow() override {}
     std::optional<int> askReplacement(std::string_view, int, int) override { return std::nullopt; }
-    void exportPatch() override {}
-    void exportStageData() override {}
-    void importStageData() override {}
 };

@@ -12,13 +12,8 @@
 
 #include "clipboard/selection_text.h"
 #include "shell/app_state.h"
-#include "shell/key_reference_window.h"
 #include "shell/main_window.h"
-#include "shell/patch_export.h"
-#include "shell/play_test.h"
 #include "shell/replacement_dialog.h"
-#include "shell/stage_file_dialogs.h"
-#include "shell/usage_window.h"
 #include "shell/view_picture.h"
 
 namespace {
@@ -26,16 +21,6 @@ namespace {
 constexpr UINT kIconInformation = 0x40;
 // More distinct texts than the views ever show at once; past it the cache starts over.
 constexpr std::size_t kMaxTextImages = 1024;
-
-SCC& buttonControl(HostButton button)
-{
-    switch (button) {
-    case HostButton::Save: return *saveButton;
-    case HostButton::Reload: return *reloadButton;
-    case HostButton::Exit: break;
-    }
-    return *exitButton;
-}
 
 // Copies image onto surface with its top-left corner at (x, y), clipped to the surface.
 void stamp(Surface& surface, int x, int y, const QImage& image)
@@ -84,21 +69,6 @@ void QtEditorHost::selectTab(int tab)
 void QtEditorHost::applySelections()
 {
     ::applySelections();
-}
-
-void QtEditorHost::clickButton(HostButton button)
-{
-    buttonControl(button).sendMessage(BM_CLICK, 0, 0);
-}
-
-void QtEditorHost::toggleKeyReference()
-{
-    ::toggleKeyReference(theEditor.curTab);
-}
-
-void QtEditorHost::playTest()
-{
-    ::playTest();
 }
 
 void QtEditorHost::messageBox(std::string_view text, std::string_view caption, MessageIcon icon)
@@ -217,29 +187,9 @@ std::string QtEditorHost::readClipboard()
     return bytes.toStdString();
 }
 
-void QtEditorHost::toggleUsageWindow()
-{
-    ::toggleUsageWindow();
-}
-
 std::optional<int> QtEditorHost::askReplacement(std::string_view prompt, int suggested, int highest)
 {
     return askReplacementNumber(mainWindow ? mainWindow->handle() : nullptr, prompt, suggested, highest);
-}
-
-void QtEditorHost::exportPatch()
-{
-    ::exportPatch();
-}
-
-void QtEditorHost::exportStageData()
-{
-    exportCurrentStage();
-}
-
-void QtEditorHost::importStageData()
-{
-    importIntoCurrentStage();
 }
 
 QtEditorHost& applicationHost()

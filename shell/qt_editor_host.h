@@ -10,7 +10,7 @@
 
 #include "model/editor_host.h"
 
-// The editor's view of the application: scrolling, selections and buttons go to the
+// The editor's view of the application: scrolling and selections go to the
 // controls of the main window, texts are drawn with the platform's default font and
 // the composed view is shown in the editing area.
 class QtEditorHost : public EditorHost {
@@ -21,9 +21,6 @@ public:
     void selectPaletteEntry(int paletteSet) override;
     void selectTab(int tab) override;
     void applySelections() override;
-    void clickButton(HostButton button) override;
-    void toggleKeyReference() override;
-    void playTest() override;
     void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
     bool isKeyDown(int virtualKey) const override;
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
@@ -33,11 +30,7 @@ public:
                          std::span<const Rect> changed, std::uint64_t since) override;
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override;
-    void toggleUsageWindow() override;
     std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override;
-    void exportPatch() override;
-    void exportStageData() override;
-    void importStageData() override;
 
     // Views shown so far.
     int viewsShown() const { return viewsShown_; }

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <exception>
 
+#include "edit/commands.h"
 #include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
 #include "shell/app_state.h"
+#include "shell/application_commands.h"
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
@@ -54,8 +56,26 @@ void reloadRom()
     applySelections();
 }
 
+// A menu item: what its command's keys do, when it can act now.
+void runMenuCommand(const Command& command)
+{
+    if (!commandEnabled(command))
+        return;
+    if (command.runByApplication()) {
+        runApplicationCommand(command.id);
+        return;
+    }
+    command.action(theEditor);
+    followCurrentItem(theEditor);
+}
+
 void onCommand(unsigned id, unsigned code)
 {
+    if (const Command* command = commandOfMenuId(id); command && code == 0) {
+        runMenuCommand(*command);
+        focusMainWindow();
+        return;
+    }
     if (code == CBN_SELCHANGE) {
         applySelections();
         theEditor.curObject = 0;
@@ -117,7 +137,12 @@ private:
 void handleMainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_KEYDOWN: theEditor.onKeyDown(int(wParam), std::intptr_t(lParam)); break;
+    case WM_KEYDOWN:
+        // The keys of the application's commands run here; the editor's in onKeyDown,
+        // which also lets a selection being extended follow either.
+        runApplicationKey(int(wParam));
+        theEditor.onKeyDown(int(wParam), std::intptr_t(lParam));
+        break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: focusMainWindow(); break;
     case WM_ACTIVATE:

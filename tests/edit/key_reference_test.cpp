@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "edit/key_reference.h"
+#include "edit/key_tables.h"
 #include "edit/mouse_areas.h"
 #include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
@@ -69,10 +70,8 @@ protected:
         const EDITOR& e = *editor;
         out << e.viewPos << ' ' << e.curStage << ' ' << e.curTab << ' ' << e.curPalSet << ' ' << e.curChipSet << ' '
             << e.curChip << ' ' << e.curTile << ' ' << e.curObject << ' ' << e.cursorCol << ' ' << e.cursorRow << ' '
-            << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.buttonsClicked.size()
-            << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << ' '
-            << host.clipboardWrites << ' ' << host.usageWindowToggles << ' ' << host.replacementQuestions.size() << ' '
-            << host.patchExports << ' ' << host.stageExports << ' ' << host.stageImports << '\n';
+            << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.messages.size() << ' '
+            << host.clipboardWrites << ' ' << host.replacementQuestions.size() << '\n';
         const Selection& s = e.selection;
         out << s.view << ' ' << s.anchor.group << ' ' << s.anchor.column << ' ' << s.anchor.row << ' ' << s.end.column
             << ' ' << s.end.row << ' ' << s.extending << ' ' << s.dragging << '\n';
@@ -95,6 +94,10 @@ protected:
         prepare(tab, withHistory);
         if (withSelection)
             toggleSelecting(*editor);
+        // The application runs its own commands; the key acts if it names one.
+        if (const KeyBinding* binding = findKeyBinding(tab, combo.key, combo.ctrl, combo.shift))
+            if (const Command* command = commandOf(*binding); command && command->runByApplication())
+                return true;
         const std::string before = state();
         if (combo.ctrl)
             host.press(VK_CONTROL);

@@ -36,12 +36,6 @@ public:
     // What the editor asked for.
     std::vector<int> scrollPositionsSet;  // every setScrollPos and scrollBy result
     int applySelectionsCalls = 0;
-    std::vector<HostButton> buttonsClicked;
-    int keyReferenceToggles = 0;
-    int playTests = 0;
-    int patchExports = 0;
-    int stageExports = 0;
-    int stageImports = 0;
     std::vector<Message> messages;
     std::vector<Text> texts;  // texts drawn since the last clearTexts()
     int invalidations = 0;
@@ -67,17 +61,11 @@ public:
     // As the shell does: copies the selections into the editor, applies the palette
     // set, sets the scroll maximum for the view and redraws the chips.
     void applySelections() override;
-    void clickButton(HostButton button) override { buttonsClicked.push_back(button); }
-    void toggleKeyReference() override { ++keyReferenceToggles; }
-    void playTest() override { ++playTests; }
     void messageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
     bool isKeyDown(int virtualKey) const override { return keysDown.count(virtualKey) != 0; }
     void drawText(Surface& surface, int x, int y, std::string_view text) override;
     void invalidateView() override { ++invalidations; }
     void showView(const Surface& view, std::span<const Rect> copied, std::span<const Rect> leftOut) override;
-    void exportPatch() override { ++patchExports; }
-    void exportStageData() override { ++stageExports; }
-    void importStageData() override { ++stageImports; }
 
     // The clipboard: what was last written, or what a test put there to paste.
     std::string clipboardText;
@@ -85,9 +73,8 @@ public:
     int clipboardWrites = 0;
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override { return clipboardText; }
-    // F2, and the replacement dialog: every prompt is kept and answered with
+    // The replacement dialog: every prompt is kept and answered with
     // replacementAnswer (nothing means Cancel).
-    int usageWindowToggles = 0;
     struct ReplacementQuestion {
         std::string prompt;
         int suggested;
@@ -95,7 +82,6 @@ public:
     };
     std::vector<ReplacementQuestion> replacementQuestions;
     std::optional<int> replacementAnswer;
-    void toggleUsageWindow() override { ++usageWindowToggles; }
     std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override
     {
         replacementQuestions.push_back({std::string(prompt), suggested, highest});

@@ -1,0 +1,94 @@
+#include "shell/application_commands.h"
+
+#include "edit/commands.h"
+#include "edit/key_tables.h"
+#include "edit/virtual_keys.h"
+#include "shell/app_state.h"
+#include "shell/key_reference_window.h"
+#include "shell/patch_export.h"
+#include "shell/play_test.h"
+#include "shell/stage_file_dialogs.h"
+#include "shell/usage_window.h"
+
+namespace {
+
+// Menu items send WM_COMMAND with these identifiers, well below those of the controls
+// (10000 onwards).
+constexpr unsigned kFirstMenuId = 100;
+
+struct ApplicationCommand {
+    const char* id;
+    void (*run)();
+    bool (*available)() = nullptr;
+};
+
+// Save, Reload and Exit press their buttons, so that they do what a click does.
+void pressButton(SCC* button)
+{
+    if (button)
+        button->sendMessage(BM_CLICK, 0, 0);
+}
+
+constexpr ApplicationCommand kApplicationCommands[] = {
+    {"file.save", [] { pressButton(saveButton.get()); }},
+    {"file.reload", [] { pressButton(reloadButton.get()); }},
+    {"file.exportPatch", exportPatch},
+    {"file.exportStageFile", exportCurrentStage},
+    {"file.importStageFile", importIntoCurrentStage},
+    {"file.exit", [] { pressButton(exitButton.get()); }},
+    {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
+    {"view.whereUsed", toggleUsageWindow},
+    {"tools.playTest", playTest},
+};
+
+const ApplicationCommand* findApplicationCommand(std::string_view id)
+{
+    for (const ApplicationCommand& command : kApplicationCommands)
+        if (id == command.id)
+            return &command;
+    return nullptr;
+}
+
+bool held(int virtualKey)
+{
+    return (GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+}  // namespace
+
+bool runApplicationCommand(std::string_view id)
+{
+    const ApplicationCommand* command = findApplicationCommand(id);
+    if (!command)
+        return false;
+    command->run();
+    return true;
+}
+
+bool commandEnabled(const Command& command)
+{
+    if (!commandAvailable(command, theEditor))
+        return false;
+    const ApplicationCommand* own = findApplicationCommand(command.id);
+    return !own || !own->available || own->available();
+}
+
+bool runApplicationKey(int virtualKey)
+{
+    const KeyBinding* binding = findKeyBinding(theEditor.curTab, virtualKey, held(VK_CONTROL), held(VK_SHIFT));
+    const Command* command = binding ? commandOf(*binding) : nullptr;
+    return command && command->runByApplication() && runApplicationCommand(command->id);
+}
+
+unsigned menuCommandId(const Command& command)
+{
+    return kFirstMenuId + unsigned(&command - commands().data());
+}
+
+const Command* commandOfMenuId(unsigned id)
+{
+    const std::span<const Command> all = commands();
+    if (id < kFirstMenuId || id - kFirstMenuId >= all.size())
+        return nullptr;
+    return &all[id - kFirstMenuId];
+}

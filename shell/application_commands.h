@@ -1,0 +1,26 @@
+#pragma once
+
+// The application's side of the command registry: the commands that open a window or
+// a dialog, or act on the image's file, run here by their id. Keys and menus reach
+// every command through the main window's procedure, so that each is routed, recorded
+// in the history and followed by a frame exactly as a key press is.
+
+#include <string_view>
+
+struct Command;
+
+// Runs the application's command with that id; other ids do nothing. Returns whether
+// the id is one of the application's.
+bool runApplicationCommand(std::string_view id);
+
+// Whether the command can act now: the editor's commands by their view and state,
+// the application's by the application's state.
+bool commandEnabled(const Command& command);
+
+// The key press (virtual-key code) as the key tables read it with the modifiers held
+// now: the application's command it gives is run. Returns whether it gave one.
+bool runApplicationKey(int virtualKey);
+
+// The WM_COMMAND identifier of a menu item that gives the command, and back.
+unsigned menuCommandId(const Command& command);
+const Command* commandOfMenuId(unsigned id);
