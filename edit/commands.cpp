@@ -21,6 +21,10 @@ constexpr Command kCommands[] = {
     {"file.exit", "Exit"},
     {"view.keysAndMouse", "Keys and Mouse"},
     {"view.whereUsed", "Where Used"},
+    {"view.overview", "Overview"},
+    {"view.zoomIn", "Zoom In"},
+    {"view.zoomOut", "Zoom Out"},
+    {"view.actualSize", "Actual Size"},
     {"tools.playTest", "Play-Test"},
 
     // The editor's.

@@ -76,6 +76,10 @@ constexpr KeyBinding kCtrlKeys[] = {
           "export a patch (BPS or IPS) of every stage as it is now against the original image"),
     named('E', 0, kWith, "file.exportStageFile", "export the current stage as a stage file"),
     named('I', 0, kEither, "file.importStageFile", "import a stage file into the current stage, as one step"),
+    // Ctrl+= and Ctrl++ are one key; the number pad's + and - do the same.
+    named(VK_OEM_PLUS, VK_ADD, kEither, "view.zoomIn", "zoom in: the editing area one step larger (2x to 4x)"),
+    named(VK_OEM_MINUS, VK_SUBTRACT, kEither, "view.zoomOut", "zoom out: the editing area one step smaller"),
+    named('0', VK_NUMPAD0, kEither, "view.actualSize", "actual size: the editing area at 1x"),
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a
@@ -90,6 +94,7 @@ constexpr KeyBinding kEveryViewKeys[] = {
     {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
     named(VK_F2, 0, kEither, "view.whereUsed",
           "show or close where the current item is used and what the stage leaves unused"),
+    named(VK_F6, 0, kEither, "view.overview", "show or close the overview of the stage's 48 pages"),
 };
 
 // The arrows step the map set of the left page only; the right page is reached

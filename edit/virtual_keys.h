@@ -21,6 +21,12 @@ inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_F2 = 0x71;
 inline constexpr int VK_F5 = 0x74;
+inline constexpr int VK_F6 = 0x75;
+inline constexpr int VK_NUMPAD0 = 0x60;
+inline constexpr int VK_ADD = 0x6B;       // + on the number pad
+inline constexpr int VK_SUBTRACT = 0x6D;  // - on the number pad
+inline constexpr int VK_OEM_PLUS = 0xBB;  // the = key, + with Shift
+inline constexpr int VK_OEM_MINUS = 0xBD;
 
 // Letter keys need no constant: their code is the upper-case character ('A' is
 // 0x41), so the tables compare with character literals.

@@ -5,10 +5,12 @@
 #include "edit/virtual_keys.h"
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
+#include "shell/overview_window.h"
 #include "shell/patch_export.h"
 #include "shell/play_test.h"
 #include "shell/stage_file_dialogs.h"
 #include "shell/usage_window.h"
+#include "shell/view_zoom.h"
 
 namespace {
 
@@ -38,6 +40,10 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
+    {"view.overview", toggleOverviewWindow},
+    {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},
+    {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
+    {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
     {"tools.playTest", playTest},
 };
 

@@ -24,16 +24,14 @@ constexpr std::uint32_t kTabStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr int kMainWindowWidth = 514;
 constexpr int kMainWindowHeight = 588;
 
-// The row of controls along the top of the client area.
-constexpr int kTopRowHeight = 20;
+// The row of controls along the top of the client area (kTopRowHeight high).
 constexpr int kComboWidth = 128;
 constexpr int kComboHeight = 600;  // includes the dropped-down list
 constexpr int kButtonWidth = 85;
 constexpr int kFirstButtonX = 256;
 
-// The editing area starts just under the tab labels and leaves 4 pixels of the tab
-// control's height unused.
-constexpr int kEditAreaTop = 40;
+// The editing area (at kEditAreaTop) leaves 4 pixels of the tab control's height
+// unused.
 constexpr int kEditAreaHeightCut = 4;
 
 // The scroll bar covers the band of the view that "MAP" and "OBJECT" do not copy.

@@ -5,6 +5,11 @@
 
 #include <string>
 
+// The row of controls along the top of the main window's client area, and the top of
+// the editing area, just under the tab labels.
+inline constexpr int kTopRowHeight = 20;
+inline constexpr int kEditAreaTop = 40;
+
 // "Quarrix Editor ver." followed by the program's version.
 std::string windowTitle();
 

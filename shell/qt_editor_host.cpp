@@ -157,7 +157,7 @@ void QtEditorHost::showPixels(const Surface& view, std::span<const Rect> copied,
     }
     const QRegion changed = copyChangedPixels(view, *picture, region);
     if (!changed.isEmpty())
-        area->update(changed);
+        updateStaticPicture(area, changed);
     lastShown_ = {
         &view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
 }

@@ -24,6 +24,7 @@
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/overview_window.h"
 #include "shell/play_test.h"
 #include "shell/qt_editor_host.h"
 #include "shell/termination_signals.h"
@@ -196,6 +197,7 @@ void releaseUi()
     theEditor.setHost(nullptr);
     closeKeyReference();
     closeUsageWindow();
+    closeOverviewWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

@@ -11,6 +11,7 @@
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/overview_window.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
 #include "state/save_with_backup.h"
@@ -65,8 +66,9 @@ void runMenuCommand(const Command& command)
         runApplicationCommand(command.id);
         return;
     }
+    const auto before = currentItem(theEditor);
     command.action(theEditor);
-    followCurrentItem(theEditor);
+    followCurrentItem(theEditor, before);
 }
 
 void onCommand(unsigned id, unsigned code)
@@ -93,11 +95,11 @@ void onCommand(unsigned id, unsigned code)
     focusMainWindow();
 }
 
-// The messages through which the user changes the tables. Painting and the frame
-// clock never do, so they cost the history nothing.
+// The messages through which the user changes the tables or what is shown. Painting
+// and the frame clock never do, so they cost the history nothing.
 bool isUserInput(UINT msg)
 {
-    return msg == WM_KEYDOWN || msg == WM_COMMAND || msg == WM_NOTIFY || msg == WM_NCHITTEST;
+    return msg == WM_KEYDOWN || msg == WM_COMMAND || msg == WM_NOTIFY || msg == WM_NCHITTEST || msg == WM_HSCROLL;
 }
 
 void afterUserInput()
@@ -105,6 +107,7 @@ void afterUserInput()
     recordUserAction(theEditor);
     noteUserAction();
     followEditorInUsageWindow();
+    followEditorInOverviewWindow();
 }
 
 // The frame clock sleeps while nothing on screen can change, so every message but a

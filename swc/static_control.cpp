@@ -1,7 +1,10 @@
 #include "swc/static_control.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include "swc/window_scale.h"
 
 namespace swc {
 
@@ -15,18 +18,41 @@ StaticControl::StaticControl(QWidget* parent) : QWidget(parent)
 
 void StaticControl::paintPicture()
 {
+    const QRegion region = paintRegion.isEmpty() ? QRegion(rect()) : paintRegion;
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    const int scale = windowScale(this);
+    if (scale == 1) {
+        painter.drawImage(0, 0, image);
+        return;
+    }
+    // Each pixel of the picture becomes a block of one colour: no smoothing. Only the
+    // pixels under the region to paint are enlarged.
+    for (const QRect& part : region) {
+        const QRect source = fromScreen(this, part) & image.rect();
+        if (!source.isEmpty())
+            painter.drawImage(toScreen(this, source), image, source);
+    }
 }
 
-void StaticControl::paintEvent(QPaintEvent*)
+void StaticControl::paintEvent(QPaintEvent* event)
 {
+    beginPaint(event->region());
     paintPicture();
+}
+
+void StaticControl::beginPaint(const QRegion& region)
+{
+    paintRegion = region;
+}
+
+void StaticControl::updatePicture(const QRegion& changed)
+{
+    update(toScreen(this, changed));
 }
 
 void StaticControl::resizeEvent(QResizeEvent* event)
 {
-    const QSize size = event->size();
+    const QSize size = event->size() / windowScale(this);
     if (size.isEmpty()) {
         image = QImage();
         return;

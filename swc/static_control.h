@@ -16,8 +16,12 @@ public:
 
     QImage& picture() { return image; }
 
-    // Draws the picture onto the control; only valid during the control's paint.
+    // The part of the control that the paint under way covers, and drawing the picture
+    // there, enlarged as the control's scale says; only valid during its paint.
+    void beginPaint(const QRegion& region);
     void paintPicture();
+    // Repaints the part of the control that shows the changed part of the picture.
+    void updatePicture(const QRegion& changed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +33,7 @@ protected:
 
 private:
     QImage image;
+    QRegion paintRegion;
 };
 
 }  // namespace swc

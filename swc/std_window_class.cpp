@@ -6,6 +6,7 @@
 #include "swc/swc.h"
 #include "swc/top_level_window.h"
 #include "swc/window_registry.h"
+#include "swc/window_scale.h"
 
 namespace {
 
@@ -64,7 +65,8 @@ RECT StdWindowClass::clientRect() const
 {
     if (!hwnd)
         return {};
-    return rectOf(QRect(QPoint(0, 0), hwnd->size()));
+    const int scale = swc::windowScale(hwnd);
+    return rectOf(QRect(QPoint(0, 0), hwnd->size() / scale));
 }
 
 RECT StdWindowClass::windowRect() const
@@ -98,7 +100,7 @@ void StdWindowClass::move(int x, int y, int width, int height)
         // itself keeps the height of its selection field.
         height = std::min(height, combo->sizeHint().height());
     }
-    hwnd->setGeometry(x, y, width, height);
+    swc::placeChild(hwnd, QRect(x, y, width, height));
 }
 
 void StdWindowClass::moveTo(const RECT& rect)

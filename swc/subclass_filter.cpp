@@ -1,9 +1,11 @@
 #include "swc/subclass_filter.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QWidget>
 
 #include "swc/mouse_message.h"
+#include "swc/static_control.h"
 #include "swc/window_registry.h"
 
 namespace swc {
@@ -52,7 +54,11 @@ bool SubclassFilter::eventFilter(QObject* watched, QEvent* event)
         mouse->accept();
         return true;
     }
-    case QEvent::Paint: dispatchMessage(control, WM_PAINT, 0, 0); return true;
+    case QEvent::Paint:
+        if (auto* picture = dynamic_cast<StaticControl*>(control))
+            picture->beginPaint(static_cast<QPaintEvent*>(event)->region());
+        dispatchMessage(control, WM_PAINT, 0, 0);
+        return true;
     default: return false;
     }
 }

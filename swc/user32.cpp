@@ -12,6 +12,7 @@
 #include "swc/scroll_bar_control.h"
 #include "swc/static_control.h"
 #include "swc/window_registry.h"
+#include "swc/window_scale.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ void InvalidateRect(HWND hwnd, const RECT* rect, bool)
     if (!hwnd || hwnd->testAttribute(Qt::WA_WState_InPaintEvent))
         return;
     if (rect)
-        hwnd->update(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top));
+        hwnd->update(
+            swc::toScreen(hwnd, QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top)));
     else
         hwnd->update();
 }
@@ -87,7 +89,7 @@ POINT ClientToScreen(HWND hwnd, POINT point)
 {
     if (!hwnd)
         return point;
-    const QPoint global = hwnd->mapToGlobal(QPoint(point.x, point.y));
+    const QPoint global = hwnd->mapToGlobal(swc::toScreen(hwnd, QRect(point.x, point.y, 1, 1)).topLeft());
     return POINT{global.x(), global.y()};
 }
 
@@ -95,7 +97,7 @@ POINT ScreenToClient(HWND hwnd, POINT point)
 {
     if (!hwnd)
         return point;
-    const QPoint local = hwnd->mapFromGlobal(QPoint(point.x, point.y));
+    const QPoint local = swc::fromScreen(hwnd, hwnd->mapFromGlobal(QPoint(point.x, point.y)));
     return POINT{local.x(), local.y()};
 }
 
@@ -179,4 +181,10 @@ QImage* staticPicture(HWND staticControl)
 {
     auto* control = dynamic_cast<swc::StaticControl*>(staticControl);
     return control ? &control->picture() : nullptr;
+}
+
+void updateStaticPicture(HWND staticControl, const QRegion& changed)
+{
+    if (auto* control = dynamic_cast<swc::StaticControl*>(staticControl))
+        control->updatePicture(changed);
 }

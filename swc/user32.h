@@ -8,6 +8,7 @@
 #include "swc/win32_types.h"
 
 class QImage;
+class QRegion;
 
 // The default handling of a message that a window procedure passes on: WM_SETFONT
 // (wParam = a QFont*, lParam nonzero = redraw) sets the window's font, WM_NCHITTEST
@@ -73,6 +74,8 @@ struct MessageBoxRequest {
 using MessageBoxHandler = std::function<int(const MessageBoxRequest&)>;
 void setMessageBoxHandler(MessageBoxHandler handler);
 
-// The picture a "STATIC" control shows; it is as large as the control and starts
-// white. Null for any other window.
+// The picture a "STATIC" control shows; it is as large as the control's client area
+// and starts white. Null for any other window.
 QImage* staticPicture(HWND staticControl);
+// Repaints the part of a "STATIC" control that shows the changed part of its picture.
+void updateStaticPicture(HWND staticControl, const QRegion& changed);
