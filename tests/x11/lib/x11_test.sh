@@ -19,7 +19,8 @@ x11_prepare() {
     cp "$work/data/quarrix-editor/quarrix-demo.nes" "$work/demo.nes"
 }
 
-# x11_run_session SCRIPT: runs the shell script SCRIPT on an X server of its own with
+# x11_run_session SCRIPT: runs the shell script SCRIPT on an X server of its own (a
+# screen of $X11_SCREEN, 1280x1024 unless set) with
 # the program and $work as its arguments; the script can source this file as
 # "$X11_TEST_LIB" for the helpers below. A display number of its own, so that other X
 # tests running at the same time do not take the same server; and no reset of the
@@ -27,7 +28,7 @@ x11_prepare() {
 x11_run_session() {
     X11_TEST_LIB=$(cd "$(dirname "$0")" && pwd)/lib/x11_test.sh
     export X11_TEST_LIB
-    xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24 -noreset" sh "$1" "$editor" "$work"
+    xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 ${X11_SCREEN:-1280x1024}x24 -noreset" sh "$1" "$editor" "$work"
 }
 
 # On the server: fails the test with a reason and the programs' logs ($work/*.log).
