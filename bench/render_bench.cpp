@@ -14,6 +14,7 @@
 #include "demo/demo_image.h"
 #include "model/editor.h"
 #include "render/animation_wait.h"
+#include "render/stage_overview.h"
 
 namespace {
 
@@ -125,8 +126,25 @@ void redrawStaticChips(benchmark::State& state)
     }
 }
 
+// What the overview window does after an edit: the frame that brings the chip-set
+// sheet up to date, then the 48 pages reduced to the given chip size, with objects.
+void redrawOverview(benchmark::State& state)
+{
+    EDITOR& editor = demoEditor();
+    OverviewOptions options;
+    options.chipPixels = int(state.range(0));
+    options.withObjects = true;
+    options.framedPages = {0, 1};
+    for (auto _ : state) {
+        editor.refresh(0);
+        Surface overview = stageOverview(editor, options);
+        benchmark::DoNotOptimize(overview.data());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(redrawOverview)->Arg(1)->Arg(2)->Arg(4)->ArgName("chip")->Unit(benchmark::kMicrosecond);
 BENCHMARK(refreshView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
 BENCHMARK(refreshIdleView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
 BENCHMARK(refreshAnimationFrame)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);

@@ -10,6 +10,8 @@
 #     the floor of the animated case;
 #   - time from starting the process to the first painted frame, for the editor and
 #     for the plain window, median of ten runs;
+#   - on an X server, the animated case again with the editing area zoomed in as far as
+#     the screen allows;
 #   - time to export every stage with its sheets (--export-all), five runs and their
 #     median.
 # Usage: tools/measure-shell.sh [build-dir]   (default: build)
@@ -193,6 +195,15 @@ if $focus_moves && [ -n "$floor_pid" ]; then
     measure "editor, inactive|plain window, active" "$animated" "$floor_pid"
 else
     echo "editor, inactive: not measured (needs an X server, xdotool and the plain window)"
+fi
+# Zoomed in as far as the screen allows (4x wants a screen of 2100 pixels or more in
+# height, e.g. xvfb-run -s "-screen 0 3840x2160x24").
+if $focus_moves; then
+    focus "$editor_window"
+    xdotool key ctrl+equal ctrl+equal ctrl+equal
+    sleep 1
+    size=$(xdotool getwindowgeometry "$editor_window" | sed -n 's/.*Geometry: //p')
+    measure "editor zoomed in to a window of $size, active, animated stage" "$animated"
 fi
 kill "$animated"
 wait "$animated" 2>/dev/null || true
