@@ -83,7 +83,8 @@ Surface stageOverview(const EDITOR& editor, const OverviewOptions& options)
             continue;
         for (int column = 0; column < kChipSetsAcrossPage; ++column)
             for (int row = 0; row < kChipSetsAcrossPage; ++row) {
-                const Colour* block = chipSets.data() + std::size_t(editor.mapSet[s][m][column * 8 + row] * side * side);
+                const Colour* block =
+                    chipSets.data() + std::size_t(editor.mapSet[s][m][column * 8 + row] * side * side);
                 const int left = page * pageSide + column * side;
                 for (int y = 0; y < side; ++y)
                     std::copy_n(block + y * side, side, pixels + (row * side + y) * overview.width() + left);
