@@ -89,6 +89,11 @@ std::string keyName(int virtualKey)
     case VK_UP: return "Up";
     case VK_RIGHT: return "Right";
     case VK_DOWN: return "Down";
+    case VK_OEM_PLUS: return "=";
+    case VK_OEM_MINUS: return "-";
+    case VK_ADD: return "Num +";
+    case VK_SUBTRACT: return "Num -";
+    case VK_NUMPAD0: return "Num 0";
     default: break;
     }
     if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 24)
