@@ -113,6 +113,8 @@ constexpr KeyBinding kEveryViewKeys[] = {
     {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
     {VK_F2, 0, kEither, [](E e) { e.host().toggleUsageWindow(); },
      "show or close where the current item is used and what the stage leaves unused"},
+    {VK_F7, 0, kEither, [](E e) { e.host().toggleObjectList(); },
+     "show or close the list of the stage's objects, where values are typed and names shown"},
 };
 
 // The arrows step the map set of the left page only; the right page is reached

@@ -21,6 +21,7 @@ inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_F2 = 0x71;
 inline constexpr int VK_F5 = 0x74;
+inline constexpr int VK_F7 = 0x76;
 
 // Letter keys need no constant: their code is the upper-case character ('A' is
 // 0x41), so the tables compare with character literals.

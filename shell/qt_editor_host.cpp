@@ -14,6 +14,7 @@
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
+#include "shell/object_list_window.h"
 #include "shell/patch_export.h"
 #include "shell/play_test.h"
 #include "shell/replacement_dialog.h"
@@ -220,6 +221,11 @@ std::string QtEditorHost::readClipboard()
 void QtEditorHost::toggleUsageWindow()
 {
     ::toggleUsageWindow();
+}
+
+void QtEditorHost::toggleObjectList()
+{
+    ::toggleObjectList();
 }
 
 std::optional<int> QtEditorHost::askReplacement(std::string_view prompt, int suggested, int highest)

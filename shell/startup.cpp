@@ -24,6 +24,8 @@
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/object_list_window.h"
+#include "shell/object_names_source.h"
 #include "shell/play_test.h"
 #include "shell/qt_editor_host.h"
 #include "shell/termination_signals.h"
@@ -160,6 +162,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             return 0;
         }
         buildUi();
+        useStartingObjectNames(options.objectNames, romPath);
         quitOnTerminationSignals();
         if (options.view) {
             tabControl->sendMessage(TCM_SETCURSEL, WPARAM(*options.view), 0);
@@ -196,6 +199,7 @@ void releaseUi()
     theEditor.setHost(nullptr);
     closeKeyReference();
     closeUsageWindow();
+    closeObjectList();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

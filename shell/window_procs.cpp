@@ -9,6 +9,7 @@
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/object_list_window.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
 #include "state/save_with_backup.h"
@@ -85,6 +86,7 @@ void afterUserInput()
     recordUserAction(theEditor);
     noteUserAction();
     followEditorInUsageWindow();
+    followEditorInObjectList();
 }
 
 // The frame clock sleeps while nothing on screen can change, so every message but a

@@ -88,6 +88,7 @@ public:
     // F2, and the replacement dialog: every prompt is kept and answered with
     // replacementAnswer (nothing means Cancel).
     int usageWindowToggles = 0;
+    int objectListToggles = 0;
     struct ReplacementQuestion {
         std::string prompt;
         int suggested;
@@ -96,6 +97,7 @@ public:
     std::vector<ReplacementQuestion> replacementQuestions;
     std::optional<int> replacementAnswer;
     void toggleUsageWindow() override { ++usageWindowToggles; }
+    void toggleObjectList() override { ++objectListToggles; }
     std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override
     {
         replacementQuestions.push_back({std::string(prompt), suggested, highest});
