@@ -103,8 +103,8 @@ public:
         table_->setItemDelegate(new TwoDigitDelegate(table_));
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         table_->setSelectionMode(QAbstractItemView::SingleSelection);
-        table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                                QAbstractItemView::EditKeyPressed);
+        // Typing, Enter or a double-click start an edit; F2 stays the usage window's key.
+        table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked);
         table_->setTabKeyNavigation(false);
         table_->verticalHeader()->hide();
         table_->horizontalHeader()->setStretchLastSection(true);
