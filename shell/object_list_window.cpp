@@ -91,9 +91,8 @@ public:
     explicit ObjectListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     {
         setWindowTitle("Objects");
-        model_ = new ObjectListModel([this](int slot, ObjectColumn column, const QString& text) {
-            return typed(slot, column, text);
-        }, this);
+        model_ = new ObjectListModel(
+            [this](int slot, ObjectColumn column, const QString& text) { return typed(slot, column, text); }, this);
         proxy_ = new QSortFilterProxyModel(this);
         proxy_->setSourceModel(model_);
         proxy_->setSortRole(ObjectListModel::kSortRole);
@@ -142,7 +141,8 @@ public:
             table_->setColumnWidth(c, table_->fontMetrics().horizontalAdvance("MMMMM"));
         const int row = model_->rowOfSlot(editor.curObject);
         if (row >= 0) {
-            const QModelIndex current = proxy_->mapFromSource(model_->index(row, std::min(column, model_->columnCount() - 1)));
+            const QModelIndex current =
+                proxy_->mapFromSource(model_->index(row, std::min(column, model_->columnCount() - 1)));
             if (table_->currentIndex() != current)
                 table_->setCurrentIndex(current);
             table_->scrollTo(current);
@@ -289,9 +289,8 @@ QTableView* objectListTable()
 
 void loadObjectNamesFromDialog()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(window ? window.data() : nullptr, "Load names", QString(),
-                                     "Object names (*.json);;All files (*)");
+    const QString path = QFileDialog::getOpenFileName(window ? window.data() : nullptr, "Load names", QString(),
+                                                      "Object names (*.json);;All files (*)");
     if (!path.isEmpty())
         loadObjectNamesFrom(QFile::encodeName(path).toStdString());
 }

@@ -107,7 +107,8 @@ private slots:
         table->sortByColumn(0, Qt::AscendingOrder);
 
         const QString data = QString::fromStdString(objectCellText(before[0], ObjectColumn::Data));
-        writeText(dir.filePath("names.json"), R"({"version": 1, "stage": {"0": {")" + data.toUtf8() + R"(": "first"}}})");
+        writeText(dir.filePath("names.json"),
+                  R"({"version": 1, "stage": {"0": {")" + data.toUtf8() + R"(": "first"}}})");
         loadObjectNamesFrom(dir.filePath("names.json").toStdString());
         QCOMPARE(table->model()->columnCount(), 6);
         QCOMPARE(cell(0, 5), QString("first"));
