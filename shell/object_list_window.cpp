@@ -33,6 +33,7 @@
 #include "shell/object_names_source.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
+#include "swc/virtual_key.h"
 
 namespace {
 
@@ -175,8 +176,19 @@ protected:
         if (watched != table_ || event->type() != QEvent::KeyPress || cellEdited)
             return QWidget::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        if (key->modifiers() & Qt::AltModifier)
             return QWidget::eventFilter(watched, event);
+        // The editor's keys that mean the same in every view (undo and redo, Save,
+        // the stage, the other windows) work from here as from the main window.
+        const bool editorKey = (key->modifiers() & Qt::ControlModifier) || key->key() == Qt::Key_F1 ||
+            key->key() == Qt::Key_F2 || key->key() == Qt::Key_F5;
+        if (editorKey) {
+            if (const int code = swc::virtualKeyOf(*key)) {
+                theEditor.onKeyDown(code, std::intptr_t(swc::keyDataOf(*key)));
+                afterAction();
+            }
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_F7:
         case Qt::Key_Escape: close(); return true;

@@ -71,6 +71,11 @@ private slots:
         QCOMPARE(int(theEditor.object[0][1].x), 0x80);
         QCOMPARE(int(theEditor.object[0][1].page), theEditor.viewPos);
         QCOMPARE(theEditor.history.undoSteps(), std::size_t(2));
+        // The editor's Ctrl keys work from the list: undo and redo the insert.
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(table->model()->rowCount(), count - 1);
+        QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(table->model()->rowCount(), count);
 
         MessageBoxRecorder boxes;
         for (int slot = count; slot < kObjectSlots; ++slot)
