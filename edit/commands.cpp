@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"view.keysAndMouse", "Keys and Mouse"},
     {"view.whereUsed", "Where Used"},
     {"view.overview", "Overview"},
+    {"view.objects", "Objects"},
     {"view.zoomIn", "Zoom In"},
     {"view.zoomOut", "Zoom Out"},
     {"view.actualSize", "Actual Size"},

@@ -95,6 +95,8 @@ constexpr KeyBinding kEveryViewKeys[] = {
     named(VK_F2, 0, kEither, "view.whereUsed",
           "show or close where the current item is used and what the stage leaves unused"),
     named(VK_F6, 0, kEither, "view.overview", "show or close the overview of the stage's 48 pages"),
+    named(VK_F7, 0, kEither, "view.objects",
+          "show or close the list of the stage's objects, where values are typed and names shown"),
 };
 
 // The arrows step the map set of the left page only; the right page is reached

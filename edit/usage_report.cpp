@@ -1,5 +1,8 @@
 #include "edit/usage_report.h"
 
+#include <cstdio>
+#include <map>
+
 #include "edit/usage_subject.h"
 #include "model/editor.h"
 #include "usage/number_list.h"
@@ -46,6 +49,33 @@ UsageSection stageSection(const EDITOR& editor, const StageUsage& usage)
     return section;
 }
 
+std::string hex2(int value)
+{
+    char text[3];
+    std::snprintf(text, sizeof text, "%02X", unsigned(value & 0xFF));
+    return text;
+}
+
+// The stage's objects by data value, with the user's names of the values when known.
+UsageSection objectsSection(const EDITOR& editor)
+{
+    std::map<int, std::vector<int>> slotsOfData;
+    int count = 0;
+    for (int slot = 0; slot < kObjectSlots && editor.object[editor.curStage][slot].isUsed(); ++slot, ++count)
+        slotsOfData[editor.object[editor.curStage][slot].data].push_back(slot);
+    UsageSection section{"Objects by data (" + std::to_string(count) + ")", {}};
+    for (const auto& [data, slots] : slotsOfData) {
+        std::string where = "data " + hex2(data);
+        if (const std::string* name = editor.objectNames.find(editor.curStage, data))
+            where += " " + *name;
+        std::string what = std::to_string(slots.size()) + (slots.size() == 1 ? " object: slot " : " objects: slots ");
+        for (std::size_t i = 0; i < slots.size(); ++i)
+            what += (i ? ", " : "") + hex2(slots[i]);
+        section.entries.push_back({where, what, std::nullopt});
+    }
+    return section;
+}
+
 }  // namespace
 
 std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& usage)
@@ -81,6 +111,7 @@ std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& us
         if (subject)
             sections.push_back(usesSection(editor, "Chip-set quadrants that hold", subject->kind, subject->item));
         break;
+    case kViewObject: sections.push_back(objectsSection(editor)); break;
     default: break;
     }
     sections.push_back(stageSection(editor, usage));

@@ -7,6 +7,7 @@
 #include "model/edit_history.h"
 #include "model/editor_host.h"
 #include "model/frame_inputs.h"
+#include "model/object_names.h"
 #include "model/selection.h"
 #include "model/stage_records.h"
 #include "model/surface.h"
@@ -53,6 +54,8 @@ public:
 
     // --- Undo history of the tables above ------------------------------------------
     EditHistory history;
+    // --- The user's names of the objects' data values (none until a file is read) ---
+    ObjectNames objectNames;
 
     // --- Drawing surfaces ----------------------------------------------------------
     Surface viewSurface;     // 512 x 528: the composed view

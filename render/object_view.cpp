@@ -23,6 +23,12 @@ void EDITOR::drawObjects()
     drawViewText(*this, 88, 328, hexText("X:", current.x, 2));
     drawViewText(*this, 88, 352, hexText("Y:", current.y, 2));
     drawViewText(*this, 88, 376, hexText("Data:", current.data, 2));
+    // The user's name of the data value, only when they have given names: without a
+    // names file the panel is as it always was.
+    if (objectNames.loaded) {
+        const std::string* name = objectNames.find(curStage, current.data);
+        drawViewText(*this, 88, 400, "Name: " + (name ? *name : std::string("-")));
+    }
 }
 
 void paintObjectView(EDITOR& editor)

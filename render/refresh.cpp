@@ -44,6 +44,8 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
     appendBytes(out, editor.chip[s]);
     appendBytes(out, editor.chipSet[s]);
     appendBytes(out, editor.curPal[s].selector);
+    // The panel's name line is drawn from the names as well.
+    appendBytes(out, editor.objectNames.revision);
     appendBytes(out, editor.curPal[s].colour);
 }
 

@@ -44,6 +44,19 @@ Surface stagePicture(EDITOR& editor, bool withObjects)
         for (const ObjectRecord& record : editor.object[editor.curStage])
             if (record.page == page)
                 drawObjectMarker(editor, picture, page * kPagePixels, record, false);
+    // Each marked object's name under its marker (over it near the bottom), drawn over
+    // every marker so that no neighbour's frame hides it.
+    constexpr int kLabelGap = 17;     // just outside the marker's frame of 32
+    constexpr int kLabelHeight = 16;  // room for a line of the default font
+    for (const ObjectRecord& record : editor.object[editor.curStage]) {
+        const std::string* name = editor.objectNames.find(editor.curStage, record.data);
+        if (!record.isUsed() || !name)
+            continue;
+        const int centreY = markerCentreY(record.y);
+        const int below = centreY + kLabelGap;
+        const int y = below + kLabelHeight <= kPagePixels ? below : centreY - kLabelGap - kLabelHeight;
+        editor.host().drawText(picture, record.page * kPagePixels + record.x - 16, y, *name);
+    }
     return picture;
 }
 

@@ -16,7 +16,8 @@ void showFirstFrame(EDITOR& editor, int stage, int paletteSet);
 
 // The current stage's 48 pages side by side, 12,288 x 256, each as the "MAP" view
 // draws it. With objects, every used object is marked as the "OBJECT" view marks it,
-// but none is marked as selected. The view surface is drawn over on the way.
+// but none is marked as selected, and labelled with its name when names are known. The
+// view surface is drawn over on the way.
 Surface stagePicture(EDITOR& editor, bool withObjects);
 
 // The "CHIP" view's tile sheet on its own, 256 x 256, in sub-palette subPalette.

@@ -5,6 +5,7 @@
 #include "edit/virtual_keys.h"
 #include "shell/app_state.h"
 #include "shell/key_reference_window.h"
+#include "shell/object_list_window.h"
 #include "shell/overview_window.h"
 #include "shell/patch_export.h"
 #include "shell/play_test.h"
@@ -41,6 +42,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
     {"view.overview", toggleOverviewWindow},
+    {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},

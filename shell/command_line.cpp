@@ -40,10 +40,14 @@ StartOptions parseCommandLine(const QCoreApplication& app)
                                       "otherwise comes last. Default: $QUARRIX_EMULATOR, else the first of "
                                       "fceux, nestopia, mednafen on PATH.",
                                       "command");
+    const QCommandLineOption objectNames("object-names",
+                                         "Name the objects' data values from the names file <file>. Without it, "
+                                         "the image's name followed by .objects.json is used when there is one.",
+                                         "file");
     QCommandLineOption reportFirstFrame(
         "report-first-frame", "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({demo, screenshot, view, emulator, reportFirstFrame});
+    parser.addOptions({demo, screenshot, view, emulator, objectNames, reportFirstFrame});
     const ExportArguments exportArguments(parser);
     const FileCommandArguments fileCommandArguments(parser);
     parser.process(app);
@@ -74,6 +78,8 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     }
     if (parser.isSet(emulator))
         options.emulator = parser.value(emulator).toStdString();
+    if (parser.isSet(objectNames))
+        options.objectNames = argumentBytes(parser.value(objectNames));
     options.reportFirstFrame = parser.isSet(reportFirstFrame);
     return options;
 }

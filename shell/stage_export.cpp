@@ -23,6 +23,7 @@
 
 #include "model/editor.h"
 #include "render/stage_picture.h"
+#include "shell/object_names_source.h"
 #include "shell/qt_editor_host.h"
 #include "shell/stage_number.h"
 #include "shell/startup.h"
@@ -285,6 +286,11 @@ int exportPictures(const StartOptions& options)
         editor->setHost(&applicationHost());
         editor->createSurfaces();
         editor->loadRom(path);
+        // Names label the marked objects; a names file that is refused ends the run
+        // before anything is written.
+        if (request.objects || options.objectNames)
+            if (std::optional<ObjectNames> names = startingObjectNames(options.objectNames, path))
+                editor->objectNames = std::move(*names);
         if (stage)
             exportStage(*editor, request, *stage, *paletteSet);
         else

@@ -25,6 +25,8 @@
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/overview_window.h"
+#include "shell/object_list_window.h"
+#include "shell/object_names_source.h"
 #include "shell/play_test.h"
 #include "shell/qt_editor_host.h"
 #include "shell/termination_signals.h"
@@ -161,6 +163,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             return 0;
         }
         buildUi();
+        useStartingObjectNames(options.objectNames, romPath);
         quitOnTerminationSignals();
         if (options.view) {
             tabControl->sendMessage(TCM_SETCURSEL, WPARAM(*options.view), 0);
@@ -198,6 +201,7 @@ void releaseUi()
     closeKeyReference();
     closeUsageWindow();
     closeOverviewWindow();
+    closeObjectList();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

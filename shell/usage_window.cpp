@@ -1,5 +1,7 @@
 #include "shell/usage_window.h"
 
+#include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -31,6 +33,9 @@ struct ShownKey {
     int item = -1;
     int mapSet = -1;
     std::uint64_t countsVersion = 0;
+    // "OBJECT" lists the stage's objects, with the names of their data values.
+    std::array<std::uint8_t, sizeof(ObjectRecord) * kObjectSlots> objects{};
+    std::uint64_t namesRevision = 0;
 
     bool operator==(const ShownKey&) const = default;
 };
@@ -48,6 +53,10 @@ std::optional<int> placeHere(const EDITOR& editor)
 ShownKey keyOf(const EDITOR& editor, std::uint64_t countsVersion)
 {
     ShownKey key{editor.curStage, editor.curTab, -1, -1, countsVersion};
+    if (editor.curTab == kViewObject && editor.curStage >= 0 && editor.curStage < kStageCount) {
+        std::memcpy(key.objects.data(), editor.object[editor.curStage], key.objects.size());
+        key.namesRevision = editor.objectNames.revision;
+    }
     if (const std::optional<UsageSubject> subject = currentUsageSubject(editor))
         key.item = subject->item;
     if (editor.curTab == kViewMapSet)

@@ -19,5 +19,10 @@ LRESULT editAreaProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // thumb's position.
 int scrolledPosition(unsigned code, int thumb, const SCROLLINFO& info);
 
+// What follows every user action, wherever it came from (a side window's own
+// controls too): the history and the kept edits take it in, and the side windows
+// follow it.
+void afterUserInput();
+
 // Called after each repaint of the editing area (for timing the first frame).
 void setEditAreaPaintObserver(std::function<void()> observer);

@@ -65,6 +65,23 @@ private slots:
         QCOMPARE(QImage(out.filePath("stage-F-tiles-3.png")).size(), QSize(256, 256));
     }
 
+    void markedObjectsAreLabelledWithTheirNames()
+    {
+        QFile names(dir.filePath("names.json"));
+        QVERIFY(names.open(QIODevice::WriteOnly));
+        // A name for every data value, so that every marked object gets one.
+        QByteArray text = R"({"version": 1, "names": {)";
+        for (int data = 0; data < 256; ++data)
+            text += QString(R"(%1"%2": "object")").arg(data ? ", " : "").arg(data, 2, 16, QChar('0')).toUtf8();
+        names.write(text + "}}");
+        names.close();
+        const QStringList stage0{rom, "--export-stage", "0", "--objects"};
+        QCOMPARE(runProgram(stage0 + QStringList{"plain.png"}, dir.path()).exitCode, 0);
+        QCOMPARE(runProgram(stage0 + QStringList{"--object-names", names.fileName(), "named.png"}, dir.path()).exitCode,
+                 0);
+        QVERIFY(QImage(dir.filePath("plain.png")) != QImage(dir.filePath("named.png")));
+    }
+
     void errorsEndWithExitCodeOneAndWriteNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -83,6 +100,9 @@ private slots:
             << QStringList{"DEMO", "--export-stage", "0", "short.nes/out.png"} << "cannot write the picture";
         QTest::newRow("export folder under a file")
             << QStringList{"DEMO", "--export-all", "short.nes/out"} << "cannot make the folder";
+        QTest::newRow("names file refused")
+            << QStringList{"DEMO", "--export-stage", "0", "out.png", "--objects", "--object-names", "short.nes"}
+            << "is refused: it is not JSON";
     }
 
     void errorsEndWithExitCodeOneAndWriteNothing()

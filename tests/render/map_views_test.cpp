@@ -151,3 +151,22 @@ TEST_F(MapViews, AMarkerAtTheRightEdgeIsCutOff)
     EXPECT_EQ(view(511, 144), kWhite);
     EXPECT_EQ(host.textAt(498, 120), "00");
 }
+
+TEST_F(MapViews, ThePanelNamesTheObjectOnlyWhenNamesAreLoaded)
+{
+    place(0, 4, 0x40, 0x40, 0x23);
+    place(1, 4, 0x80, 0x40, 0x24);
+    showObjects(4, 0);
+    const std::size_t textsWithoutNames = host.texts.size();
+    EXPECT_EQ(host.textAt(88, 400), "");
+
+    editor.objectNames.loaded = true;
+    editor.objectNames.byStage[0][0x23] = "walking enemy";
+    host.clearTexts();
+    showObjects(4, 0);
+    EXPECT_EQ(host.textAt(88, 400), "Name: walking enemy");
+    EXPECT_EQ(host.texts.size(), textsWithoutNames + 1);
+    host.clearTexts();
+    showObjects(4, 1);
+    EXPECT_EQ(host.textAt(88, 400), "Name: -");
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/object_names.h"
+
+// Where the editor's names of the objects' data values come from: a file named on the
+// command line, else the file beside the image (the image's name with ".objects.json"
+// after it) when there is one. Throws ObjectNamesError when that file is refused, and
+// gives nothing when there is no names file.
+std::optional<ObjectNames> startingObjectNames(const std::optional<std::string>& named, const std::string& imagePath);
+
+// Reads the starting names into the running editor. A refused file is reported once
+// the window is up, and the editor goes on without names.
+void useStartingObjectNames(const std::optional<std::string>& named, const std::string& imagePath);
+
+// Puts names into use in the running editor and every window that shows them.
+void useObjectNames(ObjectNames names);
