@@ -11,8 +11,8 @@
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
-#include "shell/overview_window.h"
 #include "shell/object_list_window.h"
+#include "shell/overview_window.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
 #include "state/save_with_backup.h"
@@ -102,7 +102,6 @@ bool isUserInput(UINT msg)
 {
     return msg == WM_KEYDOWN || msg == WM_COMMAND || msg == WM_NOTIFY || msg == WM_NCHITTEST || msg == WM_HSCROLL;
 }
-
 
 // The frame clock sleeps while nothing on screen can change, so every message but a
 // repaint brings it up to date first, for the stage and palette the time passed on,
