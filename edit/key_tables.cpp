@@ -113,6 +113,8 @@ constexpr KeyBinding kEveryViewKeys[] = {
     {VK_ESCAPE, 0, kEither, endSelection, "end the selection"},
     {VK_F2, 0, kEither, [](E e) { e.host().toggleUsageWindow(); },
      "show or close where the current item is used and what the stage leaves unused"},
+    {VK_F3, 0, kEither, [](E e) { e.host().toggleColoursWindow(); },
+     "show or close the Colours window: the stage's palette sets, to edit"},
 };
 
 // The arrows step the map set of the left page only; the right page is reached

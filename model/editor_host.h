@@ -82,6 +82,9 @@ public:
     // of the stage nothing uses, or closes it when it is open. It does not block the
     // editor.
     virtual void toggleUsageWindow() = 0;
+    // F3: opens the window that edits the current stage's palette sets, or closes it.
+    // It does not block the editor.
+    virtual void toggleColoursWindow() = 0;
 
     // Asks, in a small modal dialog that shows prompt, for the number to put in place
     // of an item: two hexadecimal digits from 0 to highest, suggested offered first.
@@ -121,6 +124,7 @@ public:
     void writeClipboard(std::string_view, const Surface&) override {}
     std::string readClipboard() override { return {}; }
     void toggleUsageWindow() override {}
+    void toggleColoursWindow() override {}
     std::optional<int> askReplacement(std::string_view, int, int) override { return std::nullopt; }
     void exportPatch() override {}
     void exportStageData() override {}

@@ -12,6 +12,7 @@
 
 #include "clipboard/selection_text.h"
 #include "shell/app_state.h"
+#include "shell/colours_window.h"
 #include "shell/key_reference_window.h"
 #include "shell/main_window.h"
 #include "shell/patch_export.h"
@@ -220,6 +221,11 @@ std::string QtEditorHost::readClipboard()
 void QtEditorHost::toggleUsageWindow()
 {
     ::toggleUsageWindow();
+}
+
+void QtEditorHost::toggleColoursWindow()
+{
+    ::toggleColoursWindow();
 }
 
 std::optional<int> QtEditorHost::askReplacement(std::string_view prompt, int suggested, int highest)

@@ -34,6 +34,7 @@ public:
     void writeClipboard(std::string_view text, const Surface& picture) override;
     std::string readClipboard() override;
     void toggleUsageWindow() override;
+    void toggleColoursWindow() override;
     std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override;
     void exportPatch() override;
     void exportStageData() override;

@@ -6,6 +6,7 @@
 #include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
 #include "shell/app_state.h"
+#include "shell/colours_window.h"
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
@@ -85,6 +86,7 @@ void afterUserInput()
     recordUserAction(theEditor);
     noteUserAction();
     followEditorInUsageWindow();
+    followEditorInColoursWindow();
 }
 
 // The frame clock sleeps while nothing on screen can change, so every message but a

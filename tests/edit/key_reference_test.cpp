@@ -72,7 +72,8 @@ protected:
             << host.scrollPositionsSet.size() << ' ' << host.applySelectionsCalls << ' ' << host.buttonsClicked.size()
             << ' ' << host.keyReferenceToggles << ' ' << host.playTests << ' ' << host.messages.size() << ' '
             << host.clipboardWrites << ' ' << host.usageWindowToggles << ' ' << host.replacementQuestions.size() << ' '
-            << host.patchExports << ' ' << host.stageExports << ' ' << host.stageImports << '\n';
+            << host.patchExports << ' ' << host.stageExports << ' ' << host.stageImports << ' '
+            << host.coloursWindowToggles << '\n';
         const Selection& s = e.selection;
         out << s.view << ' ' << s.anchor.group << ' ' << s.anchor.column << ' ' << s.anchor.row << ' ' << s.end.column
             << ' ' << s.end.row << ' ' << s.extending << ' ' << s.dragging << '\n';

@@ -96,6 +96,8 @@ public:
     std::vector<ReplacementQuestion> replacementQuestions;
     std::optional<int> replacementAnswer;
     void toggleUsageWindow() override { ++usageWindowToggles; }
+    void toggleColoursWindow() override { ++coloursWindowToggles; }
+    int coloursWindowToggles = 0;
     std::optional<int> askReplacement(std::string_view prompt, int suggested, int highest) override
     {
         replacementQuestions.push_back({std::string(prompt), suggested, highest});
