@@ -46,6 +46,20 @@ UsageSection stageSection(const EDITOR& editor, const StageUsage& usage)
     return section;
 }
 
+// How many of the stage's chips are drawn with each sub-palette, for whoever changes
+// its colours.
+UsageSection subPaletteSection(const EDITOR& editor)
+{
+    int chips[4] = {};
+    for (const ChipRecord& chip : editor.chip[editor.curStage])
+        ++chips[chip.palette & 3];
+    UsageSection section{"Chips of the stage drawn with each sub-palette", {}};
+    for (int p = 0; p < 4; ++p)
+        section.entries.push_back({"sub-palette " + std::to_string(p),
+                                   std::to_string(chips[p]) + (chips[p] == 1 ? " chip" : " chips"), std::nullopt});
+    return section;
+}
+
 }  // namespace
 
 std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& usage)
@@ -80,6 +94,7 @@ std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& us
     case kViewChip:
         if (subject)
             sections.push_back(usesSection(editor, "Chip-set quadrants that hold", subject->kind, subject->item));
+        sections.push_back(subPaletteSection(editor));
         break;
     default: break;
     }
