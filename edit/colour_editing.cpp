@@ -62,8 +62,8 @@ bool setSlotColour(EDITOR& editor, const ColourCursor& cursor, int colour)
 {
     const std::uint8_t now = paletteSlot(editor, cursor.set, cursor.slot);
     const int number = colour & (kConsoleColourCount - 1);
-    return changeSlot(editor, cursor, isSelectorSlot(cursor.slot) ? withAnimationNumber(now, number)
-                                                                   : std::uint8_t(number));
+    return changeSlot(editor, cursor,
+                      isSelectorSlot(cursor.slot) ? withAnimationNumber(now, number) : std::uint8_t(number));
 }
 
 bool stepSlot(EDITOR& editor, const ColourCursor& cursor, int step)
@@ -136,8 +136,9 @@ bool pasteSubPalettes(EDITOR& editor, const ColourCursor& cursor)
     }
     const CopiedItems& items = read.items;
     if (items.view != kSubPaletteItems) {
-        refuse(editor, std::string("The clipboard holds items of \"") + itemKindName(items.view) +
-                           "\", which the Colours window cannot paste: it pastes sub-palettes.");
+        refuse(editor,
+               std::string("The clipboard holds items of \"") + itemKindName(items.view) +
+                   "\", which the Colours window cannot paste: it pastes sub-palettes.");
         return false;
     }
     PaletteRecord set = editor.palSet[editor.curStage & 0x0F][cursor.set & 3];

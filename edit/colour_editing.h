@@ -12,7 +12,7 @@ class EDITOR;
 // the 4 animation selectors) and the changes made there. Every change is one step of
 // the undo history; the views follow at the next frame.
 
-inline constexpr int kColourSlots = 20;     // the bytes of one palette set
+inline constexpr int kColourSlots = 20;  // the bytes of one palette set
 inline constexpr int kFirstSelectorSlot = 16;
 inline constexpr int kConsoleColourCount = 64;
 inline constexpr std::uint8_t kAnimatedBit = 0x80;

@@ -58,8 +58,7 @@ QRect slotRect(int set, int slot)
     const int p = subPaletteOfSlot(slot);
     const int x = kMargin + kLabelWidth + p * kSubPaletteWidth +
         (isSelectorSlot(slot) ? 4 * kSwatchWidth + 2 : (slot % 4) * kSwatchWidth);
-    return {x, kSetsTop + set * kRowHeight, isSelectorSlot(slot) ? kSelectorWidth - 4 : kSwatchWidth,
-            kSwatchHeight};
+    return {x, kSetsTop + set * kRowHeight, isSelectorSlot(slot) ? kSelectorWidth - 4 : kSwatchWidth, kSwatchHeight};
 }
 
 QRect gridRect(int colour)
@@ -140,8 +139,13 @@ protected:
         else if (ctrl)
             return QWidget::keyPressEvent(event);
         else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
-            moveColourCursor(cursor_, key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0,
-                             key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0);
+            moveColourCursor(cursor_,
+                             key == Qt::Key_Left        ? -1
+                                 : key == Qt::Key_Right ? 1
+                                                        : 0,
+                             key == Qt::Key_Up         ? -1
+                                 : key == Qt::Key_Down ? 1
+                                                       : 0);
         else if (key == Qt::Key_Plus || key == Qt::Key_Equal)
             changed = stepSlot(theEditor, cursor_, +1);
         else if (key == Qt::Key_Minus)
