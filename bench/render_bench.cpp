@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include "demo/demo_image.h"
+#include "edit/colour_editing.h"
 #include "model/editor.h"
 #include "render/animation_wait.h"
 #include "render/stage_overview.h"
@@ -142,9 +143,29 @@ void redrawOverview(benchmark::State& state)
     }
 }
 
+// A colour of the shown palette set stepped in the Colours window, through to the next
+// frame of "CHIP" that shows it: the edit with its undo step, the chips drawn again in
+// the new colour and the view composed.
+void colourChangeToChipFrame(benchmark::State& state)
+{
+    EDITOR& editor = demoEditor();
+    editor.curTab = kViewChip;
+    editor.curPalSet = 0;
+    editor.history.start(editor);
+    editor.refresh(0);
+    const ColourCursor cursor{0, 4 + 1};  // set 0, sub-palette 1, colour 1
+    for (auto _ : state) {
+        stepSlot(editor, cursor, +1);
+        editor.refresh(0);
+        benchmark::DoNotOptimize(std::as_const(editor.viewSurface).data());
+        benchmark::ClobberMemory();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(redrawOverview)->Arg(1)->Arg(2)->Arg(4)->ArgName("chip")->Unit(benchmark::kMicrosecond);
+BENCHMARK(colourChangeToChipFrame)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(refreshView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
 BENCHMARK(refreshIdleView)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);
 BENCHMARK(refreshAnimationFrame)->DenseRange(kViewMap, kViewChip)->ArgName("view")->Unit(benchmark::kMicrosecond);

@@ -10,8 +10,17 @@ int itemBytes(int view)
     case kViewMapSet: return 1;
     case kViewChipSet: return 4;
     case kViewChip: return int(sizeof(ChipRecord));
+    case kSubPaletteItems: return 5;
     default: return 0;
     }
+}
+
+const char* itemKindName(int kind)
+{
+    static_assert(kSubPaletteItems == kViewCount, "sub-palettes follow the views");
+    if (kind == kSubPaletteItems)
+        return "SUB-PALETTES";
+    return kind >= 0 && kind < kViewCount ? kViewNames[kind] : "";
 }
 
 const std::uint8_t* CopiedItems::item(int column, int row) const

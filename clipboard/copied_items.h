@@ -18,7 +18,15 @@ struct CopiedItems {
     std::uint8_t* item(int column, int row);
 };
 
+// Besides the views' items: sub-palettes of the Colours window, a column of one to
+// four, each its four colours and then its animation selector.
+inline constexpr int kSubPaletteItems = 5;
+inline constexpr int kClipboardKindCount = 6;
+
+// What the clipboard text calls a kind of items: a view's name, or "SUB-PALETTES".
+const char* itemKindName(int kind);
+
 // The bytes of one item of view: a page's map-set number, an object, a cell's chip
-// set, a chip set's four chips, a chip's four tiles with its sub-palette and style.
-// 0 for any other view.
+// set, a chip set's four chips, a chip's four tiles with its sub-palette and style, a
+// sub-palette's colours and selector. 0 for any other view.
 int itemBytes(int view);

@@ -106,8 +106,8 @@ int viewNamed(std::string_view line, std::string_view& rest)
 {
     int found = -1;
     std::size_t longest = 0;
-    for (int view = 0; view < kViewCount; ++view) {
-        const std::string_view name = kViewNames[view];
+    for (int view = 0; view < kClipboardKindCount; ++view) {
+        const std::string_view name = itemKindName(view);
         if (line.size() > name.size() && line.substr(0, name.size()) == name && line[name.size()] == ' ' &&
             name.size() > longest)
             found = view, longest = name.size();
@@ -153,11 +153,17 @@ std::string readItem(int view, std::string_view text, std::uint8_t* item)
     return {};
 }
 
+// How many items of a kind fit in a text, across and down.
+SelectionGrid gridOf(int kind)
+{
+    return kind == kSubPaletteItems ? SelectionGrid{1, 4} : selectionGrid(kind);
+}
+
 }  // namespace
 
 std::string selectionText(const CopiedItems& items)
 {
-    std::string text = joined({kHeader, std::to_string(kSelectionTextVersion), "\n", kViewNames[items.view], " ",
+    std::string text = joined({kHeader, std::to_string(kSelectionTextVersion), "\n", itemKindName(items.view), " ",
                                std::to_string(items.columns), "x", std::to_string(items.rows), "\n"});
     for (int row = 0; row < items.rows; ++row) {
         for (int column = 0; column < items.columns; ++column) {
@@ -192,14 +198,14 @@ ReadSelection readSelectionText(std::string_view text)
     if (items.view < 0)
         return damaged(lines, "no view is named");
     const std::size_t cross = size.find('x');
-    const SelectionGrid grid = selectionGrid(items.view);
+    const SelectionGrid grid = gridOf(items.view);
     if (cross == std::string_view::npos || !wholeNumber(size.substr(0, cross), items.columns) ||
         !wholeNumber(size.substr(cross + 1), items.rows))
         return damaged(lines, "no size of the form COLUMNSxROWS");
     if (items.columns < 1 || items.columns > grid.columns || items.rows < 1 || items.rows > grid.rows)
         return damaged(lines,
                        joined({"the size ", std::to_string(items.columns), "x", std::to_string(items.rows),
-                               " does not fit ", kViewNames[items.view]}));
+                               " does not fit ", itemKindName(items.view)}));
 
     items.bytes.assign(std::size_t(items.count()) * std::size_t(itemBytes(items.view)), 0);
     for (int row = 0; row < items.rows; ++row) {

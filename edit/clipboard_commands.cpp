@@ -112,6 +112,8 @@ void pasteRectangle(EDITOR& editor, const CopiedItems& items)
         editor.drawChips();
 }
 
+}  // namespace
+
 void refusePaste(EDITOR& editor, const ReadSelection& read)
 {
     switch (read.problem) {
@@ -129,8 +131,6 @@ void refusePaste(EDITOR& editor, const ReadSelection& read)
     case SelectionTextProblem::None: break;
     }
 }
-
-}  // namespace
 
 CopiedItems copyItems(const EDITOR& editor, const Selection& selection)
 {
@@ -157,6 +157,12 @@ CopiedItems copyItems(const EDITOR& editor, const Selection& selection)
 
 void pasteItems(EDITOR& editor, const CopiedItems& items)
 {
+    if (items.view == kSubPaletteItems) {
+        refuse(editor,
+               std::string("The clipboard holds sub-palettes, which \"") + kViewNames[editor.curTab] +
+                   "\" cannot paste: the Colours window (F3) pastes them.");
+        return;
+    }
     if (items.view != editor.curTab) {
         refuse(editor,
                std::string("The clipboard holds ") + kItemNames[items.view] + " of \"" + kViewNames[items.view] +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clipboard/copied_items.h"
+#include "clipboard/selection_text.h"
 #include "model/editor.h"
 
 // Copying, cutting and pasting the items of the current view through the desktop's
@@ -15,6 +16,9 @@ void copyToClipboard(EDITOR& editor);
 void cutObjects(EDITOR& editor);
 // Ctrl+V: pastes what the clipboard holds at the current item, or says why not.
 void pasteFromClipboard(EDITOR& editor);
+
+// Tells why what the clipboard holds cannot be pasted (its problem is not None).
+void refusePaste(EDITOR& editor, const ReadSelection& read);
 
 // The items of a selection of the current stage.
 CopiedItems copyItems(const EDITOR& editor, const Selection& selection);

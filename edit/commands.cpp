@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     {"file.exit", "Exit"},
     {"view.keysAndMouse", "Keys and Mouse"},
     {"view.whereUsed", "Where Used"},
+    {"view.colours", "Colours"},
     {"view.overview", "Overview"},
     {"view.objects", "Objects"},
     {"view.zoomIn", "Zoom In"},

@@ -76,6 +76,20 @@ UsageSection objectsSection(const EDITOR& editor)
     return section;
 }
 
+// How many of the stage's chips are drawn with each sub-palette, for whoever changes
+// its colours.
+UsageSection subPaletteSection(const EDITOR& editor)
+{
+    int chips[4] = {};
+    for (const ChipRecord& chip : editor.chip[editor.curStage])
+        ++chips[chip.palette & 3];
+    UsageSection section{"Chips of the stage drawn with each sub-palette", {}};
+    for (int p = 0; p < 4; ++p)
+        section.entries.push_back({"sub-palette " + std::to_string(p),
+                                   std::to_string(chips[p]) + (chips[p] == 1 ? " chip" : " chips"), std::nullopt});
+    return section;
+}
+
 }  // namespace
 
 std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& usage)
@@ -110,6 +124,7 @@ std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& us
     case kViewChip:
         if (subject)
             sections.push_back(usesSection(editor, "Chip-set quadrants that hold", subject->kind, subject->item));
+        sections.push_back(subPaletteSection(editor));
         break;
     case kViewObject: sections.push_back(objectsSection(editor)); break;
     default: break;

@@ -7,6 +7,7 @@
 
 #include "identity/cartridge_header.h"
 #include "jcode/readable_name.h"
+#include "model/editable_tables.h"
 #include "model/editor.h"
 #include "patch/crc32.h"
 #include "rom/rom_layout.h"
@@ -14,20 +15,6 @@
 namespace L = rom_layout;
 
 namespace {
-
-struct TableRange {
-    std::size_t offset;
-    std::size_t size;
-};
-
-// The parts of a stage's bank that a Save writes.
-constexpr TableRange kEditableTables[] = {
-    {L::kChipTiles, L::kChipTilesSize},     {L::kChipAttributes, L::kChipAttributesSize},
-    {L::kChipSets, L::kChipSetsSize},       {L::kMapSets, L::kMapSetsSize},
-    {L::kObjectPages, L::kObjectTableSize}, {L::kObjectX, L::kObjectTableSize},
-    {L::kObjectY, L::kObjectTableSize},     {L::kObjectData, L::kObjectTableSize},
-    {L::kPageTable, L::kPageTableSize},
-};
 
 std::string format(const char* pattern, auto... values)
 {
@@ -119,14 +106,15 @@ std::array<std::size_t, kStageCount> stageTableDifferences(std::span<const std::
 {
     std::array<std::size_t, kStageCount> counts{};
     for (int s = 0; s < kStageCount; ++s)
-        for (const TableRange& table : kEditableTables)
-            for (std::size_t i = 0; i < table.size; ++i) {
-                const std::size_t at = L::stageBase(s) + table.offset + i;
-                const bool inImage = at < image.size();
-                const bool inOriginal = at < original.size();
-                if (inImage != inOriginal || (inImage && image[at] != original[at]))
-                    ++counts[std::size_t(s)];
-            }
+        for (const EditableTable& table : editableTableList())
+            for (const BankRun& run : table.runs)
+                for (std::size_t i = 0; i < run.size; ++i) {
+                    const std::size_t at = L::stageBase(s) + run.offset + i;
+                    const bool inImage = at < image.size();
+                    const bool inOriginal = at < original.size();
+                    if (inImage != inOriginal || (inImage && image[at] != original[at]))
+                        ++counts[std::size_t(s)];
+                }
     return counts;
 }
 

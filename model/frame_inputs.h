@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/stage_records.h"
+
 class EditorHost;
 
 // What the last refresh drew from: the editing state and the current stage's tables as
@@ -15,4 +17,9 @@ struct FrameInputs {
     std::uint64_t chipVersion = 0;
     std::uint64_t chipSetVersion = 0;
     std::uint64_t viewVersion = 0;
+    // The palette set that the current stage's palette was last taken from, so that a
+    // change of the set (an edit, an undo, an import) reaches the palette at once.
+    int paletteStage = -1;
+    int paletteSet = -1;
+    PaletteRecord paletteSource{};
 };

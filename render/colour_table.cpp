@@ -1,5 +1,8 @@
 #include "render/colour_table.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 // Index = row + column, eight colours a row.
@@ -33,6 +36,27 @@ constexpr std::array<Colour, 256> repeatFourTimes(const std::array<Colour, 64>& 
     return table;
 }
 
+// Changed at most once, at start-up, before anything is drawn.
+std::array<Colour, 256> consoleColours = repeatFourTimes(kConsoleColours);
+
 }  // namespace
 
-const std::array<Colour, 256> colourTable = repeatFourTimes(kConsoleColours);
+const std::array<Colour, 256>& colourTable = consoleColours;
+
+void useConsoleColours(const std::array<Colour, 64>& colours)
+{
+    consoleColours = repeatFourTimes(colours);
+}
+
+std::array<Colour, 64> paletteFileColours(std::span<const std::uint8_t> bytes)
+{
+    constexpr std::size_t kPlain = 64 * 3;
+    constexpr std::size_t kWithEmphasis = 8 * kPlain;
+    if (bytes.size() != kPlain && bytes.size() != kWithEmphasis)
+        throw std::runtime_error("it holds " + std::to_string(bytes.size()) +
+                                 " bytes; a palette file holds 64 colours of 3 bytes (192 bytes) or 1536 bytes");
+    std::array<Colour, 64> colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        colours[i] = rgb(bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]);
+    return colours;
+}

@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "model/editable_tables.h"
 #include "model/editor.h"
 #include "model/view_geometry.h"
 #include "render/animated_view_parts.h"
@@ -37,16 +38,46 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
                             selection.anchor.row, selection.end.column, selection.end.row})
         appendBytes(out, value);
     const int s = editor.curStage;
-    appendBytes(out, editor.pageSet[s]);
-    appendBytes(out, editor.mapSet[s]);
-    appendBytes(out, editor.object[s]);
+    for (const EditableTable& table : editableTableList()) {
+        const std::uint8_t* bytes = stageTableBytes(editor, table, s);
+        out.insert(out.end(), bytes, bytes + table.stageSize);
+    }
     appendBytes(out, editor.tileGfx[s]);
-    appendBytes(out, editor.chip[s]);
-    appendBytes(out, editor.chipSet[s]);
     appendBytes(out, editor.curPal[s].selector);
     // The panel's name line is drawn from the names as well.
     appendBytes(out, editor.objectNames.revision);
     appendBytes(out, editor.curPal[s].colour);
+}
+
+// The current palette is a copy of the chosen palette set that the animation changes as
+// it runs. When the set itself changes, each sub-palette that changed is taken again,
+// selector and colours, so that a selector turned off shows the stored colours, and the
+// chips drawn with it are drawn again. Returns whether the palette changed.
+bool followPaletteSet(EDITOR& editor, FrameInputs& last)
+{
+    const int s = editor.curStage;
+    const int k = editor.curPalSet;
+    if (s < 0 || s >= kStageCount || k < 0 || k >= kPaletteSetCount)
+        return false;
+    const PaletteRecord& set = editor.palSet[s][k];
+    if (last.paletteStage != s || last.paletteSet != k) {
+        // Choosing a stage or a set copies the set in its own right.
+        last.paletteStage = s;
+        last.paletteSet = k;
+        last.paletteSource = set;
+        return false;
+    }
+    bool changed = false;
+    PaletteRecord& palette = editor.curPal[s];
+    for (int p = 0; p < 4; ++p)
+        if (std::memcmp(set.colour[p], last.paletteSource.colour[p], sizeof set.colour[p]) != 0 ||
+            set.selector[p] != last.paletteSource.selector[p]) {
+            std::memcpy(palette.colour[p], set.colour[p], sizeof set.colour[p]);
+            palette.selector[p] = set.selector[p];
+            changed = true;
+        }
+    last.paletteSource = set;
+    return changed;
 }
 
 bool onlyColoursDiffer(const std::vector<std::uint8_t>& now, const std::vector<std::uint8_t>& before)
@@ -90,6 +121,8 @@ void showAnimatedParts(EDITOR& editor, const std::vector<Rect>& parts)
 void EDITOR::refresh(int ticks)
 {
     host().invalidateView();
+    if (followPaletteSet(*this, lastFrame_))
+        drawChips();
     stepPaletteAnimations(ticks);
 
     const bool knownStage = curStage >= 0 && curStage < kStageCount;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "file/file_access.h"
+#include "model/editable_tables.h"
 #include "model/editor.h"
 #include "rom/byte_reader.h"
 #include "rom/load_rom.h"
@@ -18,29 +19,26 @@ namespace {
 // Everything a load fills, gathered away from the editor so that a load that fails
 // half-way leaves the editor exactly as it was.
 struct LoadedTables {
-    std::uint8_t pageSet[kStageCount][kPageCount];
-    std::uint8_t mapSet[kStageCount][kMapSetCount][kMapSetCells];
-    ObjectRecord object[kStageCount][kObjectSlots];
-    PaletteRecord palSet[kStageCount][kPaletteSetCount];
+    // Each stage's editable tables, as copyStageTables lays them out.
+    std::vector<std::uint8_t> stageTables[kStageCount];
     std::uint8_t tileGfx[kStageCount][kTileCount][kTileBytes];
-    ChipRecord chip[kStageCount][kChipCount];
-    std::uint8_t chipSet[kStageCount][kChipSetCount][4];
     struct Animation {
         std::vector<ColourTriple> frames;
         std::uint8_t delay = 0;
     } animation[kPaletteAnimationCount];
 };
 
-// The image stores a map set row by row; the model keeps it column by column.
-void readMapSets(ByteReader& in, int s, LoadedTables& t)
+// The editable tables of a stage, each read from where the list of tables places it.
+void readEditableTables(ByteReader& in, int s, LoadedTables& t)
 {
-    std::uint8_t rows[L::kMapSetsSize];
-    in.seek(L::stageBase(s) + L::kMapSets);
-    in.read(rows);
-    for (int m = 0; m < kMapSetCount; ++m)
-        for (int r = 0; r < 8; ++r)
-            for (int c = 0; c < 8; ++c)
-                t.mapSet[s][m][c * 8 + r] = rows[m * 64 + r * 8 + c];
+    std::uint8_t bank[L::kStageTablesSpan] = {};
+    for (const EditableTable& table : editableTableList())
+        for (const BankRun& run : table.runs) {
+            in.seek(L::stageBase(s) + run.offset);
+            in.read(std::span(bank + run.offset, run.size));
+        }
+    t.stageTables[s].resize(stageTablesSize());
+    readStageFromBank(bank, t.stageTables[s]);
 }
 
 void readTileList(ByteReader& in, int s, LoadedTables& t)
@@ -71,77 +69,10 @@ void readTileList(ByteReader& in, int s, LoadedTables& t)
     }
 }
 
-void readChips(ByteReader& in, int s, LoadedTables& t)
-{
-    std::uint8_t plane[kChipCount];
-    in.seek(L::stageBase(s) + L::kChipTiles);
-    for (int q = 0; q < 4; ++q) {
-        in.read(plane);
-        for (int n = 0; n < kChipCount; ++n)
-            t.chip[s][n].tile[q] = plane[n];
-    }
-    in.seek(L::stageBase(s) + L::kChipAttributes);
-    in.read(plane);
-    for (int n = 0; n < kChipCount; ++n) {
-        t.chip[s][n].palette = plane[n] & 0x03;
-        t.chip[s][n].style = plane[n] & 0xFC;
-    }
-}
-
-void readChipSets(ByteReader& in, int s, LoadedTables& t)
-{
-    in.seek(L::stageBase(s) + L::kChipSets);
-    for (auto& entry : t.chipSet[s])
-        in.read(entry);
-}
-
-void readPaletteSets(ByteReader& in, int s, LoadedTables& t)
-{
-    in.seek(L::stageBase(s) + L::kPaletteSets);
-    for (PaletteRecord& set : t.palSet[s]) {
-        for (auto& subPalette : set.colour)
-            in.read(subPalette);
-        in.read(set.selector);
-    }
-}
-
-// The page bytes are read up to the first empty slot only; that slot and every later
-// one become empty (0x30). x, y and data are read for all 64 slots regardless.
-void readObjects(ByteReader& in, int s, LoadedTables& t)
-{
-    ObjectRecord* slots = t.object[s];
-    in.seek(L::stageBase(s) + L::kObjectPages);
-    int slot = 0;
-    for (; slot < kObjectSlots; ++slot) {
-        slots[slot].page = in.readByte();
-        if (!slots[slot].isUsed())
-            break;
-    }
-    for (; slot < kObjectSlots; ++slot)
-        slots[slot].page = kEmptyObjectPage;
-
-    const std::pair<std::size_t, std::uint8_t ObjectRecord::*> columns[] = {
-        {L::kObjectX, &ObjectRecord::x},
-        {L::kObjectY, &ObjectRecord::y},
-        {L::kObjectData, &ObjectRecord::data},
-    };
-    for (const auto& [offset, field] : columns) {
-        in.seek(L::stageBase(s) + offset);
-        for (int i = 0; i < kObjectSlots; ++i)
-            slots[i].*field = in.readByte();
-    }
-}
-
 void readStage(ByteReader& in, int s, LoadedTables& t)
 {
-    readMapSets(in, s, t);
-    in.seek(L::stageBase(s) + L::kPageTable);
-    in.read(t.pageSet[s]);
+    readEditableTables(in, s, t);
     readTileList(in, s, t);
-    readChips(in, s, t);
-    readChipSets(in, s, t);
-    readPaletteSets(in, s, t);
-    readObjects(in, s, t);
 }
 
 void readAnimation(ByteReader& in, int a, LoadedTables::Animation& animation)
@@ -166,13 +97,9 @@ void readAnimation(ByteReader& in, int a, LoadedTables::Animation& animation)
 // Nothing here can fail, so the editor changes all at once or not at all.
 void commit(LoadedTables& t, EDITOR& e) noexcept
 {
-    std::memcpy(e.pageSet, t.pageSet, sizeof e.pageSet);
-    std::memcpy(e.mapSet, t.mapSet, sizeof e.mapSet);
-    std::memcpy(e.object, t.object, sizeof e.object);
-    std::memcpy(e.palSet, t.palSet, sizeof e.palSet);
+    for (int s = 0; s < kStageCount; ++s)
+        restoreStageTables(e, s, t.stageTables[s]);
     std::memcpy(e.tileGfx, t.tileGfx, sizeof e.tileGfx);
-    std::memcpy(e.chip, t.chip, sizeof e.chip);
-    std::memcpy(e.chipSet, t.chipSet, sizeof e.chipSet);
     for (int a = 0; a < kPaletteAnimationCount; ++a) {
         PaletteAnimation& animation = e.palAnim[a];
         animation.frames.swap(t.animation[a].frames);

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/stage_bank_layout.h"
+
 // Where the level data lies in the ROM image. All values are file offsets.
 //
 // The image is a 16-byte cartridge header followed by 8 KB banks. Stage s keeps its
@@ -32,28 +34,9 @@ constexpr std::size_t stageBase(int stage)
     return bankStart(kFirstStageBank + unsigned(stage));
 }
 
-inline constexpr std::size_t kChipTiles = 0x0000;       // 4 planes of 256: tile q of every chip
-inline constexpr std::size_t kChipAttributes = 0x0400;  // 256: style | sub-palette
-inline constexpr std::size_t kChipSets = 0x0500;        // 256 x 4 chip numbers
-inline constexpr std::size_t kMapSets = 0x0900;         // 32 x 64, row by row
-inline constexpr std::size_t kObjectPages = 0x1100;     // 64
-inline constexpr std::size_t kObjectX = 0x1180;         // 64
-inline constexpr std::size_t kObjectY = 0x1200;         // 64
-inline constexpr std::size_t kObjectData = 0x1280;      // 64
-inline constexpr std::size_t kPageTable = 0x1500;       // 48
-inline constexpr std::size_t kPaletteSets = 0x1590;     // 4 x 20
-
-inline constexpr std::size_t kChipTilesSize = 4 * 256;
-inline constexpr std::size_t kChipAttributesSize = 256;
-inline constexpr std::size_t kChipSetsSize = 256 * 4;
-inline constexpr std::size_t kMapSetsSize = 32 * 64;
-inline constexpr std::size_t kObjectTableSize = 64;
-inline constexpr std::size_t kPageTableSize = 48;
-inline constexpr std::size_t kPaletteSetsSize = 4 * 20;
-
-// One past the last byte that a save writes: the page table of stage 15. A save
+// One past the last byte that a save writes: the palette sets of stage 15. A save
 // into a missing or shorter file grows it to this length.
-inline constexpr std::size_t kSavedTablesEnd = stageBase(15) + kPageTable + kPageTableSize;
+inline constexpr std::size_t kSavedTablesEnd = stageBase(15) + kPaletteSets + kPaletteSetsSize;
 // One past the last byte of stage 15's tables; a shorter image cannot load.
 inline constexpr std::size_t kStageTablesEnd = stageBase(15) + kPaletteSets + kPaletteSetsSize;
 

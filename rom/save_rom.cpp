@@ -5,6 +5,7 @@
 #include <cstring>
 #include <exception>
 
+#include "model/editable_tables.h"
 #include "model/editor.h"
 #include "rom/rom_layout.h"
 
@@ -12,35 +13,26 @@ namespace L = rom_layout;
 
 namespace {
 
-void writeStage(const EDITOR& e, int s, std::uint8_t* stage)
+// One past the last byte of a stage's bank that a save writes.
+std::size_t writtenBankEnd()
 {
-    // Map sets: the model keeps them column by column, the image row by row.
-    std::uint8_t* rows = stage + L::kMapSets;
-    for (int m = 0; m < kMapSetCount; ++m)
-        for (int r = 0; r < 8; ++r)
-            for (int c = 0; c < 8; ++c)
-                rows[m * 64 + r * 8 + c] = e.mapSet[s][m][c * 8 + r];
+    std::size_t end = 0;
+    for (const EditableTable& table : editableTableList())
+        for (const BankRun& run : table.runs)
+            end = std::max(end, run.offset + run.size);
+    return end;
+}
 
-    std::memcpy(stage + L::kPageTable, e.pageSet[s], L::kPageTableSize);
+// A save into a missing or shorter file grows it to hold stage 15's tables.
+std::size_t savedImageEnd()
+{
+    return L::stageBase(kStageCount - 1) + writtenBankEnd();
+}
 
-    for (int n = 0; n < kChipCount; ++n) {
-        const ChipRecord& chip = e.chip[s][n];
-        for (int q = 0; q < 4; ++q)
-            stage[L::kChipTiles + std::size_t(q) * kChipCount + std::size_t(n)] = chip.tile[q];
-        // Edits keep the palette within 0 to 3 and the style's low bits clear, so the
-        // two halves combine without masking.
-        stage[L::kChipAttributes + std::size_t(n)] = chip.style | chip.palette;
-    }
-
-    std::memcpy(stage + L::kChipSets, e.chipSet[s], L::kChipSetsSize);
-
-    for (int i = 0; i < kObjectSlots; ++i) {
-        const ObjectRecord& slot = e.object[s][i];
-        stage[L::kObjectPages + std::size_t(i)] = slot.page;
-        stage[L::kObjectX + std::size_t(i)] = slot.x;
-        stage[L::kObjectY + std::size_t(i)] = slot.y;
-        stage[L::kObjectData + std::size_t(i)] = slot.data;
-    }
+void growToHoldTables(std::vector<std::uint8_t>& image)
+{
+    if (image.size() < savedImageEnd())
+        image.resize(savedImageEnd(), 0);
 }
 
 }  // namespace
@@ -48,15 +40,15 @@ void writeStage(const EDITOR& e, int s, std::uint8_t* stage)
 ByteRange bytesChangedBySave(const EDITOR& editor, std::span<const std::uint8_t> image)
 {
     // Each stage is written into a copy of its part of the image and compared there.
-    constexpr std::size_t kStageWritten = L::kPageTable + L::kPageTableSize;
+    const std::size_t stageWritten = writtenBankEnd();
     ByteRange changed{SIZE_MAX, 0};
-    std::uint8_t stage[kStageWritten];
+    std::uint8_t stage[L::kStageTablesSpan];
     for (int s = 0; s < kStageCount; ++s) {
         const std::size_t base = L::stageBase(s);
-        const std::size_t present = base < image.size() ? std::min(kStageWritten, image.size() - base) : 0;
+        const std::size_t present = base < image.size() ? std::min(stageWritten, image.size() - base) : 0;
         std::fill(std::copy_n(image.begin() + std::ptrdiff_t(std::min(base, image.size())), present, stage),
-                  stage + kStageWritten, 0);
-        writeStage(editor, s, stage);
+                  stage + stageWritten, 0);
+        writeStageToBank(editor, s, stage);
         for (std::size_t i = 0; i < present; ++i)
             if (stage[i] != image[base + i]) {
                 changed.first = std::min(changed.first, base + i);
@@ -64,26 +56,24 @@ ByteRange bytesChangedBySave(const EDITOR& editor, std::span<const std::uint8_t>
             }
     }
     // Bytes the image gains are changes too.
-    if (image.size() < L::kSavedTablesEnd) {
+    if (image.size() < savedImageEnd()) {
         changed.first = std::min(changed.first, image.size());
-        changed.end = L::kSavedTablesEnd;
+        changed.end = savedImageEnd();
     }
     return changed.end == 0 ? ByteRange{} : changed;
 }
 
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image)
 {
-    if (image.size() < L::kSavedTablesEnd)
-        image.resize(L::kSavedTablesEnd, 0);
+    growToHoldTables(image);
     for (int s = 0; s < kStageCount; ++s)
-        writeStage(editor, s, image.data() + L::stageBase(s));
+        writeStageToBank(editor, s, image.data() + L::stageBase(s));
 }
 
 void writeStageTables(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image)
 {
-    if (image.size() < L::kSavedTablesEnd)
-        image.resize(L::kSavedTablesEnd, 0);
-    writeStage(editor, stage, image.data() + L::stageBase(stage));
+    growToHoldTables(image);
+    writeStageToBank(editor, stage, image.data() + L::stageBase(stage));
 }
 
 SaveResult saveRomImage(const EDITOR& editor, const std::string& fileName, const KeepOldImage& keepOld,

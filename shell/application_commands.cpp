@@ -4,6 +4,7 @@
 #include "edit/key_tables.h"
 #include "edit/virtual_keys.h"
 #include "shell/app_state.h"
+#include "shell/colours_window.h"
 #include "shell/key_reference_window.h"
 #include "shell/object_list_window.h"
 #include "shell/overview_window.h"
@@ -41,6 +42,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
+    {"view.colours", toggleColoursWindow},
     {"view.overview", toggleOverviewWindow},
     {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},

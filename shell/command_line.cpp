@@ -2,11 +2,18 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include <QCommandLineParser>
 #include <QFile>
 
+#include "file/file_access.h"
+#include "jcode/readable_name.h"
 #include "model/stage_records.h"
+#include "render/colour_table.h"
 #include "shell/argument_bytes.h"
 #include "shell/stage_export.h"
 
@@ -17,6 +24,24 @@ namespace {
     std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), text,
                  qPrintable(parser.helpText()));
     std::exit(EXIT_FAILURE);
+}
+
+// Draws with the colours of the palette file at path, or ends the process saying why
+// it cannot.
+void usePaletteFile(const std::string& path)
+{
+    try {
+        // One byte more than the largest palette file tells a larger one without reading it whole.
+        constexpr std::size_t kLargest = 1536;
+        const std::vector<std::uint8_t> bytes = readFileBytes(path, kLargest + 1);
+        if (bytes.size() > kLargest)
+            throw std::runtime_error("it is larger than 1536 bytes, the largest palette file");
+        useConsoleColours(paletteFileColours(bytes));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: the palette file '%s' cannot be used: %s\n",
+                     qPrintable(QCoreApplication::applicationName()), readableName(path).c_str(), error.what());
+        std::exit(EXIT_FAILURE);
+    }
 }
 
 }  // namespace
@@ -44,10 +69,14 @@ StartOptions parseCommandLine(const QCoreApplication& app)
                                          "Name the objects' data values from the names file <file>. Without it, "
                                          "the image's name followed by .objects.json is used when there is one.",
                                          "file");
+    const QCommandLineOption paletteFile("palette-file",
+                                         "Draw the views, the Colours window and every picture with the 64 "
+                                         "colours of the emulator palette <file> (192 or 1536 bytes).",
+                                         "file");
     QCommandLineOption reportFirstFrame(
         "report-first-frame", "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({demo, screenshot, view, emulator, objectNames, reportFirstFrame});
+    parser.addOptions({demo, screenshot, view, emulator, objectNames, paletteFile, reportFirstFrame});
     const ExportArguments exportArguments(parser);
     const FileCommandArguments fileCommandArguments(parser);
     parser.process(app);
@@ -81,6 +110,8 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     if (parser.isSet(objectNames))
         options.objectNames = argumentBytes(parser.value(objectNames));
     options.reportFirstFrame = parser.isSet(reportFirstFrame);
+    if (parser.isSet(paletteFile))
+        usePaletteFile(argumentBytes(parser.value(paletteFile)));
     return options;
 }
 

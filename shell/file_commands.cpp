@@ -67,8 +67,9 @@ std::string importStageData(const std::string& imagePath, const FileCommand& com
     refuseOverInput(command.output, imagePath);
     refuseOverInput(command.output, command.stageFile);
     const std::vector<std::uint8_t> file = readFileBytes(command.stageFile);
-    const StageData data = readStageFile({reinterpret_cast<const char*>(file.data()), file.size()});
     const std::unique_ptr<EDITOR> editor = loadedImage(imagePath);
+    const StageData data =
+        readStageFile({reinterpret_cast<const char*>(file.data()), file.size()}, stageDataOf(*editor, stage));
     putStageData(*editor, stage, data);
     // Only that stage's tables change; every other byte stays as the file has it.
     std::vector<std::uint8_t> image = readFileBytes(imagePath);

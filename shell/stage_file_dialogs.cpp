@@ -90,7 +90,8 @@ void importIntoCurrentStage()
         if (!in)
             return;
         const std::vector<std::uint8_t> bytes = readFileBytes(*in);
-        const StageData data = readStageFile({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        const StageData data = readStageFile({reinterpret_cast<const char*>(bytes.data()), bytes.size()},
+                                             stageDataOf(theEditor, theEditor.curStage));
         importStageData(theEditor, theEditor.curStage, data);
         // The chips are drawn from the tables just replaced; the selected object may
         // no longer be one.

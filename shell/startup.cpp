@@ -19,6 +19,7 @@
 #include "demo/demo_image.h"
 #include "jcode/readable_name.h"
 #include "shell/app_state.h"
+#include "shell/colours_window.h"
 #include "shell/error_report.h"
 #include "shell/image_lock.h"
 #include "shell/key_reference_window.h"
@@ -202,6 +203,7 @@ void releaseUi()
     closeUsageWindow();
     closeOverviewWindow();
     closeObjectList();
+    closeColoursWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

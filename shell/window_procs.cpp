@@ -8,6 +8,7 @@
 #include "edit/undo_redo.h"
 #include "shell/app_state.h"
 #include "shell/application_commands.h"
+#include "shell/colours_window.h"
 #include "shell/error_report.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
@@ -259,4 +260,5 @@ void afterUserInput()
     followEditorInUsageWindow();
     followEditorInOverviewWindow();
     followEditorInObjectList();
+    followEditorInColoursWindow();
 }

@@ -1,27 +1,34 @@
 #include "stagefile/stage_data.h"
 
-#include <cstring>
+#include <span>
+#include <stdexcept>
 
+#include "model/editable_tables.h"
 #include "model/editor.h"
+
+namespace {
+
+// StageData holds the tables in the order of the list of editable tables, so one
+// stage's bytes as copyStageTables lays them out are exactly its bytes.
+std::span<std::uint8_t> bytesOf(StageData& data)
+{
+    if (stageTablesSize() != sizeof data)
+        throw std::logic_error("a stage file does not hold every editable table");
+    return {reinterpret_cast<std::uint8_t*>(&data), sizeof data};
+}
+
+}  // namespace
 
 StageData stageDataOf(const EDITOR& editor, int stage)
 {
     StageData data;
-    std::memcpy(data.pageSet, editor.pageSet[stage], sizeof data.pageSet);
-    std::memcpy(data.mapSet, editor.mapSet[stage], sizeof data.mapSet);
-    std::memcpy(data.chipSet, editor.chipSet[stage], sizeof data.chipSet);
-    std::memcpy(data.chip, editor.chip[stage], sizeof data.chip);
-    std::memcpy(data.object, editor.object[stage], sizeof data.object);
+    copyStageTables(editor, stage, bytesOf(data));
     return data;
 }
 
 void putStageData(EDITOR& editor, int stage, const StageData& data)
 {
-    std::memcpy(editor.pageSet[stage], data.pageSet, sizeof data.pageSet);
-    std::memcpy(editor.mapSet[stage], data.mapSet, sizeof data.mapSet);
-    std::memcpy(editor.chipSet[stage], data.chipSet, sizeof data.chipSet);
-    std::memcpy(editor.chip[stage], data.chip, sizeof data.chip);
-    std::memcpy(editor.object[stage], data.object, sizeof data.object);
+    restoreStageTables(editor, stage, bytesOf(const_cast<StageData&>(data)));
 }
 
 void importStageData(EDITOR& editor, int stage, const StageData& data)

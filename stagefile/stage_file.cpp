@@ -36,6 +36,16 @@ std::string objectLine(const ObjectRecord& slot)
         ", \"y\": " + std::to_string(slot.y) + ", \"data\": " + std::to_string(slot.data) + "}";
 }
 
+// A palette set as one line: its four sub-palettes of four colours, then the four
+// animation selectors.
+std::string paletteSetLine(const PaletteRecord& set)
+{
+    std::string line = "{\"colours\": [";
+    for (int p = 0; p < 4; ++p)
+        line += (p ? ", " : "") + numbers(set.colour[p], 4);
+    return line + "], \"selectors\": " + numbers(set.selector, 4) + "}";
+}
+
 // Appends the rows of a table, one per line, separated by commas.
 template <typename Row>
 void table(std::string& out, const char* name, int count, Row row, bool last = false)
@@ -113,12 +123,13 @@ std::string writeStageFile(const StageData& data, int stage)
     out += "  ],\n";
     table(out, "chip_sets", kChipSetCount, [&](int b) { return numbers(data.chipSet[b], 4); });
     table(out, "chips", kChipCount, [&](int c) { return chipLine(data.chip[c]); });
+    table(out, "objects", kObjectSlots, [&](int i) { return objectLine(data.object[i]); });
     table(
-        out, "objects", kObjectSlots, [&](int i) { return objectLine(data.object[i]); }, true);
+        out, "palette_sets", kPaletteSetCount, [&](int k) { return paletteSetLine(data.palSet[k]); }, true);
     return out + "}\n";
 }
 
-StageData readStageFile(std::string_view text)
+StageData readStageFile(std::string_view text, const StageData& before)
 {
     Json root;
     try {
@@ -136,12 +147,12 @@ StageData readStageFile(std::string_view text)
             std::string("the stage file is refused: it is not a stage file (it has no \"format\" of \"") + kFormat +
             "\")");
     const Json& version = member(root, "version", "the file");
-    if (version != kStageFileVersion)
+    if (version != 1 && version != kStageFileVersion)
         fault("its version",
-              version.dump() + " is not one this editor reads (it reads version " + std::to_string(kStageFileVersion) +
-                  ")");
+              version.dump() + " is not one this editor reads (it reads versions 1 to " +
+                  std::to_string(kStageFileVersion) + ")");
 
-    StageData data;
+    StageData data = before;
     const Json& pages = array(member(root, "pages", "the file"), kPageCount, "pages");
     for (int p = 0; p < kPageCount; ++p)
         data.pageSet[p] = byte(pages[std::size_t(p)], at("pages", p));
@@ -189,6 +200,32 @@ StageData readStageFile(std::string_view text)
         data.object[i].x = byte(member(entry, "x", slot), slot + ".x");
         data.object[i].y = byte(member(entry, "y", slot), slot + ".y");
         data.object[i].data = byte(member(entry, "data", slot), slot + ".data");
+    }
+
+    if (version == 1)
+        return data;
+    // Any byte: images may hold colour numbers above 3F, and a selector keeps all its bits.
+    const Json& sets = array(member(root, "palette_sets", "the file"), kPaletteSetCount, "palette_sets");
+    for (int k = 0; k < kPaletteSetCount; ++k) {
+        const std::string set = at("palette_sets", k);
+        const Json& entry = sets[std::size_t(k)];
+        if (!entry.is_object())
+            fault(set, "is not an object of colours and selectors");
+        const Json& subPalettes = array(member(entry, "colours", set), 4, set + ".colours");
+        for (int p = 0; p < 4; ++p) {
+            const Json& colours = array(subPalettes[std::size_t(p)], 4, set + ".colours[" + std::to_string(p) + "]");
+            for (int c = 0; c < 4; ++c)
+                data.palSet[k].colour[p][c] = byte(colours[std::size_t(c)],
+                                                   set + ".colours[" + std::to_string(p) + "][" + std::to_string(c) +
+                                                       "] (palette set " + std::to_string(k) + ", sub-palette " +
+                                                       std::to_string(p) + ", colour " + std::to_string(c) + ")");
+        }
+        const Json& selectors = array(member(entry, "selectors", set), 4, set + ".selectors");
+        for (int p = 0; p < 4; ++p)
+            data.palSet[k].selector[p] =
+                byte(selectors[std::size_t(p)],
+                     set + ".selectors[" + std::to_string(p) + "] (palette set " + std::to_string(k) +
+                         ", animation selector of sub-palette " + std::to_string(p) + ")");
     }
     return data;
 }

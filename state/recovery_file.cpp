@@ -13,7 +13,15 @@
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;
+// Files of version 1 were written before the palette sets could be edited: they hold
+// the tables that came before them in the list, which a restore puts back alone.
+constexpr std::size_t kVersion1Tables = 5;
+
+std::size_t tablesSizeOf(std::uint64_t version)
+{
+    return version == 1 ? editableTablesSize(kVersion1Tables) : editableTablesSize();
+}
 // The largest file a valid one can be: the header, a path and the tables.
 constexpr std::size_t kPathLimit = 4096;
 
@@ -86,7 +94,8 @@ std::string damagedRecoveryPath(const std::string& imagePath)
 std::vector<std::uint8_t> encodeRecoveryFile(const RecoveryFile& file)
 {
     std::vector<std::uint8_t> out(std::begin(kMagic), std::end(kMagic));
-    putU32(out, kVersion);
+    // Edits kept by an earlier version and not yet restored are kept as they came.
+    putU32(out, file.tables.size() == tablesSizeOf(1) ? 1 : kVersion);
     putU64(out, std::uint64_t(file.writtenAtMs));
     putU64(out, file.baseTablesHash);
     putU32(out, std::uint32_t(file.imagePath.size()));
@@ -103,7 +112,8 @@ RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::
     const auto magic = in.run(sizeof kMagic);
     if (std::memcmp(magic.data(), kMagic, sizeof kMagic) != 0)
         throw RecoveryError("it is not a file of kept edits");
-    if (in.number(4) != kVersion)
+    const std::uint64_t version = in.number(4);
+    if (version != 1 && version != kVersion)
         throw RecoveryError("it was written by another version of the editor");
     RecoveryFile file;
     file.writtenAtMs = std::int64_t(in.number(8));
@@ -114,7 +124,7 @@ RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::
     const auto path = in.run(pathSize);
     file.imagePath.assign(path.begin(), path.end());
     const std::size_t tablesSize = std::size_t(in.number(4));
-    if (tablesSize != editableTablesSize())
+    if (tablesSize != tablesSizeOf(version))
         throw RecoveryError("the file is damaged");
     const auto tables = in.run(tablesSize);
     file.tables.assign(tables.begin(), tables.end());

@@ -12,7 +12,8 @@ struct RecoveryFile {
     std::string imagePath;             // the image's full path, links resolved
     std::int64_t writtenAtMs = 0;      // milliseconds since 1970, UTC
     std::uint64_t baseTablesHash = 0;  // stableHash of the tables the image held when the edits began
-    std::vector<std::uint8_t> tables;  // the edited tables (editableTables)
+    // The edited tables (editableTables); those of an earlier version hold fewer.
+    std::vector<std::uint8_t> tables;
 };
 
 // Why a recovery file cannot be used. The text says it in the user's words.

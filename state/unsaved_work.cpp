@@ -1,6 +1,8 @@
 #include "state/unsaved_work.h"
 
+#include <algorithm>
 #include <ctime>
+#include <span>
 #include <utility>
 
 #include "file/file_access.h"
@@ -104,7 +106,10 @@ RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
     offer.kind = RecoveryOffer::Kind::Restorable;
     offer.text =
         "Unsaved edits of " + name + " from " + localDateTime(offer.file.writtenAtMs) + " were kept. Restore them?";
-    if (offer.file.baseTablesHash != stableHash(editableTables(editor)))
+    // Compared as far as the file holds tables: one of an earlier version holds fewer.
+    const std::vector<std::uint8_t> tables = editableTables(editor);
+    if (offer.file.baseTablesHash !=
+        stableHash(std::span<const std::uint8_t>(tables).first(std::min(tables.size(), offer.file.tables.size()))))
         offer.text += "\n\nThe image's tables have changed on disk since these edits were made: restoring them "
                       "replaces those changes too.";
     return offer;

@@ -1,12 +1,15 @@
 // U and Shift+U visit the uses of the current item in order and wrap around the stage;
 // Ctrl+H replaces exactly the uses it names, as one undo step; F2 asks for the window.
 
+#include <algorithm>
 #include <vector>
 
 #include "edit/key_tables.h"
 #include "edit/undo_redo.h"
+#include "edit/usage_report.h"
 #include "editing_fixture.h"
 #include "model/editable_tables.h"
+#include "usage/stage_usage.h"
 
 namespace {
 
@@ -154,4 +157,20 @@ TEST_F(UsageKeys, ObjectHasNoItemAndF2AsksForTheWindowInEveryView)
         ASSERT_NE(f2, nullptr);
         EXPECT_STREQ(f2->command, "view.whereUsed");
     }
+}
+
+TEST_F(UsageKeys, TheChipReportCountsTheChipsOfEachSubPalette)
+{
+    view(kViewChip);
+    for (int c = 0; c < 5; ++c)
+        editor->chip[2][c].palette = 3;
+    editor->chip[2][9].palette = 1;
+    const std::vector<UsageSection> report = usageReport(*editor, countStageUsage(*editor, 2));
+    const auto found = std::find_if(report.begin(), report.end(),
+                                    [](const UsageSection& s) { return s.title.find("sub-palette") != s.title.npos; });
+    ASSERT_NE(found, report.end());
+    ASSERT_EQ(found->entries.size(), 4u);
+    EXPECT_EQ(found->entries[0].what, "250 chips");
+    EXPECT_EQ(found->entries[1].what, "1 chip");
+    EXPECT_EQ(found->entries[3].what, "5 chips");
 }

@@ -103,7 +103,7 @@ private slots:
 
         QFile bad(dir.filePath("bad.json"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write(QString(text("stage-c.json")).replace("\"version\": 1", "\"version\": 9").toUtf8());
+        bad.write(QString(text("stage-c.json")).replace("\"version\": 2", "\"version\": 9").toUtf8());
         bad.close();
         const ProgramRun refused =
             runProgram({original, "--import-stage-data", "2", "bad.json", "bad.nes"}, dir.path());

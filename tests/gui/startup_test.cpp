@@ -3,6 +3,7 @@
 // the program itself.
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QLockFile>
 #include <QProcess>
@@ -152,6 +153,19 @@ private slots:
         const ProgramRun both = runProgram({"--demo", "x.nes"}, dir.path());
         QVERIFY(both.exitCode != 0);
         QVERIFY(both.err.contains("--demo"));
+    }
+
+    void aPaletteFileOfAnotherSizeOrUnreadableIsRefused()
+    {
+        QFile wrong(dir.filePath("wrong.pal"));
+        QVERIFY(wrong.open(QIODevice::WriteOnly) && wrong.write(QByteArray(193, '\x10')) == 193);
+        wrong.close();
+        for (const QString& file : {wrong.fileName(), dir.filePath("missing.pal"), dir.path()}) {
+            const ProgramRun run = runProgram({"--palette-file", file, "--demo"}, dir.path());
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains("the palette file '") && run.err.contains("' cannot be used: "),
+                     qPrintable(run.err));
+        }
     }
 
     void namesThatAreNotUtf8AreOpenedAsGivenAndShownReadably()

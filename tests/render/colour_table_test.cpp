@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <vector>
+
 #include "render/colour_table.h"
 
 TEST(ColourTable, HoldsTheListedColoursIncludingTheIrregularEntries)
@@ -25,4 +28,16 @@ TEST(ColourTable, AnyIndexByteShowsItsColourModulo64)
     EXPECT_EQ(colourTable[0xFF], kBlack);
     for (std::size_t i = 0; i < colourTable.size(); ++i)
         ASSERT_EQ(colourTable[i], colourTable[i % 64]) << i;
+}
+
+TEST(ColourTable, APaletteFileGivesItsFirst64ColoursAndOtherSizesAreRefused)
+{
+    std::vector<std::uint8_t> bytes(1536);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = std::uint8_t(i * 7);
+    const std::array<Colour, 64> colours = paletteFileColours(bytes);
+    EXPECT_EQ(colours[1], rgb(21, 28, 35));
+    EXPECT_EQ(colours, paletteFileColours(std::span(bytes).first(192)));
+    for (const std::size_t size : {0, 191, 193, 1535})
+        EXPECT_THROW(paletteFileColours(std::span(bytes).first(size)), std::runtime_error) << size;
 }

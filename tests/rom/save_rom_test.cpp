@@ -110,7 +110,7 @@ TEST_F(SaveRom, SavingRightAfterLoadingChangesOnlyThePageBytesBehindEachListsEnd
     // Tables that are never written: changing them in the editor must not reach the file.
     editor->selectPaletteSet(2);
     for (int s = 0; s < kStageCount; ++s) {
-        editor->palSet[s][1].colour[0][0] ^= 0xFF;
+        editor->curPal[s].colour[0][0] ^= 0xFF;
         editor->tileGfx[s][17][3] ^= 0xFF;
     }
     editor->palAnim[5].frames[0][1] ^= 0xFF;
@@ -128,6 +128,22 @@ TEST_F(SaveRom, SavingRightAfterLoadingChangesOnlyThePageBytesBehindEachListsEnd
             ++differences;
         }
     EXPECT_NE(saved, image.bytes()) << "the page bytes behind the ends did change";
+}
+
+TEST_F(SaveRom, PaletteSetEditsAreWrittenAndNothingElse)
+{
+    const RomImageBuilder image = busyImage();
+    image.writeTo(path);
+    editor->loadRom(path);
+    editor->palSet[7][3].colour[1][2] ^= 0x3F;
+    editor->palSet[7][3].selector[2] ^= 0x80;
+    editor->saveRom(path);
+
+    auto expected = expectedAfterSave(image.bytes());
+    const std::size_t set = L::stageBase(7) + L::kPaletteSets + 3 * 20;
+    expected[set + 1 * 4 + 2] ^= 0x3F;
+    expected[set + 16 + 2] ^= 0x80;
+    EXPECT_TRUE(readBytes(path) == expected);
 }
 
 TEST_F(SaveRom, EditsComeBackAfterSaveAndReloadInTheImagesLayout)
@@ -180,16 +196,17 @@ TEST_F(SaveRom, AMissingFileIsCreatedWithTheTablesAndZerosElsewhere)
     editor->chip[15][255].style = 0xFC;
     editor->pageSet[15][47] = 0x09;
     editor->object[0][0].page = 0x31;
-    editor->palSet[4][0].colour[0][0] = 0x3F;  // never written
+    editor->palSet[4][0].colour[0][0] = 0x3F;
     const std::string created = folder.file("new.nes");
     editor->saveRom(created);
 
     const auto saved = readBytes(created);
-    ASSERT_EQ(saved.size(), L::kSavedTablesEnd) << "the file ends with stage 15's page table";
-    EXPECT_EQ(saved.back(), 0x09);
+    ASSERT_EQ(saved.size(), L::kSavedTablesEnd) << "the file ends with stage 15's palette sets";
+    EXPECT_EQ(saved[L::stageBase(15) + L::kPageTable + 47], 0x09);
     EXPECT_EQ(saved[L::stageBase(15) + L::kChipAttributes + 255], 0xFC);
     EXPECT_EQ(saved[L::stageBase(0) + L::kObjectPages], 0x31);
-    EXPECT_EQ(std::count(saved.begin(), saved.end(), 0), std::ptrdiff_t(saved.size() - 3));
+    EXPECT_EQ(saved[L::stageBase(4) + L::kPaletteSets], 0x3F);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), 0), std::ptrdiff_t(saved.size() - 4));
 
     struct stat info {};
     ASSERT_EQ(::stat(created.c_str(), &info), 0);

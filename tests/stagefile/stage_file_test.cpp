@@ -99,7 +99,7 @@ TEST_F(StageFileTest, BadFilesAreRefusedNamingTheFirstFault)
     EXPECT_NE(refusal("{\"format\": "), "");
     EXPECT_NE(refusal(good, "\"format\": \"quarrix-editor", "\"format\": \"other").find("not a stage file"),
               std::string::npos);
-    EXPECT_NE(refusal(good, "\"version\": 1", "\"version\": 2").find("version 2"), std::string::npos);
+    EXPECT_NE(refusal(good, "\"version\": 2", "\"version\": 3").find("version 3"), std::string::npos);
     const std::string& chipSets = "\"chip_sets\": [\n    [";
     EXPECT_NE(refusal(good, chipSets, chipSets + "256, ").find("chip_sets[0] has 5 entries"), std::string::npos);
     StageData data = stageDataOf(*editor, 0);
@@ -117,4 +117,28 @@ TEST_F(StageFileTest, BadFilesAreRefusedNamingTheFirstFault)
     const std::size_t firstPage = good.find("\"pages\": [\n") + std::strlen("\"pages\": [\n");
     shortPages.erase(firstPage, good.find('\n', firstPage) + 1 - firstPage);
     EXPECT_NE(refusal(shortPages).find("pages has 47 entries"), std::string::npos) << refusal(shortPages);
+}
+
+TEST_F(StageFileTest, PaletteSetsTravelInVersion2AndAVersion1FileKeepsThem)
+{
+    StageData data = stageDataOf(*editor, 4);
+    data.palSet[3].colour[2][1] = 247;  // any byte, though the console has 64 colours
+    data.palSet[3].selector[0] = 0x85;
+    const std::string text = writeStageFile(data, 4);
+    EXPECT_TRUE(same(readStageFile(text), data));
+
+    std::string bad = text;
+    bad.replace(bad.rfind("247"), 3, "256");
+    EXPECT_NE(refusal(bad).find("palette_sets[3].colours[2][1] (palette set 3, sub-palette 2, colour 1) is 256"),
+              std::string::npos)
+        << refusal(bad);
+
+    // The same tables as version 1 wrote them: no palette sets.
+    std::string version1 = text;
+    version1.replace(version1.find("\"version\": 2"), 12, "\"version\": 1");
+    version1.erase(version1.find(",\n  \"palette_sets\""), std::string::npos).append("\n}\n");
+    const StageData other = stageDataOf(*editor, 9);
+    const StageData read = readStageFile(version1, other);
+    EXPECT_EQ(std::memcmp(read.palSet, other.palSet, sizeof read.palSet), 0);
+    EXPECT_EQ(std::memcmp(read.chip, data.chip, sizeof read.chip), 0);
 }

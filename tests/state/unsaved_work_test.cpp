@@ -13,7 +13,9 @@
 #include "file/file_access.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
+#include "model/stable_hash.h"
 #include "rom/rom_layout.h"
+#include "state/state_folder.h"
 #include "support/fake_host.h"
 #include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
@@ -131,7 +133,7 @@ TEST_F(KeptEdits, AFileThatCannotBeUsedIsReportedSetAsideAndChangesNothing)
     work.keep(editor);
     const std::vector<std::uint8_t> good = recoveryBytes();
     std::vector<std::uint8_t> otherVersion = good;
-    otherVersion[8] = 2;
+    otherVersion[8] = 3;
     std::vector<std::uint8_t> flipped = good;
     flipped[good.size() / 2] ^= 1;
 
@@ -175,4 +177,41 @@ TEST_F(KeptEdits, AStateFolderThatCannotBeWrittenIsToldOnceAndEditingGoesOn)
     edit(0x51);
     EXPECT_FALSE(work.keep(editor));
     EXPECT_EQ(editor.pageSet[4][0], 0x51);
+}
+
+TEST_F(KeptEdits, AFileWrittenBeforeThePaletteSetsCouldBeEditedStillRestores)
+{
+    edit(0x40);
+    work.keep(editor);  // makes the folder
+    EDITOR next;
+    next.loadRom(imagePath);
+    // Laid out as that version wrote it: version 1, and tables that end where the
+    // palette sets begin.
+    std::vector<std::uint8_t> tables = editableTables(next);
+    tables.resize(tables.size() - sizeof next.palSet);
+    const std::uint64_t base = stableHash(tables);
+    tables[4 * kPageCount] = 0x11;  // page 0 of stage 4
+    std::vector<std::uint8_t> bytes = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
+    const auto put = [&](std::uint64_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.push_back(std::uint8_t(value >> (8 * i)));
+    };
+    const std::string path = canonicalImagePath(imagePath);
+    put(1, 4);
+    put(1765161600000, 8);
+    put(base, 8);
+    put(path.size(), 4);
+    bytes.insert(bytes.end(), path.begin(), path.end());
+    put(tables.size(), 4);
+    bytes.insert(bytes.end(), tables.begin(), tables.end());
+    put(stableHash(bytes), 8);
+    writeRecovery(bytes);
+
+    next.palSet[4][1].colour[2][3] = 0x2A;
+    const RecoveryOffer offer = findRecovery(imagePath, next);
+    ASSERT_EQ(offer.kind, RecoveryOffer::Kind::Restorable) << offer.text;
+    EXPECT_EQ(offer.text.find("changed on disk"), std::string::npos);
+    restoreRecovery(next, offer.file);
+    EXPECT_EQ(next.pageSet[4][0], 0x11);
+    EXPECT_EQ(next.palSet[4][1].colour[2][3], 0x2A);  // the file holds no palette sets
 }
