@@ -15,11 +15,10 @@ std::optional<std::string> ask(const std::string& current)
     if (emulatorDialog)
         return emulatorDialog(current);
     bool chosen = false;
-    const QString command =
-        QInputDialog::getText(mainWindow ? mainWindow->handle() : nullptr, "Choose Emulator",
-                              "The command that Play-Test starts; %f stands for the image.\n"
-                              "Leave it empty to look for fceux, nestopia or mednafen.",
-                              QLineEdit::Normal, QString::fromStdString(current), &chosen);
+    const QString command = QInputDialog::getText(mainWindow ? mainWindow->handle() : nullptr, "Choose Emulator",
+                                                  "The command that Play-Test starts; %f stands for the image.\n"
+                                                  "Leave it empty to look for fceux, nestopia or mednafen.",
+                                                  QLineEdit::Normal, QString::fromStdString(current), &chosen);
     if (!chosen)
         return std::nullopt;
     return command.trimmed().toStdString();

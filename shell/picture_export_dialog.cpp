@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <exception>
+#include <iterator>
 #include <memory>
 
 #include <QApplication>
@@ -66,10 +66,8 @@ void exportPicturesToChosenFolder()
     progress.setMinimumDuration(0);
     progress.setValue(0);
     try {
-        const int written =
-            writeEveryStagePicture(*drawer, *folder, false, theEditor.curPalSet, [&progress](int stage) {
-                progress.setValue(stage + 1);
-            });
+        const int written = writeEveryStagePicture(*drawer, *folder, false, theEditor.curPalSet,
+                                                   [&progress](int stage) { progress.setValue(stage + 1); });
         progress.close();
         const std::string text = std::to_string(written) + " pictures of 16 stages written to " + readableName(*folder);
         MessageBoxA(owner(), text.c_str(), "Export pictures", MB_ICONASTERISK);

@@ -186,7 +186,8 @@ private slots:
         shortFile.write("NES\x1a", 4);
         shortFile.close();
         const std::string shortPath = shortFile.fileName().toStdString();
-        for (const std::string& path : {dir.filePath("missing.nes").toStdString(), dir.path().toStdString(), shortPath}) {
+        for (const std::string& path :
+             {dir.filePath("missing.nes").toStdString(), dir.path().toStdString(), shortPath}) {
             const MessageBoxRecorder boxes;
             QVERIFY(!openAnotherImage(path));
             QCOMPARE(boxes.boxes.size(), std::size_t(1));
