@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
@@ -19,6 +21,7 @@
 #include "edit/key_reference.h"
 #include "gui_support.h"
 #include "model/editable_tables.h"
+#include "shell/key_reference_window.h"
 #include "shell/menu_bar.h"
 #include "shell/open_image.h"
 #include "shell/settings.h"
@@ -221,6 +224,21 @@ private slots:
         // The second item opens the image before.
         recentMenu->actions().at(1)->trigger();
         QCOMPARE(romPath, first);
+    }
+
+    // The offscreen screen is smaller than the editor and the key list side by side.
+    void theKeyListOpensOnTheScreenAndIsRememberedOpen()
+    {
+        toggleKeyReference(theEditor.curTab);
+        QWidget* list = keyReferenceList()->window();
+        const QRect screen = mainWindow->handle()->screen()->availableGeometry();
+        QVERIFY(screen.contains(list->frameGeometry()));
+        QVERIFY(sideWindowPlace("keys").open);
+        list->move(list->pos() + QPoint(-7, 3));
+        const QRect moved = list->frameGeometry();
+        toggleKeyReference(theEditor.curTab);
+        QVERIFY(!sideWindowPlace("keys").open);
+        QCOMPARE(*sideWindowPlace("keys").frame, moved);
     }
 
     void aDamagedSettingsFileCountsAsEmpty()
