@@ -21,9 +21,11 @@
 #include "edit/key_reference.h"
 #include "gui_support.h"
 #include "model/editable_tables.h"
+#include "shell/application_commands.h"
 #include "shell/key_reference_window.h"
 #include "shell/menu_bar.h"
 #include "shell/open_image.h"
+#include "shell/picture_export_dialog.h"
 #include "shell/settings.h"
 #include "state/recovery_file.h"
 
@@ -224,6 +226,24 @@ private slots:
         // The second item opens the image before.
         recentMenu->actions().at(1)->trigger();
         QCOMPARE(romPath, first);
+    }
+
+    void exportPicturesWritesEveryStageAndLeavesTheEditingAlone()
+    {
+        const int stage = theEditor.curStage;
+        const int view = theEditor.curTab;
+        const QString folder = dir.filePath("pictures");
+        setPictureFolderDialog([&] { return std::optional<std::string>(folder.toStdString()); });
+        const MessageBoxRecorder boxes;
+        QVERIFY(runApplicationCommand("file.exportPictures"));
+        setPictureFolderDialog({});
+        const qsizetype written = QDir(folder).entryList(QDir::Files).size();
+        QVERIFY(written >= kStageCount);
+        QCOMPARE(boxes.boxes.size(), std::size_t(1));
+        QCOMPARE(boxes.boxes.front().text,
+                 std::to_string(written) + " pictures of 16 stages written to " + folder.toStdString());
+        QCOMPARE(theEditor.curStage, stage);
+        QCOMPARE(theEditor.curTab, view);
     }
 
     // The offscreen screen is smaller than the editor and the key list side by side.
