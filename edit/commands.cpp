@@ -10,39 +10,52 @@ namespace {
 
 using E = EDITOR&;
 using CE = const EDITOR&;
+constexpr Menu kFile = Menu::File;
+constexpr Menu kEdit = Menu::Edit;
+constexpr Menu kView = Menu::View;
+constexpr Menu kTools = Menu::Tools;
+constexpr Menu kHelp = Menu::Help;
 
 constexpr Command kCommands[] = {
-    // The application's: files, windows and dialogs.
-    {"file.save", "Save"},
-    {"file.reload", "Reload"},
-    {"file.exportPatch", "Export patch..."},
-    {"file.exportStageFile", "Export stage file..."},
-    {"file.importStageFile", "Import stage file..."},
-    {"file.exit", "Exit"},
-    {"view.keysAndMouse", "Keys and Mouse"},
-    {"view.whereUsed", "Where Used"},
-    {"view.colours", "Colours"},
-    {"view.overview", "Overview"},
-    {"view.objects", "Objects"},
-    {"view.zoomIn", "Zoom In"},
-    {"view.zoomOut", "Zoom Out"},
-    {"view.actualSize", "Actual Size"},
-    {"tools.playTest", "Play-Test"},
+    {"file.open", kFile, "Open...", "open another image in this window"},
+    {"file.openRecent", kFile, "Open Recent", "open one of the images opened last"},
+    {"file.save", kFile, "Save", "write every stage into the image"},
+    {"file.reload", kFile, "Reload", "read every stage again, dropping the unsaved edits"},
+    {"file.exportPatch", kFile, "Export patch...", "write a patch of every stage against the original image"},
+    {"file.exportStageFile", kFile, "Export stage file...", "write the current stage as a stage file"},
+    {"file.importStageFile", kFile, "Import stage file...", "read a stage file into the current stage"},
+    {"file.exportPictures", kFile, "Export pictures...",
+     "write the picture and the chip, chip-set and tile sheets of every stage into a folder"},
+    {"file.exit", kFile, "Exit", "end the program"},
 
-    // The editor's.
-    {"edit.undo", "Undo", undoEdit, [](CE e) { return e.history.undoSteps() > 0; }},
-    {"edit.redo", "Redo", redoEdit, [](CE e) { return e.history.redoSteps() > 0; }},
-    {"edit.cut", "Cut", cutObjects, nullptr, kViewObject, kViewObject},
-    {"edit.copy", "Copy", copyToClipboard},
-    {"edit.paste", "Paste", pasteFromClipboard},
-    {"edit.selectAll", "Select All", selectWholeUnit},
+    {"edit.undo", kEdit, "Undo", "undo the last edit", undoEdit, [](CE e) { return e.history.undoSteps() > 0; }},
+    {"edit.redo", kEdit, "Redo", "redo the edit undone last", redoEdit, [](CE e) { return e.history.redoSteps() > 0; }},
+    {"edit.cut", kEdit, "Cut", "cut the selected objects", cutObjects, nullptr, kViewObject, kViewObject},
+    {"edit.copy", kEdit, "Copy", "copy the selection, or the current item", copyToClipboard},
+    {"edit.paste", kEdit, "Paste", "paste at the current item", pasteFromClipboard},
+    {"edit.selectAll", kEdit, "Select All", "select everything the view shows", selectWholeUnit},
     // "OBJECT" has no item to replace.
-    {"edit.replaceUses", "Replace Uses...", replaceUsesOfCurrentItem, [](CE e) { return e.curTab != kViewObject; }},
-    {"view.map", "MAP", [](E e) { chooseView(e, kViewMap); }},
-    {"view.object", "OBJECT", [](E e) { chooseView(e, kViewObject); }},
-    {"view.mapSet", "MAP SET", [](E e) { chooseView(e, kViewMapSet); }},
-    {"view.chipSet", "CHIP SET", [](E e) { chooseView(e, kViewChipSet); }},
-    {"view.chip", "CHIP", [](E e) { chooseView(e, kViewChip); }},
+    {"edit.replaceUses", kEdit, "Replace Uses...", "replace every use of the current item in this stage",
+     replaceUsesOfCurrentItem, [](CE e) { return e.curTab != kViewObject; }},
+
+    {"view.map", kView, "MAP", "show the pages of the stage", [](E e) { chooseView(e, kViewMap); }},
+    {"view.object", kView, "OBJECT", "show the objects of the stage", [](E e) { chooseView(e, kViewObject); }},
+    {"view.mapSet", kView, "MAP SET", "show the map sets", [](E e) { chooseView(e, kViewMapSet); }},
+    {"view.chipSet", kView, "CHIP SET", "show the chip sets", [](E e) { chooseView(e, kViewChipSet); }},
+    {"view.chip", kView, "CHIP", "show the chips and tiles", [](E e) { chooseView(e, kViewChip); }},
+    {"view.keysAndMouse", kView, "Keys and Mouse", "show or close this list"},
+    {"view.whereUsed", kView, "Where Used", "show or close where the current item is used"},
+    {"view.colours", kView, "Colours", "show or close the palette sets of the stage, to edit"},
+    {"view.objects", kView, "Objects", "show or close the list of the stage's objects"},
+    {"view.overview", kView, "Overview", "show or close the stage's 48 pages at a glance"},
+    {"view.zoomIn", kView, "Zoom In", "show the editing area one step larger"},
+    {"view.zoomOut", kView, "Zoom Out", "show the editing area one step smaller"},
+    {"view.actualSize", kView, "Actual Size", "show the editing area at its actual size"},
+
+    {"tools.playTest", kTools, "Play-Test", "run the emulator on a copy with the unsaved edits"},
+    {"tools.chooseEmulator", kTools, "Choose Emulator...", "name the emulator that Play-Test starts"},
+
+    {"help.about", kHelp, "About", "the version, the licence and where the editor keeps its state"},
 };
 
 }  // namespace
@@ -58,6 +71,18 @@ const Command* findCommand(std::string_view id)
         if (id == command.id)
             return &command;
     return nullptr;
+}
+
+const char* menuName(Menu menu)
+{
+    switch (menu) {
+    case Menu::File: return "File";
+    case Menu::Edit: return "Edit";
+    case Menu::View: return "View";
+    case Menu::Tools: return "Tools";
+    case Menu::Help: break;
+    }
+    return "Help";
 }
 
 bool commandAvailable(const Command& command, const EDITOR& editor)

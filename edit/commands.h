@@ -16,9 +16,14 @@
 using KeyAction = void (*)(EDITOR&);
 using Availability = bool (*)(const EDITOR&);
 
+// The menus of the main window, in their order on the menu bar.
+enum class Menu { File, Edit, View, Tools, Help };
+
 struct Command {
-    const char* id;     // "edit.undo"
-    const char* label;  // in a menu: "Undo", "Open..."
+    const char* id;  // "edit.undo"
+    Menu menu;
+    const char* label;  // in the menu: "Undo", "Open..."
+    const char* does;   // for the key list, beside the menu's name
     KeyAction action = nullptr;
     // Whether the command can act now, beyond the views it applies in; nullptr when
     // it always can.
@@ -30,11 +35,14 @@ struct Command {
     bool runByApplication() const { return action == nullptr; }
 };
 
-// Every command, editor's and application's alike.
+// Every command, editor's and application's alike, in the order of the menus.
 std::span<const Command> commands();
 
 // The command with that id, or nullptr.
 const Command* findCommand(std::string_view id);
+
+// "File", "Edit", "View", "Tools", "Help".
+const char* menuName(Menu menu);
 
 // Whether the command applies in the current view and can act now.
 bool commandAvailable(const Command& command, const EDITOR& editor);

@@ -1,5 +1,7 @@
 #include "edit/key_reference.h"
 
+#include "edit/commands.h"
+
 #include "edit/key_tables.h"
 #include "edit/mouse_areas.h"
 #include "edit/step_buttons.h"
@@ -58,7 +60,34 @@ ReferenceSection buttonSection(int view, const std::string& viewName)
     return section;
 }
 
+// The commands of the menus that no key gives, by where they are in the menus.
+ReferenceSection menuSection(int view)
+{
+    ReferenceSection section{"In the menus only", {}};
+    for (const Command& command : commands())
+        if (command.appliesIn(view) && commandShortcut(command).empty())
+            section.entries.push_back({std::string(menuName(command.menu)) + " > " + command.label, command.does});
+    return section;
+}
+
+const KeyBinding* firstKeyOf(std::span<const KeyBinding> table, const Command& command)
+{
+    for (const KeyBinding& binding : table)
+        if (binding.command && std::string_view(binding.command) == command.id)
+            return &binding;
+    return nullptr;
+}
+
 }  // namespace
+
+std::string commandShortcut(const Command& command)
+{
+    if (const KeyBinding* binding = firstKeyOf(ctrlKeyTable(), command))
+        return withModifiers("Ctrl+", *binding, binding->key);
+    if (const KeyBinding* binding = firstKeyOf(everyViewKeyTable(), command))
+        return withModifiers("", *binding, binding->key);
+    return {};
+}
 
 std::vector<ReferenceSection> keyReference(int view)
 {
@@ -73,6 +102,7 @@ std::vector<ReferenceSection> keyReference(int view)
     std::vector<ReferenceSection> sections{keys, mouseSection(view, viewName), ctrl};
     if (ReferenceSection buttons = buttonSection(view, viewName); !buttons.entries.empty())
         sections.push_back(std::move(buttons));
+    sections.push_back(menuSection(view));
     return sections;
 }
 

@@ -49,6 +49,7 @@ constexpr ShiftUse kWith = ShiftUse::With;
 // Ctrl+Shift+Tab goes back a view and Ctrl+Shift+Z redoes; Ctrl+E exports a patch and
 // Ctrl+Shift+E a stage file; the other Ctrl keys ignore Shift.
 constexpr KeyBinding kCtrlKeys[] = {
+    named('O', 0, kEither, "file.open", "open another image in this window"),
     named('S', 0, kEither, "file.save", "Save: write every stage into the image"),
     named('R', 0, kEither, "file.reload", "Reload: read every stage again, dropping the unsaved edits"),
     named('Q', 0, kEither, "file.exit", "Exit, without a question"),

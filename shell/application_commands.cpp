@@ -2,14 +2,21 @@
 
 #include "edit/commands.h"
 #include "edit/key_tables.h"
+#include "edit/selection_editing.h"
 #include "edit/virtual_keys.h"
+#include "shell/about_box.h"
 #include "shell/app_state.h"
 #include "shell/colours_window.h"
+#include "shell/emulator_choice.h"
 #include "shell/key_reference_window.h"
+#include "shell/menu_bar.h"
 #include "shell/object_list_window.h"
+#include "shell/open_image.h"
 #include "shell/overview_window.h"
 #include "shell/patch_export.h"
+#include "shell/picture_export_dialog.h"
 #include "shell/play_test.h"
+#include "shell/settings.h"
 #include "shell/stage_file_dialogs.h"
 #include "shell/usage_window.h"
 #include "shell/view_zoom.h"
@@ -19,6 +26,8 @@ namespace {
 // Menu items send WM_COMMAND with these identifiers, well below those of the controls
 // (10000 onwards).
 constexpr unsigned kFirstMenuId = 100;
+constexpr unsigned kClearRecentId = 90;
+constexpr unsigned kFirstRecentId = 91;
 
 struct ApplicationCommand {
     const char* id;
@@ -34,11 +43,15 @@ void pressButton(SCC* button)
 }
 
 constexpr ApplicationCommand kApplicationCommands[] = {
+    {"file.open", chooseAnotherImage},
+    // Its items are the recent images themselves.
+    {"file.openRecent", [] {}, [] { return !recentImages().empty(); }},
     {"file.save", [] { pressButton(saveButton.get()); }},
     {"file.reload", [] { pressButton(reloadButton.get()); }},
     {"file.exportPatch", exportPatch},
     {"file.exportStageFile", exportCurrentStage},
     {"file.importStageFile", importIntoCurrentStage},
+    {"file.exportPictures", exportPicturesToChosenFolder},
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
@@ -49,6 +62,8 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
     {"tools.playTest", playTest},
+    {"tools.chooseEmulator", chooseEmulator},
+    {"help.about", showAbout},
 };
 
 const ApplicationCommand* findApplicationCommand(std::string_view id)
@@ -95,10 +110,37 @@ unsigned menuCommandId(const Command& command)
     return kFirstMenuId + unsigned(&command - commands().data());
 }
 
-const Command* commandOfMenuId(unsigned id)
+unsigned recentImageMenuId(int index)
 {
+    return index < 0 ? kClearRecentId : kFirstRecentId + unsigned(index);
+}
+
+bool runMenuItem(unsigned id)
+{
+    if (id == kClearRecentId) {
+        clearRecentImages();
+        refreshRecentMenu();
+        return true;
+    }
+    if (id >= kFirstRecentId && id < kFirstRecentId + unsigned(kRecentImageCount)) {
+        const std::vector<std::string> recent = recentImages();
+        if (id - kFirstRecentId < recent.size())
+            openAnotherImage(recent[id - kFirstRecentId]);
+        return true;
+    }
     const std::span<const Command> all = commands();
     if (id < kFirstMenuId || id - kFirstMenuId >= all.size())
-        return nullptr;
-    return &all[id - kFirstMenuId];
+        return false;
+    const Command& command = all[id - kFirstMenuId];
+    if (!commandEnabled(command))
+        return true;
+    if (command.runByApplication()) {
+        runApplicationCommand(command.id);
+    } else {
+        const auto before = currentItem(theEditor);
+        command.action(theEditor);
+        // As after a key: a selection being extended follows the current item.
+        followCurrentItem(theEditor, before);
+    }
+    return true;
 }

@@ -21,6 +21,11 @@ bool commandEnabled(const Command& command);
 // now: the application's command it gives is run. Returns whether it gave one.
 bool runApplicationKey(int virtualKey);
 
-// The WM_COMMAND identifier of a menu item that gives the command, and back.
+// The WM_COMMAND identifiers of the menu items: a command's, and an image of File >
+// Open Recent by its place in the list (-1 for Clear).
 unsigned menuCommandId(const Command& command);
-const Command* commandOfMenuId(unsigned id);
+unsigned recentImageMenuId(int index);
+
+// Runs the menu item with that identifier as its keys would, if it can act now.
+// Returns whether the identifier is a menu item's.
+bool runMenuItem(unsigned id);

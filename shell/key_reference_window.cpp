@@ -8,6 +8,7 @@
 
 #include "edit/key_reference.h"
 #include "shell/app_state.h"
+#include "shell/side_window_place.h"
 
 namespace {
 
@@ -64,6 +65,8 @@ private:
     QTreeWidget* list_;
 };
 
+constexpr const char* kSideWindowName = "keys";
+
 // Owned by the main window, so it goes with it at the latest.
 QPointer<KeyReferenceWindow> window;
 
@@ -79,8 +82,7 @@ void toggleKeyReference(int view)
         QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
         window = new KeyReferenceWindow(owner);
         // Beside the main window rather than over the view it explains.
-        if (owner)
-            window->move(owner->frameGeometry().topRight() + QPoint(1, 0));
+        placeSideWindow(*window, kSideWindowName);
     }
     window->showView(view);
     window->show();
@@ -99,5 +101,7 @@ QTreeWidget* keyReferenceList()
 
 void closeKeyReference()
 {
+    if (window)
+        releaseSideWindow(*window, kSideWindowName);
     delete window.data();
 }

@@ -7,6 +7,7 @@
 #include "shell/argument_bytes.h"
 #include "shell/command_line.h"
 #include "shell/file_commands.h"
+#include "shell/private_runtime_folder.h"
 #include "shell/stage_export.h"
 #include "shell/startup.h"
 
@@ -17,8 +18,11 @@ int main(int argc, char* argv[])
     // Exported pictures and the commands on files need no display either, and open no
     // window even with one.
     const bool hasDisplay = displayAvailable();
-    if (!hasDisplay || asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv))
+    const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv);
+    if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (withoutWindow)
+        usePrivateRuntimeFolder();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("quarrix-editor");

@@ -2,14 +2,20 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
+#include "jcode/readable_name.h"
 #include "model/stage_records.h"
 #include "shell/app_state.h"
+#include "shell/image_drop.h"
 #include "shell/key_reference_window.h"
+#include "shell/menu_bar.h"
 #include "shell/message_loop.h"
 #include "shell/qt_editor_host.h"
+#include "shell/settings.h"
 #include "shell/step_button_layout.h"
 #include "shell/window_procs.h"
 
@@ -19,10 +25,6 @@ constexpr const char* kMainWindowClass = "quarrixeditor";
 constexpr std::uint32_t kMainWindowStyle = WS_VISIBLE | WS_SYSMENU;  // fixed size, close box only
 constexpr std::uint32_t kComboStyle = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST;
 constexpr std::uint32_t kTabStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-
-// Outer size of the main window, frame included.
-constexpr int kMainWindowWidth = 514;
-constexpr int kMainWindowHeight = 588;
 
 // The row of controls along the top of the client area (kTopRowHeight high).
 constexpr int kComboWidth = 128;
@@ -120,8 +122,19 @@ void buildUi()
     scrollBar = makeControl();
 
     mainWindow->create(kMainWindowClass, windowTitle().c_str(), mainWindowProc);
+    installMenuBar(*mainWindow);
     const RECT frame = mainWindow->windowRect();
     mainWindow->move(frame.left, frame.top, kMainWindowWidth, kMainWindowHeight);
+    // Where the user last left it, while that is on a screen.
+    if (const std::optional<QPoint> place = savedWindowPosition()) {
+        const QRect moved(*place, mainWindow->handle()->frameGeometry().size());
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen->availableGeometry().contains(moved)) {
+                mainWindow->handle()->move(*place);
+                break;
+            }
+    }
+    acceptDroppedImages(*mainWindow->handle());
 
     stageCombo->create("COMBOBOX", "", *mainWindow);
     fillCombo(*stageCombo, kStageNames);
@@ -177,6 +190,19 @@ void buildUi()
     theEditor.setHost(&applicationHost());
     theEditor.createSurfaces();
     applySelections();
+    updateWindowTitle();
+}
+
+void updateWindowTitle()
+{
+    if (!mainWindow)
+        return;
+    QWidget* window = mainWindow->handle();
+    const std::size_t slash = romPath.find_last_of('/');
+    const std::string name = readableName(slash == std::string::npos ? romPath : romPath.substr(slash + 1));
+    const QString title = QString::fromStdString(windowTitle());
+    window->setWindowTitle(name.empty() ? title : QString::fromStdString(name) + "[*] - " + title);
+    window->setWindowModified(theEditor.history.modified());
 }
 
 void layoutView(int view)

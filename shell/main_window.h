@@ -8,12 +8,19 @@
 // The row of controls along the top of the main window's client area, and the top of
 // the editing area, just under the tab labels.
 inline constexpr int kTopRowHeight = 20;
+// The main window's outer size, frame included (a menu bar adds its height).
+inline constexpr int kMainWindowWidth = 514;
+inline constexpr int kMainWindowHeight = 588;
 inline constexpr int kEditAreaTop = 40;
 
 // "Quarrix Editor ver." followed by the program's version.
 std::string windowTitle();
 
-// Creates the font, the main window, every control and the editor's surfaces, installs
+// The main window's title: the image's file name, a mark while the tables differ from
+// what the file holds, and windowTitle(), as in "stage.nes* - Quarrix Editor ver.1.2.0".
+void updateWindowTitle();
+
+// Creates the font, the main window with its menu bar, every control and the editor's surfaces, installs
 // the application as the editor's host, and applies the first selections (stage 0,
 // palette set 0, view "MAP").
 void buildUi();

@@ -9,6 +9,7 @@
 
 #include "shell/app_state.h"
 #include "shell/error_report.h"
+#include "shell/settings.h"
 #include "state/playtest_copies.h"
 
 namespace {
@@ -63,6 +64,11 @@ std::optional<EmulatorCommand> findEmulator(QString* tried)
     if (!variable.trimmed().isEmpty())
         return EmulatorCommand{variable, kEmulatorVariable};
     looked << QString(kEmulatorVariable) + (qEnvironmentVariableIsSet(kEmulatorVariable) ? " is empty" : " is not set");
+
+    const QString chosen = QString::fromStdString(savedEmulator());
+    if (!chosen.trimmed().isEmpty())
+        return EmulatorCommand{chosen, "Tools > Choose Emulator"};
+    looked << "no emulator chosen in Tools > Choose Emulator";
 
     QStringList names;
     for (const char* name : kKnownEmulators) {

@@ -15,13 +15,15 @@ inline constexpr const char* kKnownEmulators[] = {"fceux", "nestopia", "mednafen
 
 struct EmulatorCommand {
     QString command;  // as named, or the full path of the program found on PATH
-    QString source;   // where it came from, for the user: "--emulator", "QUARRIX_EMULATOR" or "PATH"
+    QString source;   // where it came from, for the user: "--emulator", "QUARRIX_EMULATOR",
+                      // "Tools > Choose Emulator" or "PATH"
 };
 
 // The command that --emulator named for this run, or none.
 void setEmulatorOption(std::optional<std::string> command);
 
-// The --emulator command, else the QUARRIX_EMULATOR variable, else the first known
+// The --emulator command, else the QUARRIX_EMULATOR variable, else the one chosen in
+// Tools > Choose Emulator, else the first known
 // emulator found on PATH. An empty command counts as none. Without any, tried says
 // what was looked at.
 std::optional<EmulatorCommand> findEmulator(QString* tried = nullptr);

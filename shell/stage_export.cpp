@@ -140,57 +140,17 @@ std::vector<Picture> stagePictures(EDITOR& editor, const QDir& folder, bool with
 
 void exportAll(EDITOR& editor, const ExportOptions& request, int paletteSet)
 {
-    const QString folderName = QFile::decodeName(request.target.c_str());
-    if (!QDir().mkpath(folderName))
-        throw std::runtime_error("cannot make the folder '" + QFile::encodeName(displayName(folderName)).toStdString() +
-                                 "'");
-    const QDir folder(folderName);
     // Progress only for someone watching; a script gets the closing line alone.
     const bool watched = ::isatty(STDOUT_FILENO) == 1;
-
-    // Drawing goes through the editor and the toolkit's text cache, so it stays on this
-    // thread; writing the PNG files, which takes most of the time, runs beside it.
-    struct Pending {
-        int stage;
-        std::future<int> written;
-    };
-    std::deque<Pending> pending;
-    int written = 0;
-    const auto finishOldest = [&] {
-        Pending oldest = std::move(pending.front());
-        pending.pop_front();
-        written += oldest.written.get();
-        if (watched) {
-            std::printf("stage %X done (%d of %d)\n", unsigned(oldest.stage), oldest.stage + 1, kStageCount);
-            std::fflush(stdout);
-        }
-    };
-    for (int stage = 0; stage < kStageCount; ++stage) {
-        showFirstFrame(editor, stage, paletteSet);
-        std::vector<Picture> pictures = stagePictures(editor, folder, request.objects);
-        if (pending.size() == kStagesInFlight)
-            finishOldest();
-        pending.push_back({stage, std::async(std::launch::async, [pictures = std::move(pictures)] {
-                               for (const Picture& picture : pictures)
-                                   writePicture(picture.pixels, picture.name);
-                               return int(pictures.size());
-                           })});
-    }
-    // An error ends the run only once the stages under way are written, so that none
-    // is left behind with a file half-made.
-    std::exception_ptr firstError;
-    while (!pending.empty()) {
-        try {
-            finishOldest();
-        } catch (...) {
-            if (!firstError)
-                firstError = std::current_exception();
-        }
-    }
-    if (firstError)
-        std::rethrow_exception(firstError);
+    const int written =
+        writeEveryStagePicture(editor, request.target, request.objects, paletteSet, [watched](int stage) {
+            if (watched) {
+                std::printf("stage %X done (%d of %d)\n", unsigned(stage), stage + 1, kStageCount);
+                std::fflush(stdout);
+            }
+        });
     std::printf("%d pictures of %d stages written to %s\n", written, kStageCount,
-                QFile::encodeName(displayName(folderName)).constData());
+                QFile::encodeName(displayName(QFile::decodeName(request.target.c_str()))).constData());
 }
 
 void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int paletteSet)
@@ -245,6 +205,57 @@ std::optional<std::string> ExportArguments::read(const QCommandLineParser& parse
     request.objects = parser.isSet(objects_);
     options.exportPictures = request;
     return std::nullopt;
+}
+
+int writeEveryStagePicture(EDITOR& editor, const std::string& target, bool withObjects, int paletteSet,
+                           const std::function<void(int stage)>& stageDone)
+{
+    const QString folderName = QFile::decodeName(target.c_str());
+    if (!QDir().mkpath(folderName))
+        throw std::runtime_error("cannot make the folder '" + QFile::encodeName(displayName(folderName)).toStdString() +
+                                 "'");
+    const QDir folder(folderName);
+
+    // Drawing goes through the editor and the toolkit's text cache, so it stays on this
+    // thread; writing the PNG files, which takes most of the time, runs beside it.
+    struct Pending {
+        int stage;
+        std::future<int> written;
+    };
+    std::deque<Pending> pending;
+    int written = 0;
+    const auto finishOldest = [&] {
+        Pending oldest = std::move(pending.front());
+        pending.pop_front();
+        written += oldest.written.get();
+        if (stageDone)
+            stageDone(oldest.stage);
+    };
+    for (int stage = 0; stage < kStageCount; ++stage) {
+        showFirstFrame(editor, stage, paletteSet);
+        std::vector<Picture> pictures = stagePictures(editor, folder, withObjects);
+        if (pending.size() == kStagesInFlight)
+            finishOldest();
+        pending.push_back({stage, std::async(std::launch::async, [pictures = std::move(pictures)] {
+                               for (const Picture& picture : pictures)
+                                   writePicture(picture.pixels, picture.name);
+                               return int(pictures.size());
+                           })});
+    }
+    // An error ends the run only once the stages under way are written, so that none
+    // is left behind with a file half-made.
+    std::exception_ptr firstError;
+    while (!pending.empty()) {
+        try {
+            finishOldest();
+        } catch (...) {
+            if (!firstError)
+                firstError = std::current_exception();
+        }
+    }
+    if (firstError)
+        std::rethrow_exception(firstError);
+    return written;
 }
 
 bool asksForPicturesOnly(int argc, char* argv[])

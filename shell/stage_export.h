@@ -2,6 +2,7 @@
 
 // Pictures of whole stages written from the command line, without a window.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,8 @@
 #include <QStringList>
 
 #include "shell/command_line.h"
+
+class EDITOR;
 
 // The options that ask for pictures: --export-stage S OUT.png, --export-all FOLDER, and
 // --palette K and --objects with either.
@@ -39,3 +42,11 @@ bool asksForPicturesOnly(int argc, char* argv[]);
 // options.exportPictures asks for. Errors are printed on standard output; nothing is
 // left half-written. Returns the exit code: 0, or 1 after an error.
 int exportPictures(const StartOptions& options);
+
+// Writes the picture and the chip, chip-set and tile sheets of every stage of editor
+// into the folder target (made if missing), drawn in paletteSet, as --export-all does;
+// stageDone hears of each stage once its files are written. Returns how many files
+// were written. An error is raised once the stages under way are written, so that no
+// file is left half-made. The editor's selections and surfaces are used for drawing.
+int writeEveryStagePicture(EDITOR& editor, const std::string& target, bool withObjects, int paletteSet,
+                           const std::function<void(int stage)>& stageDone);

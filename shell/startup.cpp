@@ -27,9 +27,12 @@
 #include "shell/message_loop.h"
 #include "shell/object_list_window.h"
 #include "shell/object_names_source.h"
+#include "shell/open_image.h"
 #include "shell/overview_window.h"
 #include "shell/play_test.h"
 #include "shell/qt_editor_host.h"
+#include "shell/settings.h"
+#include "shell/side_window_place.h"
 #include "shell/termination_signals.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
@@ -119,32 +122,17 @@ std::string writeDemoRom()
     return path;
 }
 
-// Whether to open the image: yes when this run now holds its lock, else as the user
-// answers. A run no one watches takes no lock and asks nothing.
-bool mayOpen(const std::string& path)
-{
-    if (reportsWithoutBoxes())
-        return true;
-    const std::optional<ImageLockHolder> holder = lockImage(path);
-    return !holder ||
-        QuestionBoxA(nullptr, alreadyOpenQuestion(path, *holder).c_str(), "Quarrix Editor", "Open", "Cancel") == IDYES;
-}
-
 int chooseRomImage(const RomChooser& choose, const RomChooser& chooseAgain)
 {
     std::optional<std::string> path = choose();
-    while (path && !mayOpen(*path))
+    while (path && !mayOpenImage(*path))
         path = chooseAgain ? chooseAgain() : choose();
     if (!path) {
         std::printf("file reading error\n");
         std::fflush(stdout);
         return -1;
     }
-    // The name goes to the file layer with its bytes as given: re-detecting its
-    // encoding could turn it into another name. Only messages show it converted.
-    romPath = *path;
-    theEditor.loadRom(romPath);
-    startKeepingUnsavedWork(romPath);
+    beginImage(*path);
     return 0;
 }
 
@@ -156,6 +144,8 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
     // run would wait on it for ever: errors are printed and end the run with code 1.
     const bool unattended = options.unattended || options.screenshot || options.reportFirstFrame;
     setReportsWithoutBoxes(unattended);
+    // A run no one watches neither reads nor changes what the user's runs remember.
+    useSettings(!unattended);
     try {
         // After a Cancel the file choice is the dialog's, also for an image named on
         // the command line.
@@ -170,9 +160,18 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             tabControl->sendMessage(TCM_SETCURSEL, WPARAM(*options.view), 0);
             applySelections();
         }
+        if (!unattended) {
+            if (sideWindowWasOpen("keys"))
+                toggleKeyReference(theEditor.curTab);
+            if (sideWindowWasOpen("usage"))
+                toggleUsageWindow();
+        }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
-        QTimer::singleShot(0, [] { offerKeptEdits(); });
+        QTimer::singleShot(0, [] {
+            offerKeptEdits();
+            updateWindowTitle();
+        });
         if (options.reportFirstFrame)
             reportFirstFrame();
         runMessageLoop();
@@ -183,13 +182,13 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
         if (unattended)
             screenshotExitCode = 1;
     }
-    stopKeepingUnsavedWork();
-    unlockImage();
+    endImage();
     setEditAreaPaintObserver({});
     releaseUi();
     // Emulators still running have read their copy already.
     removePlaytestCopies();
     setReportsWithoutBoxes(false);
+    useSettings(false);
     return screenshotExitCode;
 }
 
@@ -197,6 +196,8 @@ void releaseUi()
 {
     delete uiFont;
     uiFont = nullptr;
+    if (mainWindow && mainWindow->handle())
+        saveWindowPosition(mainWindow->handle()->frameGeometry().topLeft());
     // The editor must no longer reach controls that are going away.
     theEditor.setHost(nullptr);
     closeKeyReference();

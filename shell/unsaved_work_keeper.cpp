@@ -100,6 +100,16 @@ void offerKeptEdits()
     }
 }
 
+void setUnsavedWorkAside()
+{
+    if (!unsavedWork)
+        return;
+    keepTimer->stop();
+    if (const auto problem = unsavedWork->keep(theEditor))
+        reportKeepFailure(*problem);
+    discardRecovery(unsavedWork->imagePath());
+}
+
 void stopKeepingUnsavedWork()
 {
     keepTimer.reset();

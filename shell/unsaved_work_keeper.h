@@ -14,4 +14,7 @@ void keepUnsavedWorkNow();
 // Asks once whether to restore edits kept for the image, or says why kept edits
 // cannot be used. Runs after the main window is shown.
 void offerKeptEdits();
+// Sets the unsaved edits aside, as the Discard of the restore question does: kept,
+// but offered no more until new edits replace them.
+void setUnsavedWorkAside();
 void stopKeepingUnsavedWork();

@@ -16,6 +16,7 @@
 #include "edit/usage_report.h"
 #include "edit/usage_subject.h"
 #include "shell/app_state.h"
+#include "shell/side_window_place.h"
 #include "shell/usage_list_model.h"
 #include "usage/usage_cache.h"
 
@@ -184,6 +185,8 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
+constexpr const char* kSideWindowName = "usage";
+
 QPointer<UsageWindow> window;
 
 }  // namespace
@@ -197,9 +200,8 @@ void toggleUsageWindow()
     if (!window) {
         QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
         window = new UsageWindow(owner);
-        // Beside the main window rather than over the view, lower than the F1 list.
-        if (owner)
-            window->move(owner->frameGeometry().topRight() + QPoint(1, owner->frameGeometry().height() / 2));
+        // Beside the main window rather than over the view.
+        placeSideWindow(*window, kSideWindowName);
     }
     window->forget();
     window->follow(theEditor);
@@ -234,5 +236,7 @@ void goToListedUse(const QModelIndex& row)
 
 void closeUsageWindow()
 {
+    if (window)
+        releaseSideWindow(*window, kSideWindowName);
     delete window.data();
 }

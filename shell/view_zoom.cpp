@@ -20,12 +20,12 @@ struct Size {
 };
 
 // The editing area's size at 1x (its client size, as the layout made it), and the
-// main window's client and frame sizes then; everything at another zoom is made from
+// main window's client and outer sizes then; everything at another zoom is made from
 // these, so that 1x stays exactly as the layout left it.
 struct PlainLayout {
     Size editArea{};
     Size client{};
-    Size frame{};
+    Size outer{};  // with the frame and the menu bar
     bool known = false;
 };
 PlainLayout plain;
@@ -39,18 +39,17 @@ void rememberPlainLayout()
     const RECT outer = mainWindow->windowRect();
     plain.editArea = {area.right, area.bottom};
     plain.client = {client.right, client.bottom};
-    plain.frame = {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+    plain.outer = {outer.right - outer.left, outer.bottom - outer.top};
     plain.known = true;
 }
 
-// The main window's client size at zoom: the editing area grows by whole view pixels,
-// and the part of it below the client area (its lowest rows, hidden at 1x) grows with
-// it, so every zoom shows the same part of the view.
-Size clientAt(int zoom)
+// How much larger than at 1x the client area is at zoom: the editing area grows by
+// whole view pixels, and the part of it below the client area (its lowest rows,
+// hidden at 1x) grows with it, so every zoom shows the same part of the view.
+Size growthAt(int zoom)
 {
     const int hiddenRows = kEditAreaTop + plain.editArea.height - plain.client.height;
-    return {plain.client.width + plain.editArea.width * (zoom - 1),
-            plain.client.height + (plain.editArea.height - hiddenRows) * (zoom - 1)};
+    return {plain.editArea.width * (zoom - 1), (plain.editArea.height - hiddenRows) * (zoom - 1)};
 }
 
 QRect availableScreenArea()
@@ -76,8 +75,8 @@ int largestZoomThatFits()
         return kSmallestZoom;
     int zoom = kLargestZoom;
     while (zoom > kSmallestZoom) {
-        const Size client = clientAt(zoom);
-        if (client.width + plain.frame.width <= screen.width() && client.height + plain.frame.height <= screen.height())
+        const Size growth = growthAt(zoom);
+        if (plain.outer.width + growth.width <= screen.width() && plain.outer.height + growth.height <= screen.height())
             break;
         --zoom;
     }
@@ -94,9 +93,10 @@ int setZoom(int zoom)
         return zoomShown;
     zoomShown = zoom;
 
-    const Size client = clientAt(zoom);
+    const Size growth = growthAt(zoom);
+    const Size client{plain.client.width + growth.width, plain.client.height + growth.height};
     const RECT outer = mainWindow->windowRect();
-    mainWindow->move(outer.left, outer.top, client.width + plain.frame.width, client.height + plain.frame.height);
+    mainWindow->move(outer.left, outer.top, kMainWindowWidth + growth.width, kMainWindowHeight + growth.height);
     tabControl->move(0, kTopRowHeight, client.width, client.height - kTopRowHeight);
     // The scale first: the picture keeps the view's size while the area grows.
     swc::setWindowScale(editArea->handle(), zoom);

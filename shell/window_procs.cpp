@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "edit/commands.h"
 #include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
 #include "shell/app_state.h"
@@ -13,10 +12,10 @@
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
 #include "shell/object_list_window.h"
+#include "shell/open_image.h"
 #include "shell/overview_window.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
-#include "state/save_with_backup.h"
 
 namespace {
 
@@ -28,55 +27,9 @@ void focusMainWindow()
         mainWindow->setFocus();
 }
 
-// A failed Save or Reload leaves the program running: the user's unsaved edits and
-// selections matter more than the file, and the box says what went wrong. A save
-// whose backup could not be made has still saved; the box after it says so.
-void saveRom()
-{
-    try {
-        const SaveResult result = saveRomWithBackup(theEditor, romPath);
-        theEditor.history.markSaved();
-        if (!result.copyProblem.empty())
-            reportKeepFailure("The image was saved, but " + result.copyProblem);
-    } catch (const std::exception& error) {
-        reportError(error.what());
-    }
-}
-
-void reloadRom()
-{
-    // loadRom changes nothing unless the whole image could be read. What it changes
-    // is a step of its own, apart from a stroke still open.
-    theEditor.history.record(theEditor, false);
-    try {
-        theEditor.loadRom(romPath);
-    } catch (const std::exception& error) {
-        reportError(error.what());
-        return;
-    }
-    theEditor.history.record(theEditor, false);
-    theEditor.history.markSaved();
-    applySelections();
-}
-
-// A menu item: what its command's keys do, when it can act now.
-void runMenuCommand(const Command& command)
-{
-    if (!commandEnabled(command))
-        return;
-    if (command.runByApplication()) {
-        runApplicationCommand(command.id);
-        return;
-    }
-    const auto before = currentItem(theEditor);
-    command.action(theEditor);
-    followCurrentItem(theEditor, before);
-}
-
 void onCommand(unsigned id, unsigned code)
 {
-    if (const Command* command = commandOfMenuId(id); command && code == 0) {
-        runMenuCommand(*command);
+    if (code == 0 && runMenuItem(id)) {
         focusMainWindow();
         return;
     }
@@ -89,9 +42,9 @@ void onCommand(unsigned id, unsigned code)
     if (code != BN_CLICKED)
         return;
     if (id == saveButton->id())
-        saveRom();
+        saveImage();
     else if (id == reloadButton->id())
-        reloadRom();
+        reloadImage();
     else if (id == exitButton->id())
         PostQuitMessage(0);
     focusMainWindow();
@@ -261,4 +214,5 @@ void afterUserInput()
     followEditorInOverviewWindow();
     followEditorInObjectList();
     followEditorInColoursWindow();
+    updateWindowTitle();
 }

@@ -20,10 +20,10 @@ WPARAM mouseKeyFlags(const QMouseEvent& event)
     return flags;
 }
 
-LPARAM clientPoint(const QMouseEvent& event)
+LPARAM clientPoint(const QMouseEvent& event, int clientTop)
 {
     const QPoint point = event.position().toPoint();
-    return MAKELPARAM(point.x(), point.y());
+    return MAKELPARAM(point.x(), point.y() - clientTop);
 }
 
 LPARAM screenPoint(const QMouseEvent& event)

@@ -65,8 +65,10 @@ RECT StdWindowClass::clientRect() const
 {
     if (!hwnd)
         return {};
-    const int scale = swc::windowScale(hwnd);
-    return rectOf(QRect(QPoint(0, 0), hwnd->size() / scale));
+    QSize size = hwnd->size();
+    if (auto* window = dynamic_cast<swc::TopLevelWindow*>(hwnd))
+        size.rheight() -= window->clientTop();
+    return rectOf(QRect(QPoint(0, 0), size / swc::windowScale(hwnd)));
 }
 
 RECT StdWindowClass::windowRect() const
@@ -87,7 +89,9 @@ void StdWindowClass::move(int x, int y, int width, int height)
     if (auto* window = dynamic_cast<swc::TopLevelWindow*>(hwnd)) {
         // The size is the outer size, frame included; Qt sizes the client area.
         const QSize frame = window->frameGeometry().size() - window->geometry().size();
-        const QSize client(std::max(width - frame.width(), 0), std::max(height - frame.height(), 0));
+        // A menu bar sits outside the client area: the window grows by its height.
+        const QSize client(std::max(width - frame.width(), 0),
+                           std::max(height - frame.height(), 0) + window->clientTop());
         window->move(x, y);
         if (window->isResizable())
             window->resize(client);
@@ -100,6 +104,8 @@ void StdWindowClass::move(int x, int y, int width, int height)
         // itself keeps the height of its selection field.
         height = std::min(height, combo->sizeHint().height());
     }
+    if (auto* parent = dynamic_cast<swc::TopLevelWindow*>(hwnd->parentWidget()))
+        y += parent->clientTop();
     swc::placeChild(hwnd, QRect(x, y, width, height));
 }
 

@@ -70,12 +70,43 @@ bool TopLevelWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void TopLevelWindow::setMenuBar(QWidget* bar)
+{
+    const int oldTop = menuHeight;
+    menuBar = bar;
+    menuHeight = bar ? bar->sizeHint().height() : 0;
+    if (bar) {
+        bar->setParent(this);
+        bar->setGeometry(0, 0, width(), menuHeight);
+        bar->show();
+    }
+    // The children already placed keep their places in the client area.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != bar)
+            child->move(child->x(), child->y() - oldTop + menuHeight);
+    if (!resizable)
+        setFixedSize(width(), height() - oldTop + menuHeight);
+    else
+        resize(width(), height() - oldTop + menuHeight);
+}
+
+void TopLevelWindow::resizeEvent(QResizeEvent* event)
+{
+    if (menuBar)
+        menuBar->setGeometry(0, 0, width(), menuHeight);
+    QWidget::resizeEvent(event);
+}
+
 void TopLevelWindow::mousePressEvent(QMouseEvent* event)
 {
     // A double click arrives here too (QWidget's default), as a second press.
     switch (event->button()) {
-    case Qt::LeftButton: dispatchMessage(this, WM_LBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event)); break;
-    case Qt::RightButton: dispatchMessage(this, WM_RBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event)); break;
+    case Qt::LeftButton:
+        dispatchMessage(this, WM_LBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
+        break;
+    case Qt::RightButton:
+        dispatchMessage(this, WM_RBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
+        break;
     default: break;
     }
     event->accept();
@@ -84,8 +115,12 @@ void TopLevelWindow::mousePressEvent(QMouseEvent* event)
 void TopLevelWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     switch (event->button()) {
-    case Qt::LeftButton: dispatchMessage(this, WM_LBUTTONUP, mouseKeyFlags(*event), clientPoint(*event)); break;
-    case Qt::RightButton: dispatchMessage(this, WM_RBUTTONUP, mouseKeyFlags(*event), clientPoint(*event)); break;
+    case Qt::LeftButton:
+        dispatchMessage(this, WM_LBUTTONUP, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
+        break;
+    case Qt::RightButton:
+        dispatchMessage(this, WM_RBUTTONUP, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
+        break;
     default: break;
     }
     event->accept();
@@ -93,7 +128,7 @@ void TopLevelWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void TopLevelWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    dispatchMessage(this, WM_MOUSEMOVE, mouseKeyFlags(*event), clientPoint(*event));
+    dispatchMessage(this, WM_MOUSEMOVE, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
     event->accept();
 }
 

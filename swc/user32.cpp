@@ -172,6 +172,26 @@ int QuestionBoxA(HWND owner, const char* text, const char* caption, const char* 
     return box.clickedButton() == yesButton ? IDYES : IDNO;
 }
 
+int ChoiceBoxA(HWND owner, const char* text, const char* caption, const char* yes, const char* no, const char* cancel)
+{
+    const UINT flags = MB_YESNOCANCEL | MB_ICONQUESTION;
+    if (messageBoxHandler())
+        return messageBoxHandler()(MessageBoxRequest{owner, text ? text : "", caption ? caption : "", flags});
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return IDCANCEL;
+    QMessageBox box(iconFor(flags), QString::fromUtf8(caption ? caption : ""), QString::fromUtf8(text ? text : ""),
+                    QMessageBox::NoButton, owner);
+    QPushButton* yesButton = box.addButton(QString::fromUtf8(yes), QMessageBox::AcceptRole);
+    QPushButton* noButton = box.addButton(QString::fromUtf8(no), QMessageBox::DestructiveRole);
+    QPushButton* cancelButton = box.addButton(QString::fromUtf8(cancel), QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.setEscapeButton(cancelButton);
+    box.exec();
+    if (box.clickedButton() == yesButton)
+        return IDYES;
+    return box.clickedButton() == noButton ? IDNO : IDCANCEL;
+}
+
 void setMessageBoxHandler(MessageBoxHandler handler)
 {
     messageBoxHandler() = std::move(handler);

@@ -62,9 +62,13 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags);
 // question needs). Returns IDYES or IDNO; closing the box answers no.
 int QuestionBoxA(HWND owner, const char* text, const char* caption, const char* yes, const char* no);
 
+// A modal question with three buttons labelled yes, no and cancel (MB_YESNOCANCEL).
+// Returns IDYES, IDNO or IDCANCEL; closing the box (Escape) cancels.
+int ChoiceBoxA(HWND owner, const char* text, const char* caption, const char* yes, const char* no, const char* cancel);
+
 // Lets tests answer message boxes: while a handler is set, MessageBoxA calls it instead
-// of showing a box, and returns what it returns. QuestionBoxA calls it too, with
-// MB_YESNO in the flags.
+// of showing a box, and returns what it returns. QuestionBoxA and ChoiceBoxA call it
+// too, with MB_YESNO or MB_YESNOCANCEL in the flags.
 struct MessageBoxRequest {
     HWND owner;
     std::string text;

@@ -162,6 +162,7 @@ inline constexpr LRESULT CB_ERR = -1;
 
 // Message box flags and result.
 inline constexpr UINT MB_OK = 0x0;
+inline constexpr UINT MB_YESNOCANCEL = 0x3;
 inline constexpr UINT MB_YESNO = 0x4;
 inline constexpr UINT MB_ICONHAND = 0x10;
 inline constexpr UINT MB_ICONQUESTION = 0x20;
@@ -169,5 +170,6 @@ inline constexpr UINT MB_ICONEXCLAMATION = 0x30;
 inline constexpr UINT MB_ICONASTERISK = 0x40;
 inline constexpr UINT MB_ICONMASK = 0xF0;
 inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <QComboBox>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -13,6 +14,7 @@
 
 #include "gui_support.h"
 #include "shell/main_window.h"
+#include "shell/menu_bar.h"
 #include "shell/startup.h"
 
 namespace {
@@ -81,13 +83,15 @@ private slots:
     void theWindowIsFixedWithTheTitleAndOnlyACloseBox()
     {
         QWidget* window = mainWindow->handle();
-        QCOMPARE(window->windowTitle(), QString("Quarrix Editor ver.1.2.0"));
+        QCOMPARE(window->windowTitle(), QString("demo.nes[*] - Quarrix Editor ver.1.2.0"));
         QCOMPARE(windowTitle(), std::string("Quarrix Editor ver.1.2.0"));
         QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->minimumSize(), window->maximumSize());
-        // The offscreen platform has no frame: the whole outer size is client area.
-        QCOMPARE(window->frameGeometry().size(), QSize(514, 588));
+        // The offscreen platform has no frame: the whole outer size is client area, and
+        // the window grows by the menu bar above it.
+        QVERIFY(mainMenuBar()->height() > 0);
+        QCOMPARE(window->frameGeometry().size(), QSize(514, 588 + mainMenuBar()->height()));
     }
 
     void theControlsStartOnStageZeroPaletteZeroAndMap()
@@ -140,20 +144,23 @@ private slots:
         QCOMPARE(scrollBar->id(), 10025u);
     }
 
+    // In the client area, which starts under the menu bar.
     void theTopRowAndTheEditingAreaSitWhereTheyShould()
     {
-        QCOMPARE(saveButton->handle()->geometry(), QRect(256, 0, 85, 20));
-        QCOMPARE(reloadButton->handle()->geometry(), QRect(341, 0, 85, 20));
-        QCOMPARE(exitButton->handle()->geometry(), QRect(426, 0, 85, 20));
+        const int top = mainMenuBar()->height();
+        QCOMPARE(mainMenuBar()->geometry(), QRect(0, 0, mainWindow->handle()->width(), top));
+        QCOMPARE(saveButton->handle()->geometry(), QRect(256, top, 85, 20));
+        QCOMPARE(reloadButton->handle()->geometry(), QRect(341, top, 85, 20));
+        QCOMPARE(exitButton->handle()->geometry(), QRect(426, top, 85, 20));
         QCOMPARE(qobject_cast<QPushButton*>(exitButton->handle())->text(), QString("Exit"));
-        QCOMPARE(stageCombo->handle()->pos(), QPoint(0, 0));
-        QCOMPARE(paletteCombo->handle()->pos(), QPoint(128, 0));
+        QCOMPARE(stageCombo->handle()->pos(), QPoint(0, top));
+        QCOMPARE(paletteCombo->handle()->pos(), QPoint(128, top));
         QCOMPARE(stageCombo->handle()->width(), 128);
 
-        const QSize client = mainWindow->handle()->size();
-        QCOMPARE(tabControl->handle()->geometry(), QRect(0, 20, client.width(), client.height() - 20));
+        const QSize client = mainWindow->handle()->size() - QSize(0, top);
+        QCOMPARE(tabControl->handle()->geometry(), QRect(0, top + 20, client.width(), client.height() - 20));
         // Under the tab labels, 4 pixels less high than the tab control.
-        QCOMPARE(editArea->handle()->geometry(), QRect(0, 40, client.width(), client.height() - 24));
+        QCOMPARE(editArea->handle()->geometry(), QRect(0, top + 40, client.width(), client.height() - 24));
         QCOMPARE(scrollBar->handle()->geometry(), QRect(0, 256, 512, 16));
     }
 

@@ -12,8 +12,10 @@
 
 #include "gui_support.h"
 #include "rom/save_rom.h"
+#include "shell/emulator_choice.h"
 #include "shell/main_window.h"
 #include "shell/play_test.h"
+#include "shell/settings.h"
 #include "shell/startup.h"
 
 namespace {
@@ -188,7 +190,7 @@ private slots:
         QCOMPARE(arguments[1], QString("-x"));
     }
 
-    void theOptionComesBeforeTheVariableAndTheVariableBeforePath()
+    void theOptionComesBeforeTheVariableTheVariableBeforeTheChoiceAndTheChoiceBeforePath()
     {
         const QString bin = dir.filePath("bin");
         QVERIFY(QDir().mkpath(bin));
@@ -200,8 +202,14 @@ private slots:
         QCOMPARE(findEmulator()->command, bin + "/fceux");
         QCOMPARE(findEmulator()->source, QString("PATH"));
 
+        // Tools > Choose Emulator...
+        setEmulatorDialog([](const std::string&) { return std::optional<std::string>("from-choice %f"); });
+        chooseEmulator();
+        setEmulatorDialog({});
+        QCOMPARE(findEmulator()->command, QString("from-choice %f"));
         qputenv("QUARRIX_EMULATOR", "from-variable %f");
         QCOMPARE(findEmulator()->command, QString("from-variable %f"));
+        saveEmulator("");
         setEmulatorOption("from-option");
         QCOMPARE(findEmulator()->command, QString("from-option"));
         QCOMPARE(findEmulator()->source, QString("--emulator"));

@@ -16,14 +16,14 @@ editor=$1 work=$2
 
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key F3
 focus_window "Colours"
 # Set 1, sub-palette 0, colour 2.
 xdotool key Down Right Right plus
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/colours.xwd"
 xdotool key Escape
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key ctrl+s
 for _ in $(seq 300); do
     cmp -s "$work/game.nes" "$work/original.nes" || break

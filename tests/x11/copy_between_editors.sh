@@ -19,12 +19,12 @@ editor=$1 work=$2
 
 "$editor" "$work/source.nes" > "$work/source.log" 2>&1 &
 source=$!
-focus_window "Quarrix Editor ver.1.2.0" "$source"
+focus_window ".* - Quarrix Editor ver.1.2.0" "$source"
 xdotool key t t ctrl+c          # "MAP SET": the map set under the cursor, map set 0
 
 "$editor" "$work/target.nes" > "$work/target.log" 2>&1 &
 target=$!
-focus_window "Quarrix Editor ver.1.2.0" "$target"
+focus_window ".* - Quarrix Editor ver.1.2.0" "$target"
 xdotool key ctrl+Next t t ctrl+v ctrl+s   # stage 1, "MAP SET", paste, save
 for _ in $(seq 300); do
     cmp -s "$work/target.nes" "$work/target-before.nes" || break
@@ -32,7 +32,7 @@ for _ in $(seq 300); do
 done
 xdotool key ctrl+q
 wait "$target" || fail "the second editor did not end cleanly"
-focus_window "Quarrix Editor ver.1.2.0" "$source"
+focus_window ".* - Quarrix Editor ver.1.2.0" "$source"
 xdotool key ctrl+q
 wait "$source" || fail "the first editor did not end cleanly"
 SESSION

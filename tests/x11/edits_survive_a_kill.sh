@@ -19,7 +19,7 @@ kept() { ls "$work/state/quarrix-editor/recovery/"*.edits > /dev/null 2>&1; }
 
 "$editor" "$work/game.nes" > "$work/run1.log" 2>&1 &
 first=$!
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key Up Up Up   # MAP: the left page's map set, three steps
 wait_until "no recovery file after the edits" kept
 kill -9 "$first"
@@ -30,7 +30,7 @@ cmp -s "$work/game.nes" "$work/original.nes" || fail "the image changed without 
 second=$!
 focus_window "Quarrix Editor"          # the question about the kept edits
 xdotool key Return                     # Restore
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key ctrl+s
 wait_until "the restored edits did not reach the image" '! cmp -s "$work/game.nes" "$work/original.nes"'
 xdotool key ctrl+q
@@ -41,7 +41,7 @@ kept && fail "the recovery file outlived the save"
 # edit is kept on the way out.
 "$editor" "$work/game.nes" > "$work/run3.log" 2>&1 &
 third=$!
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key Down
 sleep 1
 kill -TERM "$third"

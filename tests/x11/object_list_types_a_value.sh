@@ -16,14 +16,14 @@ editor=$1 work=$2
 
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key F7
 focus_window "Objects"
 # The list opens on the current object, slot 00, in its page column: two rows down
 # and one column right is the x of slot 02.
 xdotool key Down Down Right c 8 Return
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/objects.xwd"
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key ctrl+s
 for _ in $(seq 300); do
     cmp -s "$work/game.nes" "$work/original.nes" || break

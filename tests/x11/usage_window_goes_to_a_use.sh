@@ -17,14 +17,14 @@ editor=$1 work=$2
 
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 # Stage 0 of the demo image shows map set 08 on pages 08 and 1F, map set 09 on pages
 # 09 and 2C. From page 08, the window's second use is page 1F.
 
 xdotool key Next Next Next Next Next Next Next Next F2
 focus_window "Where it is used"
 xdotool key Down Return
-focus_window "Quarrix Editor ver.1.2.0"
+focus_window ".* - Quarrix Editor ver.1.2.0"
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/window.xwd"
 xdotool key Up     # page 1F: map set 08 becomes 09, as on pages 09 and 2C
 xdotool key u Up   # the next page that shows map set 09: 2C, whose 09 becomes 0A

@@ -25,6 +25,9 @@ title=".*Quarrix Editor ver.1.2.0"
 focus_window "$title"
 eval "$(xdotool getwindowgeometry --shell "$id")"
 width_one=$WIDTH
+# Without a window manager the window has no frame: its client area is 588 high at
+# 1x, and the menu bar above it takes the rest.
+top=$((HEIGHT - 588 + 40))
 sleep 0.5
 xwd -root -silent > "$work/one.xwd"
 xdotool key ctrl+equal
@@ -34,7 +37,7 @@ xwd -root -silent > "$work/two.xwd"
 eval "$(xdotool getwindowgeometry --shell "$id")"
 # The editing area starts 40 pixels below the client area's top; its upper 256 rows
 # are the two map sets.
-python3 - "$work/one.xwd" "$work/two.xwd" "$X" "$((Y + 40))" << 'PY' || fail "the 2x view is not the 1x view doubled"
+python3 - "$work/one.xwd" "$work/two.xwd" "$X" "$((Y + top))" << 'PY' || fail "the 2x view is not the 1x view doubled"
 import struct, sys
 def load(path):
     data = open(path, 'rb').read()
@@ -58,7 +61,7 @@ PY
 # Cell (3, 2) of map set 0, at view point (3 * 32 + 16, 2 * 32 + 16), clicked at 2x:
 # the left button paints the chip set chosen, 1 after Shift+Right.
 xdotool key shift+Right
-xdotool mousemove $((X + 2 * (3 * 32 + 16))) $((Y + 40 + 2 * (2 * 32 + 16)))
+xdotool mousemove $((X + 2 * (3 * 32 + 16))) $((Y + top + 2 * (2 * 32 + 16)))
 sleep 0.3
 xdotool click 1
 xdotool key ctrl+s

@@ -13,7 +13,7 @@ x11_prepare() {
     done
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    export XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/data"
+    export XDG_STATE_HOME="$work/state" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
     unset QT_QPA_PLATFORM
     QT_QPA_PLATFORM=offscreen "$editor" --demo --screenshot "$work/first.png" > /dev/null
     cp "$work/data/quarrix-editor/quarrix-demo.nes" "$work/demo.nes"

@@ -1,0 +1,44 @@
+#pragma once
+
+// What the editor remembers for the user from run to run, in
+// ~/.config/quarrix-editor/settings.ini (under XDG_CONFIG_HOME when that is set): the
+// images opened last, the main window's place, the emulator chosen in Tools, and
+// which side windows were open, with their size and place.
+//
+// The remembered values are kept in memory as well; the file is read and written only
+// while settings are in use, which a run that no one watches (a screenshot, exported
+// pictures, the commands on files) never turns on. A file that cannot be read, or
+// holds what the editor cannot use, counts as empty: its values are the defaults.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QRect>
+
+inline constexpr int kRecentImageCount = 10;
+
+// Reads the file once and from then on writes every change; false stops both.
+void useSettings(bool use);
+
+// The images opened last, newest first, at most kRecentImageCount, each as the file
+// system spells its name.
+std::vector<std::string> recentImages();
+void noteRecentImage(const std::string& path);
+void clearRecentImages();
+
+// The main window's top-left corner when it was last closed.
+std::optional<QPoint> savedWindowPosition();
+void saveWindowPosition(QPoint topLeft);
+
+// The emulator command chosen in Tools > Choose Emulator...; empty for none.
+std::string savedEmulator();
+void saveEmulator(const std::string& command);
+
+// A side window ("keys", "usage"): whether it was open, and its frame's place.
+struct SideWindowPlace {
+    bool open = false;
+    std::optional<QRect> frame;
+};
+SideWindowPlace sideWindowPlace(const char* name);
+void saveSideWindowPlace(const char* name, const SideWindowPlace& place);
