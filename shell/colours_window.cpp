@@ -14,6 +14,7 @@
 #include "edit/undo_redo.h"
 #include "render/colour_table.h"
 #include "shell/app_state.h"
+#include "shell/side_window_place.h"
 #include "shell/window_procs.h"
 #include "swc/swc.h"
 
@@ -256,25 +257,6 @@ private:
 // Owned by the main window, so it goes with it at the latest.
 QPointer<ColoursWindow> window;
 
-// Beside the main window where the screen has room, else below it, else over its
-// edge, but always wholly on the screen.
-void placeBeside(QWidget& widget, const QWidget& owner)
-{
-    const QRect frame = owner.frameGeometry();
-    const QScreen* screen = owner.screen() ? owner.screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1600, 1000);
-    const QSize size = widget.frameGeometry().size().expandedTo(widget.size());
-    const QPoint candidates[] = {frame.topRight() + QPoint(1, 0), frame.topLeft() - QPoint(size.width() + 1, 0),
-                                 frame.bottomLeft() + QPoint(0, 1)};
-    for (const QPoint& at : candidates)
-        if (room.contains(QRect(at, size))) {
-            widget.move(at);
-            return;
-        }
-    widget.move(std::clamp(frame.right() + 1, room.left(), std::max(room.left(), room.right() - size.width())),
-                std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - size.height())));
-}
-
 }  // namespace
 
 void toggleColoursWindow()
@@ -286,8 +268,7 @@ void toggleColoursWindow()
     if (!window) {
         QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
         window = new ColoursWindow(owner);
-        if (owner)
-            placeBeside(*window, *owner);
+        placeSideWindow(*window, "colours");
     }
     window->show();
     window->activateWindow();
@@ -307,5 +288,7 @@ QWidget* coloursWindow()
 
 void closeColoursWindow()
 {
+    if (window)
+        releaseSideWindow(*window, "colours");
     delete window.data();
 }

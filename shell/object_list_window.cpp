@@ -30,6 +30,8 @@
 #include "shell/error_report.h"
 #include "shell/object_list_model.h"
 #include "shell/object_names_source.h"
+#include "shell/settings.h"
+#include "shell/side_window_place.h"
 #include "shell/window_procs.h"
 #include "swc/virtual_key.h"
 
@@ -251,20 +253,6 @@ private:
 // Owned by the main window, so it goes with it at the latest.
 QPointer<ObjectListWindow> window;
 
-// Where the window opens: beside the main window, and within the screen.
-QPoint openingPlace(const QWidget* owner, QSize size)
-{
-    const QRect frame = owner->frameGeometry();
-    QPoint place = frame.topRight() + QPoint(kBesideOtherWindows, 0);
-    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return place;
-    const QRect room = screen->availableGeometry();
-    place.setX(std::max(room.left(), std::min(place.x(), room.right() - size.width())));
-    place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - size.height())));
-    return place;
-}
-
 }  // namespace
 
 void toggleObjectList()
@@ -276,8 +264,7 @@ void toggleObjectList()
     if (!window) {
         QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
         window = new ObjectListWindow(owner);
-        if (owner)
-            window->move(openingPlace(owner, window->size()));
+        placeSideWindow(*window, "objects");
     }
     window->forget();
     window->follow(theEditor);
@@ -309,6 +296,7 @@ void loadObjectNamesFrom(const std::string& path)
 {
     try {
         useObjectNames(loadObjectNamesFile(path));
+        saveObjectNamesFile(path);
     } catch (const std::exception& error) {
         reportError(("The object names are not used: " + std::string(error.what()) + ".").c_str());
     }
@@ -317,5 +305,7 @@ void loadObjectNamesFrom(const std::string& path)
 
 void closeObjectList()
 {
+    if (window)
+        releaseSideWindow(*window, "objects");
     delete window.data();
 }

@@ -10,18 +10,21 @@
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/object_list_window.h"
+#include "shell/settings.h"
 #include "shell/usage_window.h"
 
 std::optional<ObjectNames> startingObjectNames(const std::optional<std::string>& named, const std::string& imagePath)
 {
     if (named)
         return loadObjectNamesFile(*named);
-    // Only a file that is there is looked at: most images have no names beside them.
-    const std::string beside = objectNamesBesideImage(imagePath);
-    struct stat status {};
-    if (::lstat(beside.c_str(), &status) != 0)
-        return std::nullopt;
-    return loadObjectNamesFile(beside);
+    // Only a file that is there is looked at: most images have no names beside them,
+    // and the file loaded last may have gone since.
+    for (const std::string& path : {objectNamesBesideImage(imagePath), savedObjectNamesFile()}) {
+        struct stat status {};
+        if (!path.empty() && ::lstat(path.c_str(), &status) == 0)
+            return loadObjectNamesFile(path);
+    }
+    return std::nullopt;
 }
 
 void useStartingObjectNames(const std::optional<std::string>& named, const std::string& imagePath)

@@ -14,6 +14,7 @@
 
 #include "render/stage_overview.h"
 #include "shell/app_state.h"
+#include "shell/side_window_place.h"
 
 namespace {
 
@@ -175,24 +176,6 @@ QRect screenArea(const QWidget* owner)
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-// Below the main window where the screen has room, else above it, else at the foot of
-// the screen; as wide as the screen allows, as high as the picture needs.
-void placeBesideMainWindow(QWidget& overview, const QWidget* owner)
-{
-    const QRect area = screenArea(owner);
-    overview.resize(overview.width(), overview.sizeHint().height());
-    const int height = overview.frameGeometry().height();
-    int top = area.bottom() - height;
-    if (owner) {
-        const QRect main = owner->frameGeometry();
-        if (main.bottom() + height < area.bottom())
-            top = main.bottom() + 1;
-        else if (main.top() - height > area.top())
-            top = main.top() - height;
-    }
-    overview.move(area.left(), std::max(area.top(), top));
-}
-
 }  // namespace
 
 void toggleOverviewWindow()
@@ -201,17 +184,17 @@ void toggleOverviewWindow()
         window->close();
         return;
     }
-    QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
-    const bool made = !window;
-    if (made) {
+    if (!window) {
+        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
         window = new OverviewWindow(owner);
-        window->resize(std::min(screenArea(owner).width(), overviewWidth(kLargestOverviewChip) + 8), 0);
+        // As wide as the screen allows, as high as the picture at that width needs.
+        const int width = std::min(screenArea(owner).width() - 16, overviewWidth(kLargestOverviewChip) + 8);
+        window->resize(width, overviewHeight(overviewChipPixels(width - 8)) + window->sizeHint().height());
+        placeSideWindow(*window, "overview");
     }
     window->forget();
     window->show();
     window->follow(theEditor);
-    if (made)
-        placeBesideMainWindow(*window, owner);
 }
 
 void followEditorInOverviewWindow()
@@ -227,5 +210,7 @@ QWidget* overviewWindow()
 
 void closeOverviewWindow()
 {
+    if (window)
+        releaseSideWindow(*window, "overview");
     delete window.data();
 }

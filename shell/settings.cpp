@@ -13,6 +13,8 @@ struct Remembered {
     std::vector<std::string> recent;
     std::optional<QPoint> windowPosition;
     std::string emulator;
+    int zoom = 1;
+    std::string objectNamesFile;
     std::vector<std::pair<std::string, SideWindowPlace>> sideWindows;
 };
 
@@ -53,7 +55,14 @@ Remembered readFile()
         read.windowPosition = position.toPoint();
     if (const QVariant emulator = file.value("tools/emulator"); emulator.typeId() == QMetaType::QString)
         read.emulator = emulator.toString().toStdString();
-    for (const char* name : {"keys", "usage"}) {
+    // The file keeps numbers as text.
+    bool isNumber = false;
+    if (const int zoom = file.value("view/zoom").toString().toInt(&isNumber); isNumber)
+        read.zoom = std::clamp(zoom, 1, 4);
+    if (const QVariant names = file.value("objects/names"); names.typeId() == QMetaType::QByteArray &&
+        !names.toByteArray().isEmpty() && !names.toByteArray().contains('\0'))
+        read.objectNamesFile = names.toByteArray().toStdString();
+    for (const char* name : kSideWindowNames) {
         SideWindowPlace place;
         place.open = file.value(QString("side/%1/open").arg(name)).toString() == "true";
         place.frame = rectValue(file.value(QString("side/%1/frame").arg(name)));
@@ -78,6 +87,10 @@ void writeFile()
         file.setValue("window/position", *remembered.windowPosition);
     if (!remembered.emulator.empty())
         file.setValue("tools/emulator", QString::fromStdString(remembered.emulator));
+    if (remembered.zoom != 1)
+        file.setValue("view/zoom", remembered.zoom);
+    if (!remembered.objectNamesFile.empty())
+        file.setValue("objects/names", QByteArray::fromStdString(remembered.objectNamesFile));
     for (const auto& [name, place] : remembered.sideWindows) {
         file.setValue(QString("side/%1/open").arg(name.c_str()), place.open ? "true" : "false");
         if (place.frame)
@@ -134,6 +147,28 @@ std::string savedEmulator()
 void saveEmulator(const std::string& command)
 {
     remembered.emulator = command;
+    writeFile();
+}
+
+int savedZoom()
+{
+    return remembered.zoom;
+}
+
+void saveZoom(int zoom)
+{
+    remembered.zoom = zoom;
+    writeFile();
+}
+
+std::string savedObjectNamesFile()
+{
+    return remembered.objectNamesFile;
+}
+
+void saveObjectNamesFile(const std::string& path)
+{
+    remembered.objectNamesFile = path;
     writeFile();
 }
 

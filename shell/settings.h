@@ -2,8 +2,9 @@
 
 // What the editor remembers for the user from run to run, in
 // ~/.config/quarrix-editor/settings.ini (under XDG_CONFIG_HOME when that is set): the
-// images opened last, the main window's place, the emulator chosen in Tools, and
-// which side windows were open, with their size and place.
+// images opened last, the main window's place and zoom, the emulator chosen in Tools,
+// the names file loaded last, and which side windows were open, with their size and
+// place.
 //
 // The remembered values are kept in memory as well; the file is read and written only
 // while settings are in use, which a run that no one watches (a screenshot, exported
@@ -35,7 +36,18 @@ void saveWindowPosition(QPoint topLeft);
 std::string savedEmulator();
 void saveEmulator(const std::string& command);
 
-// A side window ("keys", "usage"): whether it was open, and its frame's place.
+// How large the editing area was shown, 1 to 4; 1 when none was kept.
+int savedZoom();
+void saveZoom(int zoom);
+
+// The names file chosen with "Load names..." in the object list; empty for none.
+std::string savedObjectNamesFile();
+void saveObjectNamesFile(const std::string& path);
+
+// The side windows, by the names the settings keep them under.
+inline constexpr const char* kSideWindowNames[] = {"keys", "usage", "colours", "objects", "overview"};
+
+// A side window: whether it was open, and its frame's place.
 struct SideWindowPlace {
     bool open = false;
     std::optional<QRect> frame;

@@ -1,7 +1,9 @@
 #include "shell/side_window_place.h"
 
 #include <algorithm>
+#include <vector>
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -52,6 +54,53 @@ QPoint keptWithin(const QRect& area, const QRect& frame)
     return {x, y};
 }
 
+// The other windows already on screen that a new side window should not cover: the
+// main window and the side windows shown.
+std::vector<QRect> shownWindows(const QWidget& window, const QWidget& owner)
+{
+    std::vector<QRect> shown{owner.frameGeometry()};
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other != &window && other != &owner && other->isVisible() && other->parentWidget() == &owner)
+            shown.push_back(other->frameGeometry());
+    return shown;
+}
+
+// Where a side window opens the first time: beside the main window on whichever side
+// fits, or below or above it, and beside or below a side window already open, at the
+// first such place that lies on the screen and covers no other window; failing that
+// beside the main window, kept on the screen and shrunk to it when it must be.
+QPoint freePlace(QWidget& window, const QWidget& owner)
+{
+    const QRect main = owner.frameGeometry();
+    const QScreen* screen = owner.screen() ? owner.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    // The frame the window will have: its size plus the main window's borders.
+    const QSize borders = main.size() - owner.size();
+    const QSize frameSize = window.size() + borders;
+    const std::vector<QRect> shown = shownWindows(window, owner);
+    std::vector<QPoint> candidates;
+    for (const QRect& other : shown) {
+        candidates.push_back(other.topRight() + QPoint(1, 0));
+        candidates.push_back(QPoint(other.left() - 1 - frameSize.width(), other.top()));
+        candidates.push_back(other.bottomLeft() + QPoint(0, 1));
+        candidates.push_back(QPoint(other.left(), other.top() - 1 - frameSize.height()));
+    }
+    for (const QPoint& at : candidates) {
+        const QRect place(at, frameSize);
+        const bool free =
+            std::none_of(shown.begin(), shown.end(), [&](const QRect& other) { return other.intersects(place); });
+        if (free && (area.isEmpty() || area.contains(place)))
+            return at;
+    }
+    QRect beside(main.topRight() + QPoint(1, 0), frameSize);
+    if (!area.isEmpty()) {
+        beside.setSize(frameSize.boundedTo(area.size()));
+        window.resize(beside.size() - borders);
+        beside.moveTopLeft(keptWithin(area, beside));
+    }
+    return beside.topLeft();
+}
+
 }  // namespace
 
 void placeSideWindow(QWidget& window, const char* name)
@@ -62,24 +111,7 @@ void placeSideWindow(QWidget& window, const char* name)
         window.resize(kept.frame->size());
         window.move(kept.frame->topLeft());
     } else if (owner) {
-        const QRect main = owner->frameGeometry();
-        const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-        const QRect area = screen ? screen->availableGeometry() : QRect();
-        // The frame the window will have: its size plus the main window's borders.
-        const QSize frameSize = window.size() + (main.size() - owner->size());
-        QRect beside(main.topRight() + QPoint(1, 0), frameSize);
-        if (!area.isEmpty() && !area.contains(beside)) {
-            const QRect left(QPoint(main.left() - 1 - frameSize.width(), main.top()), frameSize);
-            if (area.contains(left))
-                beside = left;
-            else
-                beside.setSize(frameSize.boundedTo(area.size()));
-        }
-        if (!area.isEmpty()) {
-            window.resize(beside.size() - (main.size() - owner->size()));
-            beside.moveTopLeft(keptWithin(area, beside));
-        }
-        window.move(beside.topLeft());
+        window.move(freePlace(window, *owner));
     }
     window.installEventFilter(new PlaceKeeper(window, name));
 }

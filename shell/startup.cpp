@@ -36,6 +36,7 @@
 #include "shell/termination_signals.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
+#include "shell/view_zoom.h"
 #include "shell/window_procs.h"
 #include "state/state_folder.h"
 
@@ -161,10 +162,18 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             applySelections();
         }
         if (!unattended) {
+            // The zoom kept from the last run, as far as this screen can show it.
+            setZoom(savedZoom());
             if (sideWindowWasOpen("keys"))
                 toggleKeyReference(theEditor.curTab);
             if (sideWindowWasOpen("usage"))
                 toggleUsageWindow();
+            if (sideWindowWasOpen("colours"))
+                toggleColoursWindow();
+            if (sideWindowWasOpen("objects"))
+                toggleObjectList();
+            if (sideWindowWasOpen("overview"))
+                toggleOverviewWindow();
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });

@@ -8,6 +8,7 @@
 #include "shell/app_state.h"
 #include "shell/main_window.h"
 #include "shell/message_loop.h"
+#include "shell/settings.h"
 #include "swc/window_scale.h"
 
 namespace {
@@ -114,6 +115,7 @@ int setZoom(int zoom)
             window->move(frame.topLeft());
         }
     }
+    saveZoom(zoomShown);
     requestFrame();
     return zoomShown;
 }

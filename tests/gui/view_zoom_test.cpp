@@ -14,6 +14,7 @@
 #include "model/editable_tables.h"
 #include "render/stage_overview.h"
 #include "shell/overview_window.h"
+#include "shell/settings.h"
 #include "shell/view_zoom.h"
 #include "swc/window_scale.h"
 
@@ -110,6 +111,17 @@ private slots:
                         QCOMPARE(two.pixel(2 * x + d.x(), 2 * y + d.y()), one.pixel(x, y));
         for (std::size_t b = 0; b < buttons.size(); ++b)
             QCOMPARE(stepButtons[b]->handle()->geometry(), QRect(buttons[b].topLeft() * 2, buttons[b].size() * 2));
+    }
+
+    void theZoomIsKeptInTheSettingsFile()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        useSettings(true);
+        setZoom(3);
+        useSettings(true);  // read again from the file
+        QCOMPARE(savedZoom(), 3);
+        useSettings(false);
     }
 
     void aClickOnTheOverviewScrollsThere()
