@@ -1,6 +1,7 @@
 #include "shell/side_window_place.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include <QApplication>
@@ -66,9 +67,10 @@ std::vector<QRect> shownWindows(const QWidget& window, const QWidget& owner)
 }
 
 // Where a side window opens the first time: beside the main window on whichever side
-// fits, or below or above it, and beside or below a side window already open, at the
-// first such place that lies on the screen and covers no other window; failing that
-// beside the main window, kept on the screen and shrunk to it when it must be.
+// fits, or below or above it, or beside, below or above a side window already open,
+// at the first such place that lies on the screen and covers no other window, else
+// the one that covers least; failing that beside the main window, kept on the screen
+// and shrunk to it when it must be.
 QPoint freePlace(QWidget& window, const QWidget& owner)
 {
     const QRect main = owner.frameGeometry();
@@ -85,13 +87,26 @@ QPoint freePlace(QWidget& window, const QWidget& owner)
         candidates.push_back(other.bottomLeft() + QPoint(0, 1));
         candidates.push_back(QPoint(other.left(), other.top() - 1 - frameSize.height()));
     }
+    // The place on the screen that covers least of the others, the main window above
+    // all: none at all when there is such a place.
+    std::optional<QPoint> best;
+    long long leastCovered = 0;
     for (const QPoint& at : candidates) {
         const QRect place(at, frameSize);
-        const bool free =
-            std::none_of(shown.begin(), shown.end(), [&](const QRect& other) { return other.intersects(place); });
-        if (free && (area.isEmpty() || area.contains(place)))
-            return at;
+        if (!area.isEmpty() && !area.contains(place))
+            continue;
+        long long covered = 0;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const QRect common = shown[i].intersected(place);
+            covered += (i == 0 ? 16LL : 1LL) * common.width() * common.height();
+        }
+        if (!best || covered < leastCovered) {
+            best = at;
+            leastCovered = covered;
+        }
     }
+    if (best)
+        return *best;
     QRect beside(main.topRight() + QPoint(1, 0), frameSize);
     if (!area.isEmpty()) {
         beside.setSize(frameSize.boundedTo(area.size()));
