@@ -3,21 +3,11 @@
 #include <cstdio>
 
 #include "model/editor.h"
+#include "model/hex_digit.h"
 
 namespace {
 
 constexpr int kLastPage = kPageCount - 1;
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 std::optional<int> typedByte(std::string_view text)
 {
@@ -29,9 +19,9 @@ std::optional<int> typedByte(std::string_view text)
         return std::nullopt;
     int value = 0;
     for (const char c : text) {
-        if (hexDigit(c) < 0)
+        if (hexDigitValue(c) < 0)
             return std::nullopt;
-        value = value * 16 + hexDigit(c);
+        value = value * 16 + hexDigitValue(c);
     }
     return value;
 }

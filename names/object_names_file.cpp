@@ -10,6 +10,7 @@
 
 #include "file/file_access.h"
 #include "jcode/readable_name.h"
+#include "model/hex_digit.h"
 
 using Json = nlohmann::json;
 
@@ -25,17 +26,6 @@ std::atomic<std::uint64_t> lastRevision{0};
     throw ObjectNamesError("the names file is refused: " + what);
 }
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // The key shown in a message: what the file holds, within reason.
 std::string quoted(const std::string& key)
 {
@@ -45,15 +35,15 @@ std::string quoted(const std::string& key)
 
 int dataValue(const std::string& key, const std::string& where)
 {
-    if (key.size() == 2 && hexDigit(key[0]) >= 0 && hexDigit(key[1]) >= 0)
-        return hexDigit(key[0]) * 16 + hexDigit(key[1]);
+    if (key.size() == 2 && hexDigitValue(key[0]) >= 0 && hexDigitValue(key[1]) >= 0)
+        return hexDigitValue(key[0]) * 16 + hexDigitValue(key[1]);
     fault(where + "the key " + quoted(key) + " is not a data value: give two hexadecimal digits, 00 to FF");
 }
 
 int stageNumber(const std::string& key)
 {
-    if (key.size() == 1 && hexDigit(key[0]) >= 0)
-        return hexDigit(key[0]);
+    if (key.size() == 1 && hexDigitValue(key[0]) >= 0)
+        return hexDigitValue(key[0]);
     if (key.size() == 2 && key[0] == '1' && key[1] >= '0' && key[1] <= '5')
         return 10 + key[1] - '0';
     fault("the stage key " + quoted(key) + " is not a stage: give 0 to 15, or its digit 0 to F");
