@@ -84,7 +84,8 @@ ObjectNames readObjectNames(std::string_view text)
     Json file;
     try {
         file = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& error) {
+    } catch (const Json::exception& error) {
+        // A syntax error, or a number too large for any integer.
         fault(std::string("it is not JSON (") + error.what() + ")");
     }
     if (!file.is_object())
