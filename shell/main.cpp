@@ -11,6 +11,30 @@
 #include "shell/stage_export.h"
 #include "shell/startup.h"
 
+namespace {
+
+QtMessageHandler toolkitHandler = nullptr;
+
+// The off-screen platform says on every fixed-size window that it cannot pass size
+// hints on, which is no concern of a run that writes a picture or a file; everything
+// else the toolkit says still reaches standard error.
+void dropSizeHintNotice(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    if (toolkitHandler)
+        toolkitHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void keepOffscreenNoticesQuiet()
+{
+    toolkitHandler = qInstallMessageHandler(dropSizeHintNotice);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     // Decided before the toolkit picks its platform: without a display the editor
@@ -21,8 +45,10 @@ int main(int argc, char* argv[])
     const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv);
     if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (withoutWindow)
+    if (withoutWindow || !hasDisplay) {
         usePrivateRuntimeFolder();
+        keepOffscreenNoticesQuiet();
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("quarrix-editor");
