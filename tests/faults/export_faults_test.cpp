@@ -13,8 +13,8 @@
 
 #include "demo/demo_image.h"
 #include "faults/fault_injection.h"
-#include "shell/command_line.h"
-#include "shell/stage_export.h"
+#include "shell/cli/command_line.h"
+#include "shell/cli/stage_export.h"
 
 namespace {
 

@@ -21,12 +21,12 @@
 #include "edit/key_reference.h"
 #include "gui_support.h"
 #include "model/editable_tables.h"
-#include "shell/application_commands.h"
-#include "shell/key_reference_window.h"
-#include "shell/menu_bar.h"
-#include "shell/open_image.h"
-#include "shell/picture_export_dialog.h"
-#include "shell/settings.h"
+#include "shell/main_window/application_commands.h"
+#include "shell/windows/key_reference_window.h"
+#include "shell/main_window/menu_bar.h"
+#include "shell/main_window/open_image.h"
+#include "shell/windows/picture_export_dialog.h"
+#include "shell/session/settings.h"
 #include "state/recovery_file.h"
 
 namespace {

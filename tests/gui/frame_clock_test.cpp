@@ -13,8 +13,8 @@
 
 #include "model/editor.h"
 #include "render/animation_wait.h"
-#include "shell/frame_clock.h"
-#include "shell/message_loop.h"
+#include "shell/main_window/frame_clock.h"
+#include "shell/main_window/message_loop.h"
 
 namespace {
 

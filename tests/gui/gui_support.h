@@ -19,11 +19,11 @@
 #include <unistd.h>
 
 #include "demo/demo_image.h"
-#include "shell/app_state.h"
-#include "shell/main_window.h"
-#include "shell/message_loop.h"
-#include "shell/qt_editor_host.h"
-#include "shell/startup.h"
+#include "shell/session/app_state.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/message_loop.h"
+#include "shell/main_window/qt_editor_host.h"
+#include "shell/startup/startup.h"
 #include "swc/user32.h"
 
 // Writes the demo image into dir under name and returns its path.

@@ -9,7 +9,7 @@
 
 #include "edit/object_table.h"
 #include "gui_support.h"
-#include "shell/object_list_window.h"
+#include "shell/windows/object_list_window.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "gui_support.h"
 #include "patch/patch_format.h"
 #include "rom/save_rom.h"
-#include "shell/patch_export.h"
+#include "shell/windows/patch_export.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <QtTest>
 
 #include "gui_support.h"
-#include "shell/main_window.h"
-#include "shell/startup.h"
-#include "shell/window_procs.h"
+#include "shell/main_window/main_window.h"
+#include "shell/startup/startup.h"
+#include "shell/main_window/window_procs.h"
 
 namespace {
 

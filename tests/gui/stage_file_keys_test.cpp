@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "gui_support.h"
-#include "shell/stage_file_dialogs.h"
+#include "shell/windows/stage_file_dialogs.h"
 #include "stagefile/stage_data.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include "gui_support.h"
 #include "jcode/jcode.h"
 #include "program_run.h"
-#include "shell/error_report.h"
-#include "shell/image_lock.h"
-#include "shell/startup.h"
+#include "shell/session/error_report.h"
+#include "shell/session/image_lock.h"
+#include "shell/startup/startup.h"
 #include "state/state_folder.h"
 
 namespace {

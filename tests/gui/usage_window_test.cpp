@@ -13,9 +13,9 @@
 #include "edit/usage_report.h"
 #include "edit/usage_subject.h"
 #include "gui_support.h"
-#include "shell/main_window.h"
-#include "shell/startup.h"
-#include "shell/usage_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/startup/startup.h"
+#include "shell/windows/usage_window.h"
 #include "usage/stage_usage.h"
 
 namespace {

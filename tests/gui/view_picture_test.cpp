@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QtTest>
 
-#include "shell/view_picture.h"
+#include "shell/main_window/view_picture.h"
 
 namespace {
 

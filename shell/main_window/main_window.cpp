@@ -1,0 +1,267 @@
+#include "shell/main_window/main_window.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+#include "jcode/readable_name.h"
+#include "model/stage_records.h"
+#include "shell/session/app_state.h"
+#include "shell/main_window/image_drop.h"
+#include "shell/windows/key_reference_window.h"
+#include "shell/main_window/menu_bar.h"
+#include "shell/main_window/message_loop.h"
+#include "shell/main_window/qt_editor_host.h"
+#include "shell/session/settings.h"
+#include "shell/main_window/step_button_layout.h"
+#include "shell/windows/user_input_follow_up.h"
+#include "shell/main_window/window_procs.h"
+
+namespace {
+
+constexpr const char* kMainWindowClass = "quarrixeditor";
+constexpr std::uint32_t kMainWindowStyle = WS_VISIBLE | WS_SYSMENU;  // fixed size, close box only
+constexpr std::uint32_t kComboStyle = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST;
+constexpr std::uint32_t kTabStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+// The row of controls along the top of the client area (kTopRowHeight high).
+constexpr int kComboWidth = 128;
+constexpr int kComboHeight = 600;  // includes the dropped-down list
+constexpr int kButtonWidth = 85;
+constexpr int kFirstButtonX = 256;
+
+// The editing area (at kEditAreaTop) leaves 4 pixels of the tab control's height
+// unused.
+constexpr int kEditAreaHeightCut = 4;
+
+// The scroll bar covers the band of the view that "MAP" and "OBJECT" do not copy.
+constexpr Rect kScrollBarPlace = kScrollBarBand;
+constexpr UINT kScrollInfoAll = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+
+constexpr const char* kStageNames[kStageCount] = {
+    "0 - bright",   "1 - toad",     "2 - drill",    "3 - pharaoh",  "4 - ring",  "5 - dust",  "6 - dive",  "7 - skull",
+    "8 - cossack1", "9 - cossack2", "A - cossack3", "B - cossack4", "C - wily1", "D - wily2", "E - wily3", "F - wily4",
+};
+constexpr const char* kPaletteSetNames[kPaletteSetCount] = {"Pallet 0", "Pallet 1", "Pallet 2", "Pallet 3"};
+
+// 12 pixels high and fixed pitch; the family is whatever fixed-pitch face the system
+// offers.
+QFont makeUiFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(12);
+    font.setFixedPitch(true);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+void setUiFont(SCC& control)
+{
+    control.sendMessage(WM_SETFONT, WPARAM(uiFont), 1);
+}
+
+std::unique_ptr<SCC> makeControl(std::uint32_t style = WS_CHILD | WS_VISIBLE)
+{
+    auto control = std::make_unique<SCC>();
+    control->windowStyle = style;
+    return control;
+}
+
+void fillCombo(SCC& combo, std::span<const char* const> items)
+{
+    setUiFont(combo);
+    for (const char* item : items)
+        combo.sendMessage(CB_ADDSTRING, 0, LPARAM(item));
+    combo.sendMessage(CB_SETCURSEL, 0, 0);
+}
+
+// Keys are the editor's: they reach it only while the main window holds the focus.
+// A control that took the focus would keep it after a click that changes nothing (a
+// combo box opened and closed, a button released elsewhere), would receive the focus
+// at start-up as the first control in the focus chain, and would eat letters and
+// arrows. So no control, nor any part of one (the tab bar), ever takes it.
+void leaveFocusToMainWindow(SCC& control)
+{
+    QWidget* widget = control.handle();
+    widget->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* part : widget->findChildren<QWidget*>())
+        part->setFocusPolicy(Qt::NoFocus);
+}
+
+void applyScrollInfo()
+{
+    SetScrollInfo(scrollBar->handle(), SB_CTL, &scrollInfo, true);
+}
+
+}  // namespace
+
+std::string windowTitle()
+{
+    return std::string("Quarrix Editor ver.") + QUARRIX_VERSION;
+}
+
+void buildUi()
+{
+    uiFont = new QFont(makeUiFont());
+
+    // Every wrapper is made before any control window so that the identifiers follow
+    // the order of the controls, whatever happens later.
+    mainWindow = std::make_unique<EWC>();
+    mainWindow->windowStyle = kMainWindowStyle;
+    stageCombo = makeControl(kComboStyle);
+    paletteCombo = makeControl(kComboStyle);
+    saveButton = makeControl();
+    reloadButton = makeControl();
+    exitButton = makeControl();
+    tabControl = makeControl(kTabStyle);
+    editArea = makeControl();
+    for (auto& button : stepButtons)
+        button = makeControl();
+    scrollBar = makeControl();
+
+    mainWindow->create(kMainWindowClass, windowTitle().c_str(), mainWindowProc);
+    installMenuBar(*mainWindow);
+    const RECT frame = mainWindow->windowRect();
+    mainWindow->move(frame.left, frame.top, kMainWindowWidth, kMainWindowHeight);
+    // Where the user last left it, while that is on a screen.
+    if (const std::optional<QPoint> place = savedWindowPosition()) {
+        const QRect moved(*place, mainWindow->handle()->frameGeometry().size());
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen->availableGeometry().contains(moved)) {
+                mainWindow->handle()->move(*place);
+                break;
+            }
+    }
+    acceptDroppedImages(*mainWindow->handle());
+
+    stageCombo->create("COMBOBOX", "", *mainWindow);
+    fillCombo(*stageCombo, kStageNames);
+    paletteCombo->create("COMBOBOX", "", *mainWindow);
+    fillCombo(*paletteCombo, kPaletteSetNames);
+    stageCombo->move(0, 0, kComboWidth, kComboHeight);
+    paletteCombo->move(kComboWidth, 0, kComboWidth, kComboHeight);
+
+    saveButton->create("BUTTON", "Save", *mainWindow);
+    reloadButton->create("BUTTON", "Reload", *mainWindow);
+    exitButton->create("BUTTON", "Exit", *mainWindow);
+    saveButton->move(kFirstButtonX, 0, kButtonWidth, kTopRowHeight);
+    reloadButton->move(kFirstButtonX + kButtonWidth, 0, kButtonWidth, kTopRowHeight);
+    exitButton->move(kFirstButtonX + 2 * kButtonWidth, 0, kButtonWidth, kTopRowHeight);
+
+    tabControl->create("SysTabControl32", "", *mainWindow);
+    setUiFont(*tabControl);
+    const RECT client = mainWindow->clientRect();
+    tabControl->move(client.left, client.top + kTopRowHeight, client.right, client.bottom - kTopRowHeight);
+    for (int tab = 0; tab < kViewCount; ++tab) {
+        TCITEMA item;
+        item.mask = TCIF_TEXT;
+        item.pszText = kViewNames[tab];
+        tabControl->sendMessage(TCM_INSERTITEMA, WPARAM(tab), LPARAM(&item));
+    }
+
+    editArea->create("STATIC", "", *mainWindow);
+    const RECT page = tabControl->clientRect();
+    editArea->move(page.left, page.top + kEditAreaTop, page.right, page.bottom - kEditAreaHeightCut);
+    editArea->subclass(editAreaProc);
+
+    for (auto& button : stepButtons) {
+        button->create("BUTTON", "", *editArea);
+        setUiFont(*button);
+    }
+
+    scrollBar->create("SCROLLBAR", "", *editArea);
+    scrollBar->move(kScrollBarPlace.x, kScrollBarPlace.y, kScrollBarPlace.width, kScrollBarPlace.height);
+    scrollInfo = SCROLLINFO{};
+    scrollInfo.fMask = kScrollInfoAll;
+    scrollInfo.nMin = 0;
+    scrollInfo.nMax = viewLayout(kViewMap).scrollMax;
+    scrollInfo.nPage = 1;
+    scrollInfo.nPos = 0;
+    applyScrollInfo();
+
+    for (SCC* control : {stageCombo.get(), paletteCombo.get(), saveButton.get(), reloadButton.get(), exitButton.get(),
+                         tabControl.get()})
+        leaveFocusToMainWindow(*control);
+    for (auto& button : stepButtons)
+        leaveFocusToMainWindow(*button);
+
+    theEditor.setHost(&applicationHost());
+    setUserInputFollowUp(afterUserInput);
+    theEditor.createSurfaces();
+    applySelections();
+    updateWindowTitle();
+}
+
+void updateWindowTitle()
+{
+    if (!mainWindow)
+        return;
+    QWidget* window = mainWindow->handle();
+    const std::size_t slash = romPath.find_last_of('/');
+    const std::string name = readableName(slash == std::string::npos ? romPath : romPath.substr(slash + 1));
+    const QString title = QString::fromStdString(windowTitle());
+    window->setWindowTitle(name.empty() ? title : QString::fromStdString(name) + "[*] - " + title);
+    window->setWindowModified(theEditor.history.modified());
+}
+
+void layoutView(int view)
+{
+    const ViewLayout layout = viewLayout(view);
+    if (layout.showsScrollBar) {
+        scrollInfo.nMax = layout.scrollMax;
+        scrollBar->show();
+    } else {
+        scrollBar->hide();
+    }
+
+    std::array<bool, kStepButtonCount> shown{};
+    for (const StepButtonPlace& place : layout.buttons) {
+        SCC& button = *stepButtons[std::size_t(place.index)];
+        button.setText(place.label);
+        button.move(place.rect.x, place.rect.y, place.rect.width, place.rect.height);
+        shown[std::size_t(place.index)] = true;
+    }
+    for (std::size_t index = 0; index < stepButtons.size(); ++index) {
+        if (shown[index])
+            stepButtons[index]->show();
+        else
+            stepButtons[index]->hide();
+    }
+}
+
+void applySelections()
+{
+    theEditor.curStage = std::int32_t(stageCombo->sendMessage(CB_GETCURSEL, 0, 0));
+    theEditor.curPalSet = std::int32_t(paletteCombo->sendMessage(CB_GETCURSEL, 0, 0));
+    theEditor.selectPaletteSet(theEditor.curPalSet);
+    theEditor.curTab = std::int32_t(tabControl->sendMessage(TCM_GETCURSEL, 0, 0));
+    layoutView(theEditor.curTab);
+    followViewInKeyReference(theEditor.curTab);
+    // The view's range takes effect; the position stays where it was.
+    scrollInfo.fMask = kScrollInfoAll;
+    applyScrollInfo();
+    theEditor.drawChips();
+    // Another stage or palette set may animate where the last did not.
+    requestFrame();
+}
+
+void setScrollPos(int pos)
+{
+    scrollInfo.nPos = pos;
+    scrollInfo.fMask = SIF_POS;
+    applyScrollInfo();
+    theEditor.viewPos = pos;
+    theEditor.refresh(1);
+}
+
+void scrollBy(int delta)
+{
+    scrollInfo.nPos = std::clamp(scrollInfo.nPos + delta, 0, scrollInfo.nMax);
+    scrollInfo.fMask = SIF_POS;
+    applyScrollInfo();
+    theEditor.viewPos = scrollInfo.nPos;
+    theEditor.refresh(1);
+}

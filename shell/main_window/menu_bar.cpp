@@ -1,0 +1,125 @@
+#include "shell/main_window/menu_bar.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include "edit/commands.h"
+#include "edit/key_reference.h"
+#include "jcode/readable_name.h"
+#include "shell/session/app_state.h"
+#include "shell/main_window/application_commands.h"
+#include "shell/session/settings.h"
+#include "swc/top_level_window.h"
+
+namespace {
+
+constexpr Menu kMenus[] = {Menu::File, Menu::Edit, Menu::View, Menu::Tools, Menu::Help};
+
+QPointer<QMenuBar> menuBar;
+QPointer<QMenu> recentMenu;
+
+// A line between groups of a menu, after these commands.
+bool endsGroup(std::string_view id)
+{
+    return id == "file.openRecent" || id == "file.reload" || id == "file.exportPictures" || id == "edit.redo" ||
+        id == "edit.selectAll" || id == "view.chip";
+}
+
+void send(unsigned id)
+{
+    if (mainWindow)
+        mainWindow->sendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+// The label and, after a tab, the key: the menu shows the key in its own column
+// without taking it as a shortcut.
+QString itemText(const Command& command)
+{
+    QString text = QString::fromUtf8(command.label);
+    if (const std::string key = commandShortcut(command); !key.empty())
+        text += '\t' + QString::fromStdString(key);
+    return text;
+}
+
+QAction* addCommand(QMenu& menu, const Command& command)
+{
+    QAction* action = menu.addAction(itemText(command));
+    action->setData(QString::fromUtf8(command.id));
+    QObject::connect(action, &QAction::triggered, [id = menuCommandId(command)] { send(id); });
+    return action;
+}
+
+void greyWhatCannotAct(QMenu& menu)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->menu()) {
+            action->setEnabled(!recentImages().empty());
+            continue;
+        }
+        if (const Command* command = findCommand(action->data().toString().toStdString()))
+            action->setEnabled(commandEnabled(*command));
+    }
+}
+
+void fillMenu(QMenu& menu, Menu which)
+{
+    // Help starts with the key list, which the View menu also holds.
+    if (which == Menu::Help)
+        if (const Command* keys = findCommand("view.keysAndMouse"))
+            addCommand(menu, *keys);
+    for (const Command& command : commands()) {
+        if (command.menu != which)
+            continue;
+        if (std::string_view(command.id) == "file.openRecent") {
+            recentMenu = menu.addMenu(QString::fromUtf8(command.label));
+            refreshRecentMenu();
+        } else {
+            addCommand(menu, command);
+        }
+        if (endsGroup(command.id))
+            menu.addSeparator();
+    }
+    QObject::connect(&menu, &QMenu::aboutToShow, [&menu] { greyWhatCannotAct(menu); });
+}
+
+}  // namespace
+
+void installMenuBar(EWC& window)
+{
+    auto* bar = new QMenuBar;
+    // Mouse clicks on the menus leave the keys with the main window.
+    bar->setFocusPolicy(Qt::NoFocus);
+    for (Menu which : kMenus) {
+        QMenu* menu = bar->addMenu(QString("&") + menuName(which));
+        fillMenu(*menu, which);
+    }
+    menuBar = bar;
+    if (auto* topLevel = dynamic_cast<swc::TopLevelWindow*>(window.handle()))
+        topLevel->setMenuBar(bar);
+}
+
+QMenuBar* mainMenuBar()
+{
+    return menuBar.data();
+}
+
+void refreshRecentMenu()
+{
+    if (!recentMenu)
+        return;
+    recentMenu->clear();
+    const std::vector<std::string> recent = recentImages();
+    for (std::size_t index = 0; index < recent.size(); ++index) {
+        const QString name = QString::fromStdString(readableName(recent[index]));
+        QAction* item = recentMenu->addAction(QString("&%1 %2").arg((index + 1) % 10).arg(name));
+        QObject::connect(item, &QAction::triggered, [index] { send(recentImageMenuId(int(index))); });
+    }
+    recentMenu->addSeparator();
+    QAction* clear = recentMenu->addAction("Clear");
+    clear->setEnabled(!recent.empty());
+    QObject::connect(clear, &QAction::triggered, [] { send(recentImageMenuId(-1)); });
+    recentMenu->setEnabled(!recent.empty());
+}

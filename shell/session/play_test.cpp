@@ -1,0 +1,139 @@
+#include "shell/session/play_test.h"
+
+#include <exception>
+#include <memory>
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "shell/session/app_state.h"
+#include "shell/session/error_report.h"
+#include "shell/session/settings.h"
+#include "state/playtest_copies.h"
+
+namespace {
+
+constexpr const char* kEmulatorVariable = "QUARRIX_EMULATOR";
+constexpr const char* kInstallHint = "Install an emulator, for example with: apt-get install fceux\n"
+                                     "(Debian puts it into /usr/games, which PATH may have to name)\n"
+                                     "or name one with --emulator \"COMMAND\" or in the variable QUARRIX_EMULATOR "
+                                     "(%f in the command stands for the image).";
+
+std::optional<std::string> emulatorOption;
+qint64 lastProcess = 0;
+
+// Made on the first F5, so that a run without play-testing leaves no trace. The state
+// folder is read then, not at start-up.
+std::unique_ptr<PlaytestCopies> madeCopies;
+
+PlaytestCopies& copies()
+{
+    if (!madeCopies)
+        madeCopies = std::make_unique<PlaytestCopies>(playtestFolder());
+    return *madeCopies;
+}
+
+// Texts are UTF-8 like file names here, which may hold any bytes, so an error's text
+// is passed on as it is.
+void report(const std::string& text)
+{
+    reportError(text.c_str());
+}
+
+void report(const QString& text)
+{
+    report(text.toStdString());
+}
+
+}  // namespace
+
+void setEmulatorOption(std::optional<std::string> command)
+{
+    emulatorOption = std::move(command);
+}
+
+std::optional<EmulatorCommand> findEmulator(QString* tried)
+{
+    QStringList looked;
+    if (emulatorOption && !QString::fromStdString(*emulatorOption).trimmed().isEmpty())
+        return EmulatorCommand{QString::fromStdString(*emulatorOption), "--emulator"};
+    looked << (emulatorOption ? "--emulator was empty" : "no --emulator option");
+
+    const QString variable = qEnvironmentVariable(kEmulatorVariable);
+    if (!variable.trimmed().isEmpty())
+        return EmulatorCommand{variable, kEmulatorVariable};
+    looked << QString(kEmulatorVariable) + (qEnvironmentVariableIsSet(kEmulatorVariable) ? " is empty" : " is not set");
+
+    const QString chosen = QString::fromStdString(savedEmulator());
+    if (!chosen.trimmed().isEmpty())
+        return EmulatorCommand{chosen, "Tools > Choose Emulator"};
+    looked << "no emulator chosen in Tools > Choose Emulator";
+
+    QStringList names;
+    for (const char* name : kKnownEmulators) {
+        const QString found = QStandardPaths::findExecutable(name);
+        if (!found.isEmpty())
+            return EmulatorCommand{found, "PATH"};
+        names << name;
+    }
+    looked << "none of " + names.join(", ") + " is on PATH";
+    if (tried)
+        *tried = looked.join("; ");
+    return std::nullopt;
+}
+
+QStringList emulatorArguments(const QString& command, const QString& copyPath)
+{
+    QStringList arguments = QProcess::splitCommand(command);
+    bool placed = false;
+    for (QString& argument : arguments)
+        if (argument.contains("%f")) {
+            argument.replace("%f", copyPath);
+            placed = true;
+        }
+    if (!placed)
+        arguments << copyPath;
+    return arguments;
+}
+
+void playTest()
+{
+    QString tried;
+    const std::optional<EmulatorCommand> emulator = findEmulator(&tried);
+    if (!emulator) {
+        report("No emulator found to play-test with (" + tried + ").\n" + kInstallHint);
+        return;
+    }
+
+    std::string copy;
+    try {
+        copy = copies().write(theEditor, romPath);
+    } catch (const std::exception& error) {
+        report(std::string("The play-test copy could not be written: ") + error.what());
+        return;
+    }
+
+    QStringList arguments = emulatorArguments(emulator->command, QFile::decodeName(copy.c_str()));
+    const QString program = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    qint64 pid = 0;
+    if (program.isEmpty() || !QProcess::startDetached(program, arguments, QString(), &pid)) {
+        copies().remove(copy);
+        report("The emulator could not be started: " + emulator->command + " (from " + emulator->source + ").\n" +
+               kInstallHint);
+        return;
+    }
+    lastProcess = pid;
+    copies().keepNewest();
+}
+
+qint64 lastEmulatorProcess()
+{
+    return lastProcess;
+}
+
+void removePlaytestCopies()
+{
+    if (madeCopies)
+        madeCopies->removeOwn();
+}

@@ -1,0 +1,194 @@
+#include "shell/startup/startup.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFont>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "demo/demo_image.h"
+#include "jcode/readable_name.h"
+#include "shell/session/app_state.h"
+#include "shell/windows/colours_window.h"
+#include "shell/session/error_report.h"
+#include "shell/session/image_lock.h"
+#include "shell/windows/key_reference_window.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/message_loop.h"
+#include "shell/windows/object_list_window.h"
+#include "shell/windows/object_names_in_use.h"
+#include "shell/main_window/open_image.h"
+#include "shell/windows/overview_window.h"
+#include "shell/session/play_test.h"
+#include "shell/main_window/qt_editor_host.h"
+#include "shell/session/settings.h"
+#include "shell/windows/side_window_place.h"
+#include "shell/startup/termination_signals.h"
+#include "shell/session/unsaved_work_keeper.h"
+#include "shell/windows/usage_window.h"
+#include "shell/main_window/view_zoom.h"
+#include "shell/main_window/window_procs.h"
+#include "state/state_folder.h"
+
+namespace {
+
+// Long enough for a dozen frames, so the picture shows a settled view.
+constexpr int kScreenshotDelayMs = 250;
+
+int screenshotExitCode = 0;
+
+// The file is opened with the name's own bytes, which the toolkit's strings could not
+// carry if they are not UTF-8; never blocking, in case the name is a FIFO.
+bool writeScreenshot(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    return mainWindow->handle()->grab().save(&file, "PNG") && file.flush();
+}
+
+void saveScreenshot(const std::string& path)
+{
+    if (writeScreenshot(path)) {
+        std::printf("screenshot written to %s\n", readableName(canonicalImagePath(path)).c_str());
+    } else {
+        std::printf("cannot write the screenshot to %s\n", readableName(path).c_str());
+        screenshotExitCode = 1;
+    }
+    std::fflush(stdout);
+    PostQuitMessage(0);
+}
+
+// Prints when the editing area first shows a composed view, then ends the run.
+void reportFirstFrame()
+{
+    setEditAreaPaintObserver([] {
+        if (applicationHost().viewsShown() == 0)
+            return;
+        setEditAreaPaintObserver({});
+        std::printf("first painted frame at %lld ms\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fflush(stdout);
+        PostQuitMessage(0);
+    });
+}
+
+RomChooser romSource(const StartOptions& options, const RomChooser& chooser)
+{
+    if (options.romPath)
+        return [path = *options.romPath] { return std::optional<std::string>(path); };
+    if (options.demo)
+        return [] { return std::optional<std::string>(writeDemoRom()); };
+    return chooser;
+}
+
+}  // namespace
+
+int chooseRomImage(const RomChooser& choose, const RomChooser& chooseAgain)
+{
+    std::optional<std::string> path = choose();
+    while (path && !mayOpenImage(*path))
+        path = chooseAgain ? chooseAgain() : choose();
+    if (!path) {
+        std::printf("file reading error\n");
+        std::fflush(stdout);
+        return -1;
+    }
+    beginImage(*path);
+    return 0;
+}
+
+int runEditor(const StartOptions& options, const RomChooser& chooser)
+{
+    screenshotExitCode = 0;
+    setEmulatorOption(options.emulator);
+    // No one would see a box in a scripted screenshot run or without a display, and the
+    // run would wait on it for ever: errors are printed and end the run with code 1.
+    const bool unattended = options.unattended || options.screenshot || options.reportFirstFrame;
+    setReportsWithoutBoxes(unattended);
+    // A run no one watches neither reads nor changes what the user's runs remember.
+    useSettings(!unattended);
+    try {
+        // After a Cancel the file choice is the dialog's, also for an image named on
+        // the command line.
+        if (chooseRomImage(romSource(options, chooser), chooser) != 0) {
+            releaseUi();
+            return 0;
+        }
+        buildUi();
+        useStartingObjectNames(options.objectNames, romPath);
+        quitOnTerminationSignals();
+        if (options.view) {
+            tabControl->sendMessage(TCM_SETCURSEL, WPARAM(*options.view), 0);
+            applySelections();
+        }
+        if (!unattended) {
+            // The zoom kept from the last run, as far as this screen can show it.
+            setZoom(savedZoom());
+            if (sideWindowWasOpen("keys"))
+                toggleKeyReference(theEditor.curTab);
+            if (sideWindowWasOpen("usage"))
+                toggleUsageWindow();
+            if (sideWindowWasOpen("colours"))
+                toggleColoursWindow();
+            if (sideWindowWasOpen("objects"))
+                toggleObjectList();
+            if (sideWindowWasOpen("overview"))
+                toggleOverviewWindow();
+        }
+        if (options.screenshot)
+            QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
+        QTimer::singleShot(0, [] {
+            offerKeptEdits();
+            updateWindowTitle();
+        });
+        if (options.reportFirstFrame)
+            reportFirstFrame();
+        runMessageLoop();
+        keepUnsavedWorkNow();
+    } catch (const std::exception& error) {
+        keepUnsavedWorkNow();
+        reportError(error.what());
+        if (unattended)
+            screenshotExitCode = 1;
+    }
+    endImage();
+    setEditAreaPaintObserver({});
+    releaseUi();
+    // Emulators still running have read their copy already.
+    removePlaytestCopies();
+    setReportsWithoutBoxes(false);
+    useSettings(false);
+    return screenshotExitCode;
+}
+
+void releaseUi()
+{
+    delete uiFont;
+    uiFont = nullptr;
+    if (mainWindow && mainWindow->handle())
+        saveWindowPosition(mainWindow->handle()->frameGeometry().topLeft());
+    // The editor must no longer reach controls that are going away.
+    theEditor.setHost(nullptr);
+    closeKeyReference();
+    closeUsageWindow();
+    closeOverviewWindow();
+    closeObjectList();
+    closeColoursWindow();
+    tabControl.reset();
+    editArea.reset();
+    mainWindow.reset();
+}

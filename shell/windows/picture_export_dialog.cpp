@@ -1,0 +1,74 @@
+#include "shell/windows/picture_export_dialog.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <iterator>
+#include <memory>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QProgressDialog>
+
+#include "jcode/readable_name.h"
+#include "model/editable_tables.h"
+#include "shell/session/app_state.h"
+#include "shell/session/error_report.h"
+#include "shell/cli/stage_export.h"
+#include "shell/session/text_pictures.h"
+
+namespace {
+
+std::function<std::optional<std::string>()> folderDialog;
+
+std::optional<std::string> askFolder()
+{
+    if (folderDialog)
+        return folderDialog();
+    const QString folder = QFileDialog::getExistingDirectory(boxOwner(), "Export pictures into");
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(folder).toStdString();
+}
+
+}  // namespace
+
+void setPictureFolderDialog(std::function<std::optional<std::string>()> chooseFolder)
+{
+    folderDialog = std::move(chooseFolder);
+}
+
+void exportPicturesToChosenFolder()
+{
+    const std::optional<std::string> folder = askFolder();
+    if (!folder)
+        return;
+    // Drawn by an editor of its own, holding the tables as they are being edited, so
+    // the window's editor keeps its selections, surfaces and animation.
+    TextDrawingHost texts;
+    auto drawer = std::make_unique<EDITOR>();
+    drawer->setHost(&texts);
+    drawer->createSurfaces();
+    restoreEditableTables(*drawer, editableTables(theEditor));
+    std::memcpy(drawer->tileGfx, theEditor.tileGfx, sizeof theEditor.tileGfx);
+    std::memcpy(drawer->palSet, theEditor.palSet, sizeof theEditor.palSet);
+    std::memcpy(drawer->curPal, theEditor.curPal, sizeof theEditor.curPal);
+    std::copy(std::begin(theEditor.palAnim), std::end(theEditor.palAnim), drawer->palAnim);
+
+    QProgressDialog progress("Writing the pictures of every stage...", QString(), 0, kStageCount, boxOwner());
+    progress.setWindowTitle("Export pictures");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setValue(0);
+    try {
+        const int written = writeEveryStagePicture(*drawer, *folder, false, theEditor.curPalSet,
+                                                   [&progress](int stage) { progress.setValue(stage + 1); });
+        progress.close();
+        const std::string text = std::to_string(written) + " pictures of 16 stages written to " + readableName(*folder);
+        MessageBoxA(boxOwner(), text.c_str(), "Export pictures", MB_ICONASTERISK);
+    } catch (const std::exception& error) {
+        progress.close();
+        reportError(error.what());
+    }
+}
