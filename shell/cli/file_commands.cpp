@@ -17,8 +17,8 @@
 #include "rom/save_rom.h"
 #include "shell/cli/argument_bytes.h"
 #include "shell/cli/command_line.h"
-#include "shell/cli/stage_number.h"
 #include "shell/cli/demo_image_file.h"
+#include "shell/cli/stage_number.h"
 #include "stagefile/stage_file.h"
 #include "state/remembered_original.h"
 

@@ -23,9 +23,9 @@
 
 #include "model/editor.h"
 #include "render/stage_picture.h"
-#include "shell/session/object_names_source.h"
-#include "shell/cli/stage_number.h"
 #include "shell/cli/demo_image_file.h"
+#include "shell/cli/stage_number.h"
+#include "shell/session/object_names_source.h"
 #include "shell/session/text_pictures.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "shell/session/error_report.h"
 #include "shell/main_window/open_image.h"
+#include "shell/session/error_report.h"
 
 namespace {
 

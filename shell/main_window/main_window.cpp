@@ -9,16 +9,16 @@
 
 #include "jcode/readable_name.h"
 #include "model/stage_records.h"
-#include "shell/session/app_state.h"
 #include "shell/main_window/image_drop.h"
-#include "shell/windows/key_reference_window.h"
 #include "shell/main_window/menu_bar.h"
 #include "shell/main_window/message_loop.h"
 #include "shell/main_window/qt_editor_host.h"
-#include "shell/session/settings.h"
 #include "shell/main_window/step_button_layout.h"
-#include "shell/windows/user_input_follow_up.h"
 #include "shell/main_window/window_procs.h"
+#include "shell/session/app_state.h"
+#include "shell/session/settings.h"
+#include "shell/windows/key_reference_window.h"
+#include "shell/windows/user_input_follow_up.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "edit/commands.h"
 #include "edit/key_reference.h"
 #include "jcode/readable_name.h"
-#include "shell/session/app_state.h"
 #include "shell/main_window/application_commands.h"
+#include "shell/session/app_state.h"
 #include "shell/session/settings.h"
 #include "swc/top_level_window.h"
 

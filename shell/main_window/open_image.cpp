@@ -6,14 +6,14 @@
 
 #include "edit/selection_editing.h"
 #include "jcode/readable_name.h"
+#include "shell/main_window/main_window.h"
+#include "shell/main_window/menu_bar.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/image_lock.h"
-#include "shell/main_window/main_window.h"
-#include "shell/main_window/menu_bar.h"
 #include "shell/session/settings.h"
-#include "shell/windows/open_image_dialog.h"
 #include "shell/session/unsaved_work_keeper.h"
+#include "shell/windows/open_image_dialog.h"
 #include "state/save_with_backup.h"
 
 namespace {

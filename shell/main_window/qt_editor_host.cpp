@@ -9,10 +9,10 @@
 #include <QWidget>
 
 #include "clipboard/selection_text.h"
-#include "shell/session/app_state.h"
 #include "shell/main_window/main_window.h"
-#include "shell/windows/replacement_dialog.h"
 #include "shell/main_window/view_picture.h"
+#include "shell/session/app_state.h"
+#include "shell/windows/replacement_dialog.h"
 
 void QtEditorHost::setScrollPos(int pos)
 {
@@ -47,8 +47,7 @@ void QtEditorHost::applySelections()
 void QtEditorHost::messageBox(std::string_view text, std::string_view caption, MessageIcon icon)
 {
     const UINT flags = icon == MessageIcon::Information ? MB_ICONASTERISK : MB_ICONEXCLAMATION;
-    MessageBoxA(boxOwner(), std::string(text).c_str(), std::string(caption).c_str(),
-                flags);
+    MessageBoxA(boxOwner(), std::string(text).c_str(), std::string(caption).c_str(), flags);
 }
 
 bool QtEditorHost::isKeyDown(int virtualKey) const

@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "shell/session/app_state.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/message_loop.h"
+#include "shell/session/app_state.h"
 #include "shell/session/settings.h"
 #include "swc/window_scale.h"
 

@@ -5,16 +5,16 @@
 
 #include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
-#include "shell/session/app_state.h"
 #include "shell/main_window/application_commands.h"
-#include "shell/windows/colours_window.h"
-#include "shell/session/error_report.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/message_loop.h"
-#include "shell/windows/object_list_window.h"
 #include "shell/main_window/open_image.h"
-#include "shell/windows/overview_window.h"
+#include "shell/session/app_state.h"
+#include "shell/session/error_report.h"
 #include "shell/session/unsaved_work_keeper.h"
+#include "shell/windows/colours_window.h"
+#include "shell/windows/object_list_window.h"
+#include "shell/windows/overview_window.h"
 #include "shell/windows/usage_window.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "shell/cli/argument_bytes.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/file_commands.h"
-#include "shell/startup/private_runtime_folder.h"
 #include "shell/cli/stage_export.h"
+#include "shell/startup/private_runtime_folder.h"
 #include "shell/startup/startup.h"
 
 namespace {

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,7 +13,7 @@
 #include "edit/undo_redo.h"
 #include "render/colour_table.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_place.h"
+#include "shell/windows/side_window_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/swc.h"
 
@@ -255,21 +254,15 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-QPointer<ColoursWindow> window;
+SideWindowSlot<ColoursWindow> slot("colours");
 
 }  // namespace
 
 void toggleColoursWindow()
 {
-    if (window && window->isVisible()) {
-        window->close();
+    ColoursWindow* window = slot.toggle();
+    if (!window)
         return;
-    }
-    if (!window) {
-        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
-        window = new ColoursWindow(owner);
-        placeSideWindow(*window, "colours");
-    }
     window->show();
     window->activateWindow();
     window->setFocus();
@@ -277,18 +270,16 @@ void toggleColoursWindow()
 
 void followEditorInColoursWindow()
 {
-    if (window && window->isVisible())
+    if (ColoursWindow* window = slot.shown())
         window->update();
 }
 
 QWidget* coloursWindow()
 {
-    return window && window->isVisible() ? window.data() : nullptr;
+    return slot.shown();
 }
 
 void closeColoursWindow()
 {
-    if (window)
-        releaseSideWindow(*window, "colours");
-    delete window.data();
+    slot.release();
 }

@@ -2,13 +2,12 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "edit/key_reference.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_place.h"
+#include "shell/windows/side_window_slot.h"
 
 namespace {
 
@@ -65,43 +64,33 @@ private:
     QTreeWidget* list_;
 };
 
-constexpr const char* kSideWindowName = "keys";
-
 // Owned by the main window, so it goes with it at the latest.
-QPointer<KeyReferenceWindow> window;
+SideWindowSlot<KeyReferenceWindow> slot("keys");
 
 }  // namespace
 
 void toggleKeyReference(int view)
 {
-    if (window && window->isVisible()) {
-        window->close();
+    KeyReferenceWindow* window = slot.toggle();
+    if (!window)
         return;
-    }
-    if (!window) {
-        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
-        window = new KeyReferenceWindow(owner);
-        // Beside the main window rather than over the view it explains.
-        placeSideWindow(*window, kSideWindowName);
-    }
     window->showView(view);
     window->show();
 }
 
 void followViewInKeyReference(int view)
 {
-    if (window && window->isVisible())
+    if (KeyReferenceWindow* window = slot.shown())
         window->showView(view);
 }
 
 QTreeWidget* keyReferenceList()
 {
-    return window && window->isVisible() ? window->list() : nullptr;
+    KeyReferenceWindow* window = slot.shown();
+    return window ? window->list() : nullptr;
 }
 
 void closeKeyReference()
 {
-    if (window)
-        releaseSideWindow(*window, kSideWindowName);
-    delete window.data();
+    slot.release();
 }

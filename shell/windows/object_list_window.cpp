@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSortFilterProxyModel>
@@ -28,10 +27,10 @@
 #include "names/object_names_file.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
+#include "shell/session/settings.h"
 #include "shell/windows/object_list_model.h"
 #include "shell/windows/object_names_in_use.h"
-#include "shell/session/settings.h"
-#include "shell/windows/side_window_place.h"
+#include "shell/windows/side_window_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/virtual_key.h"
 
@@ -251,21 +250,15 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-QPointer<ObjectListWindow> window;
+SideWindowSlot<ObjectListWindow> slot("objects");
 
 }  // namespace
 
 void toggleObjectList()
 {
-    if (window && window->isVisible()) {
-        window->close();
+    ObjectListWindow* window = slot.toggle();
+    if (!window)
         return;
-    }
-    if (!window) {
-        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
-        window = new ObjectListWindow(owner);
-        placeSideWindow(*window, "objects");
-    }
     window->forget();
     window->follow(theEditor);
     window->show();
@@ -275,19 +268,20 @@ void toggleObjectList()
 
 void followEditorInObjectList()
 {
-    if (window && window->isVisible())
+    if (ObjectListWindow* window = slot.shown())
         window->follow(theEditor);
 }
 
 QTableView* objectListTable()
 {
-    return window && window->isVisible() ? window->table() : nullptr;
+    ObjectListWindow* window = slot.shown();
+    return window ? window->table() : nullptr;
 }
 
 void loadObjectNamesFromDialog()
 {
-    const QString path = QFileDialog::getOpenFileName(window ? window.data() : nullptr, "Load names", QString(),
-                                                      "Object names (*.json);;All files (*)");
+    const QString path =
+        QFileDialog::getOpenFileName(slot.made(), "Load names", QString(), "Object names (*.json);;All files (*)");
     if (!path.isEmpty())
         loadObjectNamesFrom(QFile::encodeName(path).toStdString());
 }
@@ -305,7 +299,5 @@ void loadObjectNamesFrom(const std::string& path)
 
 void closeObjectList()
 {
-    if (window)
-        releaseSideWindow(*window, "objects");
-    delete window.data();
+    slot.release();
 }

@@ -6,8 +6,8 @@
 
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
-#include "shell/windows/object_list_window.h"
 #include "shell/session/object_names_source.h"
+#include "shell/windows/object_list_window.h"
 #include "shell/windows/usage_window.h"
 
 void useStartingObjectNames(const std::optional<std::string>& named, const std::string& imagePath)

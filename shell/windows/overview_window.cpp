@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,7 +13,7 @@
 
 #include "render/stage_overview.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_place.h"
+#include "shell/windows/side_window_slot.h"
 
 namespace {
 
@@ -168,7 +167,7 @@ private:
     std::vector<std::uint8_t> shown_;
 };
 
-QPointer<OverviewWindow> window;
+SideWindowSlot<OverviewWindow> slot("overview");
 
 QRect screenArea(const QWidget* owner)
 {
@@ -180,18 +179,13 @@ QRect screenArea(const QWidget* owner)
 
 void toggleOverviewWindow()
 {
-    if (window && window->isVisible()) {
-        window->close();
-        return;
-    }
-    if (!window) {
-        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
-        window = new OverviewWindow(owner);
+    OverviewWindow* window = slot.toggle([](OverviewWindow& made) {
         // As wide as the screen allows, as high as the picture at that width needs.
-        const int width = std::min(screenArea(owner).width() - 16, overviewWidth(kLargestOverviewChip) + 8);
-        window->resize(width, overviewHeight(overviewChipPixels(width - 8)) + window->sizeHint().height());
-        placeSideWindow(*window, "overview");
-    }
+        const int width = std::min(screenArea(boxOwner()).width() - 16, overviewWidth(kLargestOverviewChip) + 8);
+        made.resize(width, overviewHeight(overviewChipPixels(width - 8)) + made.sizeHint().height());
+    });
+    if (!window)
+        return;
     window->forget();
     window->show();
     window->follow(theEditor);
@@ -199,18 +193,16 @@ void toggleOverviewWindow()
 
 void followEditorInOverviewWindow()
 {
-    if (window && window->isVisible())
+    if (OverviewWindow* window = slot.shown())
         window->follow(theEditor);
 }
 
 QWidget* overviewWindow()
 {
-    return window && window->isVisible() ? window.data() : nullptr;
+    return slot.shown();
 }
 
 void closeOverviewWindow()
 {
-    if (window)
-        releaseSideWindow(*window, "overview");
-    delete window.data();
+    slot.release();
 }

@@ -13,9 +13,9 @@
 
 #include "jcode/readable_name.h"
 #include "model/editable_tables.h"
+#include "shell/cli/stage_export.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
-#include "shell/cli/stage_export.h"
 #include "shell/session/text_pictures.h"
 
 namespace {

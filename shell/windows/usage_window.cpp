@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -16,7 +15,7 @@
 #include "edit/usage_report.h"
 #include "edit/usage_subject.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_place.h"
+#include "shell/windows/side_window_slot.h"
 #include "shell/windows/usage_list_model.h"
 #include "usage/usage_cache.h"
 
@@ -185,24 +184,15 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-constexpr const char* kSideWindowName = "usage";
-
-QPointer<UsageWindow> window;
+SideWindowSlot<UsageWindow> slot("usage");
 
 }  // namespace
 
 void toggleUsageWindow()
 {
-    if (window && window->isVisible()) {
-        window->close();
+    UsageWindow* window = slot.toggle();
+    if (!window)
         return;
-    }
-    if (!window) {
-        QWidget* owner = mainWindow ? mainWindow->handle() : nullptr;
-        window = new UsageWindow(owner);
-        // Beside the main window rather than over the view.
-        placeSideWindow(*window, kSideWindowName);
-    }
     window->forget();
     window->follow(theEditor);
     window->show();
@@ -210,17 +200,19 @@ void toggleUsageWindow()
 
 void followEditorInUsageWindow()
 {
-    if (window && window->isVisible())
+    if (UsageWindow* window = slot.shown())
         window->follow(theEditor);
 }
 
 QTreeView* usageList()
 {
-    return window && window->isVisible() ? window->list() : nullptr;
+    UsageWindow* window = slot.shown();
+    return window ? window->list() : nullptr;
 }
 
 void goToListedUse(const QModelIndex& row)
 {
+    UsageWindow* window = slot.made();
     if (!window)
         return;
     const UsePlace* found = window->placeAt(row);
@@ -236,7 +228,5 @@ void goToListedUse(const QModelIndex& row)
 
 void closeUsageWindow()
 {
-    if (window)
-        releaseSideWindow(*window, kSideWindowName);
-    delete window.data();
+    slot.release();
 }

@@ -22,11 +22,11 @@
 #include "gui_support.h"
 #include "model/editable_tables.h"
 #include "shell/main_window/application_commands.h"
-#include "shell/windows/key_reference_window.h"
 #include "shell/main_window/menu_bar.h"
 #include "shell/main_window/open_image.h"
-#include "shell/windows/picture_export_dialog.h"
 #include "shell/session/settings.h"
+#include "shell/windows/key_reference_window.h"
+#include "shell/windows/picture_export_dialog.h"
 #include "state/recovery_file.h"
 
 namespace {

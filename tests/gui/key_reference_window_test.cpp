@@ -7,9 +7,9 @@
 
 #include "edit/key_reference.h"
 #include "gui_support.h"
-#include "shell/windows/key_reference_window.h"
 #include "shell/main_window/main_window.h"
 #include "shell/startup/startup.h"
+#include "shell/windows/key_reference_window.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 
 #include "gui_support.h"
 #include "rom/save_rom.h"
-#include "shell/windows/emulator_choice.h"
 #include "shell/main_window/main_window.h"
 #include "shell/session/play_test.h"
 #include "shell/session/settings.h"
 #include "shell/startup/startup.h"
+#include "shell/windows/emulator_choice.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 
 #include "gui_support.h"
 #include "shell/main_window/main_window.h"
-#include "shell/startup/startup.h"
 #include "shell/main_window/window_procs.h"
+#include "shell/startup/startup.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "gui_support.h"
 #include "model/editable_tables.h"
 #include "render/stage_overview.h"
-#include "shell/windows/overview_window.h"
-#include "shell/session/settings.h"
 #include "shell/main_window/view_zoom.h"
+#include "shell/session/settings.h"
+#include "shell/windows/overview_window.h"
 #include "swc/window_scale.h"
 
 namespace {
