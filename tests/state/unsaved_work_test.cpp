@@ -133,7 +133,7 @@ TEST_F(KeptEdits, AFileThatCannotBeUsedIsReportedSetAsideAndChangesNothing)
     work.keep(editor);
     const std::vector<std::uint8_t> good = recoveryBytes();
     std::vector<std::uint8_t> otherVersion = good;
-    otherVersion[8] = 3;
+    otherVersion[8] = 0x7F;
     std::vector<std::uint8_t> flipped = good;
     flipped[good.size() / 2] ^= 1;
 
@@ -188,7 +188,7 @@ TEST_F(KeptEdits, AFileWrittenBeforeThePaletteSetsCouldBeEditedStillRestores)
     // Laid out as that version wrote it: version 1, and tables that end where the
     // palette sets begin.
     std::vector<std::uint8_t> tables = editableTables(next);
-    tables.resize(tables.size() - sizeof next.palSet);
+    tables.resize(editableTablesSize(5));
     const std::uint64_t base = stableHash(tables);
     tables[4 * kPageCount] = 0x11;  // page 0 of stage 4
     std::vector<std::uint8_t> bytes = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
