@@ -50,9 +50,8 @@ void exportPicturesToChosenFolder()
     auto drawer = std::make_unique<EDITOR>();
     drawer->setHost(&texts);
     drawer->createSurfaces();
+    // The tiles and palette sets are editable tables too.
     restoreEditableTables(*drawer, editableTables(theEditor));
-    std::memcpy(drawer->tileGfx, theEditor.tileGfx, sizeof theEditor.tileGfx);
-    std::memcpy(drawer->palSet, theEditor.palSet, sizeof theEditor.palSet);
     std::memcpy(drawer->curPal, theEditor.curPal, sizeof theEditor.curPal);
     std::copy(std::begin(theEditor.palAnim), std::end(theEditor.palAnim), drawer->palAnim);
 
