@@ -18,6 +18,7 @@
 #include "shell/play_test.h"
 #include "shell/settings.h"
 #include "shell/stage_file_dialogs.h"
+#include "shell/tile_sheet_dialog.h"
 #include "shell/usage_window.h"
 #include "shell/view_zoom.h"
 
@@ -51,6 +52,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.exportPatch", exportPatch},
     {"file.exportStageFile", exportCurrentStage},
     {"file.importStageFile", importIntoCurrentStage},
+    {"file.importTileSheet", importTileSheetIntoCurrentStage},
     {"file.exportPictures", exportPicturesToChosenFolder},
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},

@@ -9,6 +9,7 @@
 #include "shell/file_commands.h"
 #include "shell/private_runtime_folder.h"
 #include "shell/stage_export.h"
+#include "shell/tile_sheet_commands.h"
 #include "shell/startup.h"
 
 namespace {
@@ -42,7 +43,8 @@ int main(int argc, char* argv[])
     // Exported pictures and the commands on files need no display either, and open no
     // window even with one.
     const bool hasDisplay = displayAvailable();
-    const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv);
+    const bool withoutWindow =
+        asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) || asksForTileSheetCommand(argc, argv);
     if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (withoutWindow || !hasDisplay) {
@@ -67,6 +69,8 @@ int main(int argc, char* argv[])
         !hasDisplay || QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
     if (options.fileCommand)
         return runFileCommand(options);
+    if (options.tileSheetCommand)
+        return runTileSheetCommand(options);
     if (options.exportPictures)
         return exportPictures(options);
 
