@@ -9,8 +9,8 @@
 #include "shell/file_commands.h"
 #include "shell/private_runtime_folder.h"
 #include "shell/stage_export.h"
-#include "shell/tile_sheet_commands.h"
 #include "shell/startup.h"
+#include "shell/tile_sheet_commands.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
         !hasDisplay || QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
     if (options.fileCommand)
         return runFileCommand(options);
-    if (options.tileSheetCommand)
+    if (options.tileSheet)
         return runTileSheetCommand(options);
     if (options.exportPictures)
         return exportPictures(options);

@@ -139,8 +139,8 @@ std::vector<Picture> stagePictures(EDITOR& editor, const QDir& folder, bool with
     // The tile sheets as tile tools read them: the index of a pixel is its value.
     const StageTileBytes& tiles = editor.tileGfx[editor.curStage];
     for (int p = 0; p < kSubPaletteCount; ++p) {
-        const TileSheetImage sheet =
-            writeTileSheet(tiles, subPaletteColours(editor.curPal[editor.curStage], p), kExportedTileSheetSide / kTileSheetSide);
+        const TileSheetImage sheet = writeTileSheet(tiles, subPaletteColours(editor.curPal[editor.curStage], p),
+                                                    kExportedTileSheetSide / kTileSheetSide);
         pictures.push_back({prefix + QString("-tiles-%1.png").arg(p), {}, tileSheetPicture(sheet)});
     }
     return pictures;

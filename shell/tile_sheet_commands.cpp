@@ -14,6 +14,7 @@
 #include "shell/stage_number.h"
 #include "shell/tile_sheet_png.h"
 #include "tilesheet/sheet_colours.h"
+#include "tilesheet/sheet_import.h"
 #include "tilesheet/sheet_tiles.h"
 
 namespace {
@@ -66,9 +67,28 @@ std::string exportTiles(const std::string& imagePath, const TileSheetCommand& co
     writeOutputFile(command.sheet, tileSheetPng(writeTileSheet(editor->tileGfx[request.stage], colours.colour)));
     char line[512];
     std::snprintf(line, sizeof line, "the tiles of stage %X written to %s, in sub-palette %d of palette set %d",
-                  unsigned(request.stage), readableName(command.sheet).c_str(), request.subPalette,
-                  request.paletteSet);
+                  unsigned(request.stage), readableName(command.sheet).c_str(), request.subPalette, request.paletteSet);
     return line;
+}
+
+std::string importTiles(const std::string& imagePath, const TileSheetCommand& command)
+{
+    const SheetRequest request = requestOf(command);
+    refuseOverInput(command.output, imagePath);
+    refuseOverInput(command.output, command.sheet);
+    const TileSheetImage sheet = readTileSheetPng(command.sheet);
+    const std::unique_ptr<EDITOR> editor = loadedImage(imagePath);
+    const SheetTiles read =
+        readTileSheet(sheet, sheetColours(*editor, request.stage, request.paletteSet, request.subPalette),
+                      editor->tileGfx[request.stage]);
+    const SheetImport import = putSheetTiles(*editor, request.stage, read);
+    // Only the tiles' bytes change, as Save writes them; every other byte of the copy
+    // is the image's, and the image itself is only read.
+    std::vector<std::uint8_t> image = readFileBytes(imagePath);
+    writeImportedTiles(*editor, request.stage, import, image);
+    writeOutputFile(command.output, image);
+    return sheetImportSummary(import, request.stage,
+                              ", in a copy of the image written to " + readableName(command.output));
 }
 
 }  // namespace
@@ -127,7 +147,7 @@ std::optional<std::string> TileSheetArguments::read(const QCommandLineParser& pa
         command.paletteSet = parser.value("palette").toStdString();
     if (parser.isSet(subPalette_))
         command.subPalette = parser.value(subPalette_).toStdString();
-    options.tileSheetCommand = command;
+    options.tileSheet = command;
     return std::nullopt;
 }
 
@@ -144,7 +164,7 @@ bool asksForTileSheetCommand(int argc, char* argv[])
 
 int runTileSheetCommand(const StartOptions& options)
 {
-    const TileSheetCommand& command = *options.tileSheetCommand;
+    const TileSheetCommand& command = *options.tileSheet;
     try {
         if (!options.romPath)
             throw std::runtime_error("name the ROM image first");

@@ -29,7 +29,7 @@ public:
     // Adds the options to parser, before it parses; --palette is the picture export's.
     explicit TileSheetArguments(QCommandLineParser& parser);
 
-    // Fills options.tileSheetCommand from the parsed command line and takes its files
+    // Fills options.tileSheet from the parsed command line and takes its files
     // off the end of positional. Returns what is wrong with the command line, if anything.
     std::optional<std::string> read(const QCommandLineParser& parser, QStringList& positional,
                                     StartOptions& options) const;
@@ -47,7 +47,7 @@ private:
 // starts, so that the run needs no display.
 bool asksForTileSheetCommand(int argc, char* argv[]);
 
-// Runs options.tileSheetCommand: prints what was written (for an import, the tiles
+// Runs options.tileSheet: prints what was written (for an import, the tiles
 // changed and each tile left as it is, with the reason) and returns 0, or prints what
 // went wrong and returns 1, having written nothing. The image itself is never written.
 int runTileSheetCommand(const StartOptions& options);

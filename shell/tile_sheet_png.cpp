@@ -29,7 +29,10 @@ bool isSheetSize(const QSize& size)
 
 TileSheetImage readTileSheetPng(const std::string& path)
 {
-    const std::string name = "'" + readableName(path) + "'";
+    // Built in steps: GCC 12 warns wrongly of an overlap in "'" + name.
+    std::string name(1, '\'');
+    name += readableName(path);
+    name += '\'';
     const std::vector<std::uint8_t> bytes = readFileBytes(path, kLargestSheetFile + 1);
     if (bytes.size() > kLargestSheetFile)
         throw std::runtime_error(name + " is larger than 16 MB, too large for a tile sheet");
@@ -50,8 +53,7 @@ TileSheetImage readTileSheetPng(const std::string& path)
     }
     QImage image = reader.read();
     if (image.isNull())
-        throw std::runtime_error("the PNG picture " + name + " cannot be read: " +
-                                 reader.errorString().toStdString());
+        throw std::runtime_error("the PNG picture " + name + " cannot be read: " + reader.errorString().toStdString());
     sheet.width = image.width();
     sheet.height = image.height();
     if (!isSheetSize(image.size()))

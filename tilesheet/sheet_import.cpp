@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 #include "edit/tile_editing.h"
 #include "model/editor.h"
@@ -28,7 +29,8 @@ SheetImport putSheetTiles(EDITOR& editor, int stage, const SheetTiles& read)
             // A tile of this stage loaded from the same bytes as one written already
             // holds that one's pixels now; different ones here would undo them.
             for (const TilePlace& place : tilesSharingSource(editor, stage, tile)) {
-                if (place.stage != stage || !std::binary_search(import.written.begin(), import.written.end(), place.tile))
+                if (place.stage != stage ||
+                    !std::binary_search(import.written.begin(), import.written.end(), place.tile))
                     continue;
                 if (std::memcmp(read.tiles[std::size_t(place.tile)].data(), bytes.data(), kTileBytes) != 0) {
                     refusal = "It is loaded from the same bytes as tile " + tileName(place.tile) +
@@ -56,13 +58,27 @@ SheetImport importSheetTiles(EDITOR& editor, int stage, const SheetTiles& read)
     return import;
 }
 
-std::string sheetImportSummary(const SheetImport& import, int stage)
+void writeImportedTiles(const EDITOR& editor, int stage, const SheetImport& import, std::vector<std::uint8_t>& image)
+{
+    for (const int tile : import.written) {
+        const std::uint32_t offset = editor.tileSources.offset[stage][tile];
+        if (offset > image.size() || image.size() - offset < std::size_t(kTileBytes)) {
+            char text[96];
+            std::snprintf(text, sizeof text, "the image is too short to hold tile %02X of stage %X", unsigned(tile),
+                          unsigned(stage));
+            throw std::runtime_error(text);
+        }
+        std::memcpy(image.data() + offset, editor.tileGfx[stage][tile], kTileBytes);
+    }
+}
+
+std::string sheetImportSummary(const SheetImport& import, int stage, const std::string& where)
 {
     char line[96];
     const std::size_t count = import.written.size();
-    std::snprintf(line, sizeof line, "%zu %s of stage %X changed.", count, count == 1 ? "tile" : "tiles",
+    std::snprintf(line, sizeof line, "%zu %s of stage %X changed", count, count == 1 ? "tile" : "tiles",
                   unsigned(stage));
-    std::string text = line;
+    std::string text = line + where + ".";
     for (const TileLeft& left : import.left)
         text += "\nTile " + tileName(left.tile) + " is left as it is: " + left.reason;
     return text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ SheetImport putSheetTiles(EDITOR& editor, int stage, const SheetTiles& read);
 // The same as one step of the undo history, which Ctrl+Z takes back whole.
 SheetImport importSheetTiles(EDITOR& editor, int stage, const SheetTiles& read);
 
-// What an import did, for the user: a line saying how many tiles of stage changed,
-// then a line for each tile left as it is, with the reason.
-std::string sheetImportSummary(const SheetImport& import, int stage);
+// Writes the tiles an import wrote into image, at their sources: the bytes Save would
+// write for them, and no others. Throws std::runtime_error when image is too short to
+// hold a source, which happens only if it is not the image the editor loaded.
+void writeImportedTiles(const EDITOR& editor, int stage, const SheetImport& import, std::vector<std::uint8_t>& image);
+
+// What an import did, for the user: a line saying how many tiles of stage changed
+// (ending with where, when given: ", in ..."), then a line for each tile left as it
+// is, with the reason.
+std::string sheetImportSummary(const SheetImport& import, int stage, const std::string& where = {});
