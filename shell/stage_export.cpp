@@ -194,7 +194,7 @@ std::optional<std::string> ExportArguments::read(const QCommandLineParser& parse
         if (parser.isSet(palette_) && !parser.isSet("export-tiles") && !parser.isSet("import-tiles"))
             return "--palette goes with --export-stage, --export-all, --export-tiles or --import-tiles";
         if (parser.isSet(objects_))
-            return "--palette and --objects go with --export-stage or --export-all";
+            return "--objects goes with --export-stage or --export-all";
         return std::nullopt;
     }
     if (oneStage && parser.isSet(exportAll_))
