@@ -85,7 +85,7 @@ std::string importTiles(const std::string& imagePath, const TileSheetCommand& co
     // Only the tiles' bytes change, as Save writes them; every other byte of the copy
     // is the image's, and the image itself is only read.
     std::vector<std::uint8_t> image = readFileBytes(imagePath);
-    writeImportedTiles(*editor, request.stage, import, image);
+    writeStageTiles(*editor, request.stage, image);
     writeOutputFile(command.output, image);
     return sheetImportSummary(import, request.stage,
                               ", in a copy of the image written to " + readableName(command.output));

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "edit/tile_editing.h"
+#include "model/editable_tables.h"
 #include "model/editor.h"
 
 namespace {
@@ -58,17 +59,15 @@ SheetImport importSheetTiles(EDITOR& editor, int stage, const SheetTiles& read)
     return import;
 }
 
-void writeImportedTiles(const EDITOR& editor, int stage, const SheetImport& import, std::vector<std::uint8_t>& image)
+void writeStageTiles(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image)
 {
-    for (const int tile : import.written) {
-        const std::uint32_t offset = editor.tileSources.offset[stage][tile];
-        if (offset > image.size() || image.size() - offset < std::size_t(kTileBytes)) {
+    for (const ImagePlace& place : imagePlacesOfStage(editor, stage)) {
+        if (place.offset > image.size() || image.size() - place.offset < place.size) {
             char text[96];
-            std::snprintf(text, sizeof text, "the image is too short to hold tile %02X of stage %X", unsigned(tile),
-                          unsigned(stage));
+            std::snprintf(text, sizeof text, "the image is too short to hold the tiles of stage %X", unsigned(stage));
             throw std::runtime_error(text);
         }
-        std::memcpy(image.data() + offset, editor.tileGfx[stage][tile], kTileBytes);
+        std::memcpy(image.data() + place.offset, place.bytes, place.size);
     }
 }
 

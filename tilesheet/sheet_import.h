@@ -29,10 +29,10 @@ SheetImport putSheetTiles(EDITOR& editor, int stage, const SheetTiles& read);
 // The same as one step of the undo history, which Ctrl+Z takes back whole.
 SheetImport importSheetTiles(EDITOR& editor, int stage, const SheetTiles& read);
 
-// Writes the tiles an import wrote into image, at their sources: the bytes Save would
-// write for them, and no others. Throws std::runtime_error when image is too short to
-// hold a source, which happens only if it is not the image the editor loaded.
-void writeImportedTiles(const EDITOR& editor, int stage, const SheetImport& import, std::vector<std::uint8_t>& image);
+// Writes the tiles of stage into image at their sources, as Save writes them, and no
+// other byte. Throws std::runtime_error when image is too short to hold a source,
+// which happens only if it is not the image the editor loaded.
+void writeStageTiles(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image);
 
 // What an import did, for the user: a line saying how many tiles of stage changed
 // (ending with where, when given: ", in ..."), then a line for each tile left as it

@@ -68,7 +68,7 @@ TEST_F(SheetImportTest, OneChangedPixelWritesExactlyItsTilesSourceAndEveryTileLo
         EXPECT_EQ(std::memcmp(editor->tileGfx[stage][tile], read.tiles[5].data(), kTileBytes), 0) << stage << tile;
 
     std::vector<std::uint8_t> written = image.bytes();
-    writeImportedTiles(*editor, 3, import, written);
+    writeStageTiles(*editor, 3, written);
     for (std::size_t i = 0; i < written.size(); ++i)
         EXPECT_EQ(written[i], image.bytes()[i] ^ (i == kSource + 5 * 16 + 2 ? 0x02 : 0)) << i;
 
