@@ -1,6 +1,5 @@
 // Ctrl+G with the file dialog answered by the test: a tile sheet read into the current
-// stage as one undo step, in the current chip's colours, and a refused sheet that
-// changes nothing.
+// stage as one undo step, in the current chip's colours. (Refusals: tests/tilesheet.)
 
 #include <cstring>
 
@@ -84,21 +83,6 @@ private slots:
         QVERIFY(std::memcmp(before, theEditor.tileGfx[stage], sizeof before) != 0);
         press(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(std::memcmp(before, theEditor.tileGfx[stage], sizeof before) == 0);
-    }
-
-    void aRefusedSheetChangesNothing()
-    {
-        QImage small(64, 64, QImage::Format_RGB32);
-        small.fill(Qt::black);
-        QVERIFY(small.save(dir.filePath("small.png")));
-        file = dir.filePath("small.png").toStdString();
-        std::uint8_t before[kTileCount][kTileBytes];
-        std::memcpy(before, theEditor.tileGfx[theEditor.curStage], sizeof before);
-        press(Qt::Key_G, Qt::ControlModifier);
-        QCOMPARE(boxes->boxes.size(), std::size_t(1));
-        QCOMPARE(boxes->boxes[0].caption, std::string("error"));
-        QVERIFY2(boxes->boxes[0].text.find("64 x 64") != std::string::npos, boxes->boxes[0].text.c_str());
-        QVERIFY(std::memcmp(before, theEditor.tileGfx[theEditor.curStage], sizeof before) == 0);
     }
 };
 
