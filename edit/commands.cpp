@@ -24,6 +24,7 @@ constexpr Command kCommands[] = {
     {"file.exportPatch", kFile, "Export patch...", "write a patch of every stage against the original image"},
     {"file.exportStageFile", kFile, "Export stage file...", "write the current stage as a stage file"},
     {"file.importStageFile", kFile, "Import stage file...", "read a stage file into the current stage"},
+    {"file.importTileSheet", kFile, "Import tile sheet...", "read a tile sheet (PNG) into the current stage's tiles"},
     {"file.exportPictures", kFile, "Export pictures...",
      "write the picture and the chip, chip-set and tile sheets of every stage into a folder"},
     {"file.exit", kFile, "Exit", "end the program"},

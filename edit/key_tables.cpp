@@ -77,6 +77,8 @@ constexpr KeyBinding kCtrlKeys[] = {
           "export a patch (BPS or IPS) of every stage as it is now against the original image"),
     named('E', 0, kWith, "file.exportStageFile", "export the current stage as a stage file"),
     named('I', 0, kEither, "file.importStageFile", "import a stage file into the current stage, as one step"),
+    named('G', 0, kEither, "file.importTileSheet",
+          "import a tile sheet (PNG) into the current stage's tiles, in the current chip's colours, as one step"),
     // Ctrl+= and Ctrl++ are one key; the number pad's + and - do the same.
     named(VK_OEM_PLUS, VK_ADD, kEither, "view.zoomIn", "zoom in: the editing area one step larger (2x to 4x)"),
     named(VK_OEM_MINUS, VK_SUBTRACT, kEither, "view.zoomOut", "zoom out: the editing area one step smaller"),

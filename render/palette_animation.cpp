@@ -1,3 +1,7 @@
+#include "render/palette_animation.h"
+
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "model/editor.h"
@@ -7,18 +11,22 @@ constexpr std::uint8_t kAnimatedBit = 0x80;
 constexpr std::uint8_t kAnimationNumberMask = 0x3F;
 }  // namespace
 
-// Each animated sub-palette of the current stage steps the animation it names, so an
+void EDITOR::stepPaletteAnimations(int ticks)
+{
+    stepAnimatedSubPalettes(curPal[curStage], palAnim, ticks);
+}
+
+// Each animated sub-palette steps the animation it names, so an
 // animation named by two sub-palettes gathers ticks twice per call and may advance
 // twice. One call advances it by at most one frame per sub-palette; the rest of the
 // counter carries over. Counters, frames and ticks all count modulo 256.
-void EDITOR::stepPaletteAnimations(int ticks)
+void stepAnimatedSubPalettes(PaletteRecord& palette, PaletteAnimation* animations, int ticks)
 {
-    PaletteRecord& palette = curPal[curStage];
     for (int p = 0; p < 4; ++p) {
         const std::uint8_t selector = palette.selector[p];
         if (!(selector & kAnimatedBit))
             continue;
-        PaletteAnimation& animation = palAnim[selector & kAnimationNumberMask];
+        PaletteAnimation& animation = animations[selector & kAnimationNumberMask];
         animation.counter = std::uint8_t(animation.counter + std::uint8_t(ticks));
         if (animation.counter >= animation.delay) {
             animation.counter = std::uint8_t(animation.counter - animation.delay);
@@ -35,4 +43,17 @@ void EDITOR::stepPaletteAnimations(int ticks)
         palette.colour[p][2] = colours[1];
         palette.colour[p][3] = colours[2];
     }
+}
+
+PaletteRecord firstFramePalette(const PaletteRecord& stored, const PaletteAnimation* animations)
+{
+    std::array<PaletteAnimation, kPaletteAnimationCount> started;
+    std::copy(animations, animations + kPaletteAnimationCount, started.begin());
+    for (PaletteAnimation& animation : started) {
+        animation.counter = 0;
+        animation.frame = 0;
+    }
+    PaletteRecord palette = stored;
+    stepAnimatedSubPalettes(palette, started.data(), 1);
+    return palette;
 }

@@ -3,7 +3,6 @@
 #include "model/editor.h"
 #include "model/view_geometry.h"
 #include "render/object_marker.h"
-#include "render/tile_sheet.h"
 
 void showFirstFrame(EDITOR& editor, int stage, int paletteSet)
 {
@@ -58,11 +57,4 @@ Surface stagePicture(EDITOR& editor, bool withObjects)
         editor.host().drawText(picture, record.page * kPagePixels + record.x - 16, y, *name);
     }
     return picture;
-}
-
-Surface tileSheetPicture(EDITOR& editor, int subPalette)
-{
-    Surface sheet(kTileSheet.width, kTileSheet.height);
-    drawTileSheet(editor, sheet, 0, 0, subPalette);
-    return sheet;
 }

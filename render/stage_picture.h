@@ -19,6 +19,3 @@ void showFirstFrame(EDITOR& editor, int stage, int paletteSet);
 // but none is marked as selected, and labelled with its name when names are known. The
 // view surface is drawn over on the way.
 Surface stagePicture(EDITOR& editor, bool withObjects);
-
-// The "CHIP" view's tile sheet on its own, 256 x 256, in sub-palette subPalette.
-Surface tileSheetPicture(EDITOR& editor, int subPalette);

@@ -79,10 +79,13 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     parser.addOptions({demo, screenshot, view, emulator, objectNames, paletteFile, reportFirstFrame});
     const ExportArguments exportArguments(parser);
     const FileCommandArguments fileCommandArguments(parser);
+    const TileSheetArguments tileSheetArguments(parser);
     parser.process(app);
 
     StartOptions options;
     QStringList positional = parser.positionalArguments();
+    if (const std::optional<std::string> wrong = tileSheetArguments.read(parser, positional, options))
+        failUsage(parser, wrong->c_str());
     if (const std::optional<std::string> wrong = fileCommandArguments.read(parser, positional, options))
         failUsage(parser, wrong->c_str());
     if (const std::optional<std::string> wrong = exportArguments.read(parser, positional, options))

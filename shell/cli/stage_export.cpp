@@ -23,10 +23,13 @@
 
 #include "model/editor.h"
 #include "render/stage_picture.h"
+#include "render/tile_pixels.h"
 #include "shell/cli/demo_image_file.h"
 #include "shell/cli/stage_number.h"
+#include "shell/cli/tile_sheet_png.h"
 #include "shell/session/object_names_source.h"
 #include "shell/session/text_pictures.h"
+#include "tilesheet/sheet_tiles.h"
 
 namespace {
 
@@ -40,6 +43,7 @@ constexpr std::size_t kStagesInFlight = 2;
 struct Picture {
     QString name;
     Surface pixels;
+    QImage image;  // the picture as it is to be written, when it is made ready already
 };
 
 std::optional<int> parsePaletteSet(const std::string& text)
@@ -95,11 +99,10 @@ QImage exactImage(const Surface& surface)
     return indexed;
 }
 
-// Writes surface as a PNG image. The file appears whole or not at all: it is written
+// Writes image as a PNG image. The file appears whole or not at all: it is written
 // beside its final name and renamed into place once complete.
-void writePicture(const Surface& surface, const QString& name)
+void writePicture(const QImage& image, const QString& name)
 {
-    const QImage image = exactImage(surface);
     QSaveFile file(name);
     const auto fail = [&](const QString& reason) {
         throw std::runtime_error("cannot write the picture '" + QFile::encodeName(displayName(name)).toStdString() +
@@ -130,11 +133,16 @@ std::vector<Picture> stagePictures(EDITOR& editor, const QDir& folder, bool with
 {
     const QString prefix = folder.filePath("stage-" + QString::number(editor.curStage, 16).toUpper());
     std::vector<Picture> pictures;
-    pictures.push_back({prefix + ".png", stagePicture(editor, withObjects)});
-    pictures.push_back({prefix + "-chips.png", editor.chipSurface});
-    pictures.push_back({prefix + "-chip-sets.png", editor.chipSetSurface});
-    for (int p = 0; p < kSubPaletteCount; ++p)
-        pictures.push_back({prefix + QString("-tiles-%1.png").arg(p), tileSheetPicture(editor, p)});
+    pictures.push_back({prefix + ".png", stagePicture(editor, withObjects), {}});
+    pictures.push_back({prefix + "-chips.png", editor.chipSurface, {}});
+    pictures.push_back({prefix + "-chip-sets.png", editor.chipSetSurface, {}});
+    // The tile sheets as tile tools read them: the index of a pixel is its value.
+    const StageTileBytes& tiles = editor.tileGfx[editor.curStage];
+    for (int p = 0; p < kSubPaletteCount; ++p) {
+        const TileSheetImage sheet = writeTileSheet(tiles, subPaletteColours(editor.curPal[editor.curStage], p),
+                                                    kExportedTileSheetSide / kTileSheetSide);
+        pictures.push_back({prefix + QString("-tiles-%1.png").arg(p), {}, tileSheetPicture(sheet)});
+    }
     return pictures;
 }
 
@@ -157,7 +165,7 @@ void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int pa
 {
     const QString name = QFile::decodeName(request.target.c_str());
     showFirstFrame(editor, stage, paletteSet);
-    writePicture(stagePicture(editor, request.objects), name);
+    writePicture(exactImage(stagePicture(editor, request.objects)), name);
     std::printf("stage %X written to %s\n", unsigned(stage), QFile::encodeName(displayName(name)).constData());
 }
 
@@ -171,7 +179,7 @@ ExportArguments::ExportArguments(QCommandLineParser& parser)
     , exportAll_("export-all",
                  "Write the picture and the chip, chip-set and tile sheets of every stage into <folder>, and end.",
                  "folder")
-    , palette_("palette", "Draw the exported pictures in palette set <K> (0 to 3; default 0).", "K")
+    , palette_("palette", "Draw the exported pictures and tile sheets in palette set <K> (0 to 3; default 0).", "K")
     , objects_("objects", "Mark the objects on the exported stage pictures.")
 {
     parser.addOptions({exportStage_, exportAll_, palette_, objects_});
@@ -182,8 +190,11 @@ std::optional<std::string> ExportArguments::read(const QCommandLineParser& parse
 {
     const bool oneStage = parser.isSet(exportStage_);
     if (!oneStage && !parser.isSet(exportAll_)) {
-        if (parser.isSet(palette_) || parser.isSet(objects_))
-            return "--palette and --objects go with --export-stage or --export-all";
+        // The tile sheet commands read --palette themselves.
+        if (parser.isSet(palette_) && !parser.isSet("export-tiles") && !parser.isSet("import-tiles"))
+            return "--palette goes with --export-stage, --export-all, --export-tiles or --import-tiles";
+        if (parser.isSet(objects_))
+            return "--objects goes with --export-stage or --export-all";
         return std::nullopt;
     }
     if (oneStage && parser.isSet(exportAll_))
@@ -238,7 +249,8 @@ int writeEveryStagePicture(EDITOR& editor, const std::string& target, bool withO
             finishOldest();
         pending.push_back({stage, std::async(std::launch::async, [pictures = std::move(pictures)] {
                                for (const Picture& picture : pictures)
-                                   writePicture(picture.pixels, picture.name);
+                                   writePicture(picture.image.isNull() ? exactImage(picture.pixels) : picture.image,
+                                                picture.name);
                                return int(pictures.size());
                            })});
     }

@@ -19,6 +19,7 @@
 #include "shell/windows/patch_export.h"
 #include "shell/windows/picture_export_dialog.h"
 #include "shell/windows/stage_file_dialogs.h"
+#include "shell/windows/tile_sheet_dialog.h"
 #include "shell/windows/usage_window.h"
 
 namespace {
@@ -51,6 +52,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.exportPatch", exportPatch},
     {"file.exportStageFile", exportCurrentStage},
     {"file.importStageFile", importIntoCurrentStage},
+    {"file.importTileSheet", importTileSheetIntoCurrentStage},
     {"file.exportPictures", exportPicturesToChosenFolder},
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},

@@ -8,6 +8,7 @@
 #include "shell/cli/command_line.h"
 #include "shell/cli/file_commands.h"
 #include "shell/cli/stage_export.h"
+#include "shell/cli/tile_sheet_commands.h"
 #include "shell/startup/private_runtime_folder.h"
 #include "shell/startup/startup.h"
 
@@ -42,7 +43,8 @@ int main(int argc, char* argv[])
     // Exported pictures and the commands on files need no display either, and open no
     // window even with one.
     const bool hasDisplay = displayAvailable();
-    const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv);
+    const bool withoutWindow =
+        asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) || asksForTileSheetCommand(argc, argv);
     if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (withoutWindow || !hasDisplay) {
@@ -67,6 +69,8 @@ int main(int argc, char* argv[])
         !hasDisplay || QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
     if (options.fileCommand)
         return runFileCommand(options);
+    if (options.tileSheet)
+        return runTileSheetCommand(options);
     if (options.exportPictures)
         return exportPictures(options);
 
