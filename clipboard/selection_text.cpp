@@ -172,7 +172,8 @@ std::string readItemRows(Lines& lines, CopiedItems& items)
         std::string_view rest = trimmed(line);
         for (int column = 0; column < items.columns; ++column) {
             if (rest.empty())
-                return joined({"the row has ", std::to_string(column), " of ", std::to_string(items.columns), " items"});
+                return joined(
+                    {"the row has ", std::to_string(column), " of ", std::to_string(items.columns), " items"});
             const std::size_t gap = rest.find_first_of(" \t");
             const std::string problem = readItem(items.view, rest.substr(0, gap), items.item(column, row));
             if (!problem.empty())
@@ -190,7 +191,9 @@ void writePixelRows(const CopiedItems& items, std::string& text)
 {
     for (int y = 0; y < items.rows * kTilePixels; ++y) {
         for (int x = 0; x < items.columns * kTilePixels; ++x)
-            text += char('0' + (items.item(x / kTilePixels, y / kTilePixels)[(y % kTilePixels) * kTilePixels + x % kTilePixels] & 3));
+            text += char(
+                '0' +
+                (items.item(x / kTilePixels, y / kTilePixels)[(y % kTilePixels) * kTilePixels + x % kTilePixels] & 3));
         text += '\n';
     }
 }
