@@ -11,6 +11,7 @@
 #include "model/selection.h"
 #include "model/stage_records.h"
 #include "model/surface.h"
+#include "model/tile_sources.h"
 
 // The one editor object: the level tables of all sixteen stages, the palette
 // animations they share, the editing state and the three drawing surfaces.
@@ -51,6 +52,8 @@ public:
     std::uint8_t tileGfx[kStageCount][kTileCount][kTileBytes] = {};
     ChipRecord chip[kStageCount][kChipCount] = {};
     std::uint8_t chipSet[kStageCount][kChipSetCount][4] = {};
+    // Where each tile of tileGfx was loaded from; tiles of one source change together.
+    TileSources tileSources;
 
     // --- Undo history of the tables above ------------------------------------------
     EditHistory history;

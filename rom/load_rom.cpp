@@ -2,6 +2,7 @@
 #include <cstring>
 #include <memory>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,11 +23,22 @@ struct LoadedTables {
     // Each stage's editable tables, as copyStageTables lays them out.
     std::vector<std::uint8_t> stageTables[kStageCount];
     std::uint8_t tileGfx[kStageCount][kTileCount][kTileBytes];
+    TileSources tileSources;
     struct Animation {
         std::vector<ColourTriple> frames;
         std::uint8_t delay = 0;
     } animation[kPaletteAnimationCount];
 };
+
+std::string stageName(int s)
+{
+    return std::string(1, "0123456789ABCDEF"[s & 0xF]);
+}
+
+void reserve(LoadedTables& t, std::size_t first, std::size_t end, std::string what)
+{
+    t.tileSources.reserved.push_back({std::uint32_t(first), std::uint32_t(end), std::move(what)});
+}
 
 // The editable tables of a stage, each read from where the list of tables places it.
 void readEditableTables(ByteReader& in, int s, LoadedTables& t)
@@ -36,6 +48,8 @@ void readEditableTables(ByteReader& in, int s, LoadedTables& t)
         for (const BankRun& run : table.runs) {
             in.seek(L::stageBase(s) + run.offset);
             in.read(std::span(bank + run.offset, run.size));
+            reserve(t, L::stageBase(s) + run.offset, L::stageBase(s) + run.offset + run.size,
+                    "stage " + stageName(s) + "'s " + table.name);
         }
     t.stageTables[s].resize(stageTablesSize());
     readStageFromBank(bank, t.stageTables[s]);
@@ -48,7 +62,8 @@ void readTileList(ByteReader& in, int s, LoadedTables& t)
     in.seek(L::kTileListPointerHigh + std::size_t(s));
     const std::uint8_t high = in.readByte();
 
-    std::size_t entry = L::pointerTarget(L::kTileListBank, low, high) + L::kTileListSkipped;
+    const std::size_t list = L::pointerTarget(L::kTileListBank, low, high);
+    std::size_t entry = list + L::kTileListSkipped;
     for (;; entry += L::kTileListEntrySize) {
         in.seek(entry);
         const std::uint8_t bank = in.readByte();
@@ -66,7 +81,11 @@ void readTileList(ByteReader& in, int s, LoadedTables& t)
         in.seek(L::tileSource(bank, page));
         auto* tiles = reinterpret_cast<std::uint8_t*>(&t.tileGfx[s]);
         in.read(std::span(tiles + std::size_t(first) * kTileBytes, std::size_t(end - first) * kTileBytes));
+        for (int tile = first; tile < end; ++tile)
+            t.tileSources.offset[s][tile] =
+                std::uint32_t(L::tileSource(bank, page) + std::size_t(tile - first) * kTileBytes);
     }
+    reserve(t, list, entry + L::kTileListEntrySize, "the tile-loading list of stage " + stageName(s));
 }
 
 void readStage(ByteReader& in, int s, LoadedTables& t)
@@ -75,15 +94,18 @@ void readStage(ByteReader& in, int s, LoadedTables& t)
     readTileList(in, s, t);
 }
 
-void readAnimation(ByteReader& in, int a, LoadedTables::Animation& animation)
+void readAnimation(ByteReader& in, int a, LoadedTables& t)
 {
+    LoadedTables::Animation& animation = t.animation[a];
     in.seek(L::kAnimationPointerLow + std::size_t(a));
     const std::uint8_t low = in.readByte();
     in.seek(L::kAnimationPointerHigh + std::size_t(a));
     const std::uint8_t high = in.readByte();
 
-    in.seek(L::pointerTarget(L::kAnimationBank, low, high));
+    const std::size_t record = L::pointerTarget(L::kAnimationBank, low, high);
+    in.seek(record);
     const int frameCount = in.readByte() + 1;
+    reserve(t, record, record + 2 + std::size_t(frameCount), "palette animation " + std::to_string(a));
     animation.delay = in.readByte();
     std::uint8_t tripleNumbers[256];
     in.read(std::span(tripleNumbers, std::size_t(frameCount)));
@@ -94,12 +116,29 @@ void readAnimation(ByteReader& in, int a, LoadedTables::Animation& animation)
     }
 }
 
+// The header and the shared tables whose places do not depend on what the image holds.
+void reserveSharedTables(LoadedTables& t)
+{
+    reserve(t, 0, L::kHeaderSize, "the cartridge header");
+    reserve(t, L::kTileListPointerLow, L::kTileListPointerLow + kStageCount, "the pointers to the tile-loading lists");
+    reserve(t, L::kTileListPointerHigh, L::kTileListPointerHigh + kStageCount,
+            "the pointers to the tile-loading lists");
+    reserve(t, L::kAnimationPointerLow, L::kAnimationPointerLow + kPaletteAnimationCount,
+            "the pointers to the palette animations");
+    reserve(t, L::kAnimationPointerHigh, L::kAnimationPointerHigh + kPaletteAnimationCount,
+            "the pointers to the palette animations");
+    reserve(t, L::kColourTriples, L::colourTriple(255) + 3, "the colour triples of the palette animations");
+}
+
 // Nothing here can fail, so the editor changes all at once or not at all.
 void commit(LoadedTables& t, EDITOR& e) noexcept
 {
     for (int s = 0; s < kStageCount; ++s)
         restoreStageTables(e, s, t.stageTables[s]);
     std::memcpy(e.tileGfx, t.tileGfx, sizeof e.tileGfx);
+    std::memcpy(e.tileSources.offset, t.tileSources.offset, sizeof e.tileSources.offset);
+    std::memcpy(e.tileSources.reservedBy, t.tileSources.reservedBy, sizeof e.tileSources.reservedBy);
+    e.tileSources.reserved.swap(t.tileSources.reserved);
     for (int a = 0; a < kPaletteAnimationCount; ++a) {
         PaletteAnimation& animation = e.palAnim[a];
         animation.frames.swap(t.animation[a].frames);
@@ -124,7 +163,9 @@ void loadRomImage(EDITOR& editor, std::span<const std::uint8_t> image)
     for (int s = 0; s < kStageCount; ++s)
         readStage(in, s, *loaded);
     for (int a = 0; a < kPaletteAnimationCount; ++a)
-        readAnimation(in, a, loaded->animation[a]);
+        readAnimation(in, a, *loaded);
+    reserveSharedTables(*loaded);
+    loaded->tileSources.findReservedSources();
 
     commit(*loaded, editor);
 }
