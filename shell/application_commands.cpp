@@ -18,6 +18,7 @@
 #include "shell/play_test.h"
 #include "shell/settings.h"
 #include "shell/stage_file_dialogs.h"
+#include "shell/tile_window.h"
 #include "shell/usage_window.h"
 #include "shell/view_zoom.h"
 
@@ -56,6 +57,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
     {"view.colours", toggleColoursWindow},
+    {"view.tiles", toggleTileWindow},
     {"view.overview", toggleOverviewWindow},
     {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},

@@ -34,6 +34,7 @@
 #include "shell/settings.h"
 #include "shell/side_window_place.h"
 #include "shell/termination_signals.h"
+#include "shell/tile_window.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
 #include "shell/view_zoom.h"
@@ -174,6 +175,8 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
                 toggleObjectList();
             if (sideWindowWasOpen("overview"))
                 toggleOverviewWindow();
+            if (sideWindowWasOpen("tiles"))
+                toggleTileWindow();
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
@@ -214,6 +217,7 @@ void releaseUi()
     closeOverviewWindow();
     closeObjectList();
     closeColoursWindow();
+    closeTileWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

@@ -14,6 +14,7 @@
 #include "shell/object_list_window.h"
 #include "shell/open_image.h"
 #include "shell/overview_window.h"
+#include "shell/tile_window.h"
 #include "shell/unsaved_work_keeper.h"
 #include "shell/usage_window.h"
 
@@ -214,5 +215,6 @@ void afterUserInput()
     followEditorInOverviewWindow();
     followEditorInObjectList();
     followEditorInColoursWindow();
+    followEditorInTileWindow();
     updateWindowTitle();
 }
