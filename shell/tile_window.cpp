@@ -31,8 +31,7 @@ namespace {
 
 constexpr int kSheetSide = 16;
 // The drawing area's side at 1x; beside a zoomed editor it grows by half.
-constexpr int kCanvasSide = 256;
-constexpr int kSwatchWidth = 56;
+constexpr int kCanvasSide = 320;
 constexpr int kSwatchHeight = 30;
 
 QString hex(int value, int digits)
@@ -255,7 +254,7 @@ public:
         , changed_(std::move(changed))
     {
         setFocusPolicy(Qt::NoFocus);
-        setFixedSize(4 * kSwatchWidth + 1, kSwatchHeight + 1);
+        setFixedHeight(kSwatchHeight + 1);
         setToolTip("The colour drawn with: a click or the keys 1 to 4 choose it, the right button picks it from "
                    "the tile.");
     }
@@ -267,7 +266,7 @@ protected:
         painter.fillRect(rect(), palette().window());
         const std::uint8_t* colours = theEditor.curPal[stageShown()].colour[subPaletteShown(choice_)];
         for (int value = 0; value < 4; ++value) {
-            const QRect box(value * kSwatchWidth, 0, kSwatchWidth - 4, kSwatchHeight);
+            const QRect box(value * swatchWidth(), 0, swatchWidth() - 4, kSwatchHeight);
             const QColor fill = consoleColour(colours[value]);
             painter.fillRect(box, fill);
             painter.setPen(textOn(fill));
@@ -285,7 +284,7 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override
     {
-        const int value = int(event->position().x()) / kSwatchWidth;
+        const int value = int(event->position().x()) / swatchWidth();
         if (value >= 0 && value < 4) {
             choice_.colour = value;
             changed_();
@@ -293,6 +292,9 @@ protected:
     }
 
 private:
+    // The four share the width, the last without its gap.
+    int swatchWidth() const { return (width() + 4) / 4; }
+
     DrawingChoice& choice_;
     std::function<void()> changed_;
 };
@@ -338,32 +340,31 @@ public:
         swatches_ = new ColourSwatches(this, choice_, changed);
         subPalette_ = new QComboBox(this);
         subPalette_->setFocusPolicy(Qt::NoFocus);
+        subPalette_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         subPalette_->setToolTip("The sub-palette the tiles are shown and copied with");
         subPalette_->addItem(QString());
         for (int p = 0; p < 4; ++p)
-            subPalette_->addItem(QString("Sub-palette %1").arg(p));
+            subPalette_->addItem(QString::number(p));
         connect(subPalette_, &QComboBox::activated, [this](int index) {
             choice_.subPalette = index - 1;
             follow();
         });
-        auto* colours = new QHBoxLayout;
-        colours->addWidget(swatches_);
-        colours->addStretch();
-        colours->addWidget(subPalette_);
 
-        auto* flipH = toolButton(this, "Flip \u2194", "Flip horizontally (H)");
-        auto* flipV = toolButton(this, "Flip \u2195", "Flip vertically (V)");
-        auto* turnButton = toolButton(this, "Turn \u21bb", "Turn a quarter turn clockwise (R)");
+        auto* flipH = toolButton(this, "\u2194", "Flip horizontally (H)");
+        auto* flipV = toolButton(this, "\u2195", "Flip vertically (V)");
+        auto* turnButton = toolButton(this, "\u21bb", "Turn a quarter turn clockwise (R)");
         connect(flipH, &QToolButton::clicked, [this] { flip(true); });
         connect(flipV, &QToolButton::clicked, [this] { flip(false); });
         connect(turnButton, &QToolButton::clicked, [this] { turn(); });
         where_ = new QLabel(this);
+        where_->setMinimumHeight(where_->sizeHint().height());
         auto* tools = new QHBoxLayout;
+        tools->addWidget(new QLabel("Sub-palette", this));
+        tools->addWidget(subPalette_);
+        tools->addStretch();
         tools->addWidget(flipH);
         tools->addWidget(flipV);
         tools->addWidget(turnButton);
-        tools->addStretch();
-        tools->addWidget(where_);
 
         sharing_ = new QLabel(this);
         sharing_->setWordWrap(true);
@@ -387,8 +388,9 @@ public:
         layout->setSpacing(6);
         layout->addLayout(top);
         layout->addLayout(canvasRow);
-        layout->addLayout(colours);
+        layout->addWidget(swatches_);
         layout->addLayout(tools);
+        layout->addWidget(where_);
         layout->addWidget(sharing_);
         layout->addWidget(refusal_);
         layout->addStretch();
@@ -414,21 +416,29 @@ public:
         const TileBlock block = blockShown(choice_);
         const int stage = stageShown();
         const int chip = theEditor.curChip & 0xFF;
-        title_->setText(choice_.wholeChip
-                            ? QString("Chip %1 of stage %2: tiles %3 %4 %5 %6")
-                                  .arg(hex(chip, 2), hex(stage, 1), hex(block.tiles[0], 2), hex(block.tiles[1], 2),
-                                       hex(block.tiles[2], 2), hex(block.tiles[3], 2))
-                            : QString("Tile %1 of stage %2").arg(hex(block.tiles[0], 2), hex(stage, 1)));
+        title_->setText(choice_.wholeChip ? QString("Chip %1 of stage %2").arg(hex(chip, 2), hex(stage, 1))
+                                          : QString("Tile %1 of stage %2").arg(hex(block.tiles[0], 2), hex(stage, 1)));
         chipMode_->setChecked(choice_.wholeChip);
-        subPalette_->setItemText(0, QString("Chip's: %1").arg(theEditor.chip[stage][chip].palette & 3));
+        subPalette_->setItemText(0, QString("%1 (chip's)").arg(theEditor.chip[stage][chip].palette & 3));
         subPalette_->setCurrentIndex(choice_.subPalette + 1);
         const QPoint at = canvas_->hovered();
-        where_->setText(block.contains(at.x(), at.y()) ? QString("Tile %1, x %2, y %3: %4")
-                                                             .arg(hex(block.tileAt(at.x(), at.y()), 2))
-                                                             .arg(at.x() % kTilePixels)
-                                                             .arg(at.y() % kTilePixels)
-                                                             .arg(blockPixel(theEditor, block, at.x(), at.y()) + 1)
-                                                       : QString());
+        const auto colourName = [&](int value) {
+            return QString("colour %1 (%2)")
+                .arg(value + 1)
+                .arg(hex(theEditor.curPal[stage].colour[subPaletteShown(choice_)][value], 2));
+        };
+        if (block.contains(at.x(), at.y()))
+            where_->setText(QString("Tile %1 at x %2, y %3: %4")
+                                .arg(hex(block.tileAt(at.x(), at.y()), 2))
+                                .arg(at.x() % kTilePixels)
+                                .arg(at.y() % kTilePixels)
+                                .arg(colourName(blockPixel(theEditor, block, at.x(), at.y()))));
+        else
+            where_->setText((block.count() > 1 ? QString("Tiles %1 %2 %3 %4; d")
+                                                     .arg(hex(block.tiles[0], 2), hex(block.tiles[1], 2),
+                                                          hex(block.tiles[2], 2), hex(block.tiles[3], 2))
+                                               : QString("D")) +
+                            "rawing with " + colourName(choice_.colour));
         sharing_->setText(blockLines(
             block, [&](int tile) { return tileSharingText(tilesSharingSource(theEditor, stage, tile), stage); }));
         const QString refusals =
