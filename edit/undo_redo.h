@@ -11,7 +11,9 @@ class EDITOR;
 void recordUserAction(EDITOR& editor);
 
 // Undoes or redoes one step. When the step changed one stage only, that stage is
-// shown, selected as the keyboard's stage change selects it; the chip images follow
+// shown, selected as the keyboard's stage change selects it; when it changed tiles, the
+// stage of the first of them (the current one if it is among them) is shown and that
+// tile becomes the current tile. The chip images follow
 // the restored tables, and an object selection that no longer names a used slot goes
 // back to slot 0. Nothing happens when there is no step.
 void undoEdit(EDITOR& editor);

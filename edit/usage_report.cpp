@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <map>
+#include <utility>
 
+#include "edit/tile_editing.h"
 #include "edit/usage_subject.h"
 #include "model/editor.h"
 #include "usage/number_list.h"
@@ -90,6 +92,46 @@ UsageSection subPaletteSection(const EDITOR& editor)
     return section;
 }
 
+// The chips of the stage that show the current tile, and the tiles of every stage loaded
+// from the same bytes, which a drawing on it changes too.
+std::vector<UsageSection> tileSections(const EDITOR& editor)
+{
+    static constexpr const char* kQuadrants[4] = {"top-left", "top-right", "bottom-left", "bottom-right"};
+    const int stage = editor.curStage;
+    const int tile = editor.curTile & 0xFF;
+    const std::string name = itemName(ItemKind::Tile, tile);
+    UsageSection chips{"Chips that show " + name, {}};
+    for (int c = 0; c < kChipCount; ++c)
+        for (int q = 0; q < 4; ++q)
+            if (editor.chip[stage][c].tile[q] == tile)
+                chips.entries.push_back(
+                    {itemName(ItemKind::Chip, c) + ", quadrant " + std::to_string(q) + " (" + kQuadrants[q] + ")",
+                     {},
+                     std::nullopt});
+    chips.title += " (" + std::to_string(chips.entries.size()) + ")";
+    if (chips.entries.empty())
+        chips.entries.push_back({"nowhere", {}, std::nullopt});
+
+    UsageSection shared{"Tiles drawn from the same bytes as " + name, {}};
+    if (!editor.tileSources.hasSource(stage, tile)) {
+        shared.entries.push_back({"none: the tile is not loaded from the image", {}, std::nullopt});
+    } else {
+        const std::vector<TilePlace> places = tilesSharingSource(editor, stage, tile);
+        for (std::size_t i = 0; i < places.size();) {
+            const int s = places[i].stage;
+            std::string tiles;
+            int count = 0;
+            for (; i < places.size() && places[i].stage == s; ++i, ++count)
+                tiles += (count ? ", " : "") + hex2(places[i].tile);
+            shared.entries.push_back({"stage " + std::string(1, "0123456789ABCDEF"[s]),
+                                      (count == 1 ? "tile " : "tiles ") + tiles, std::nullopt});
+        }
+        if (places.empty())
+            shared.entries.push_back({"none", {}, std::nullopt});
+    }
+    return {chips, shared};
+}
+
 }  // namespace
 
 std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& usage)
@@ -124,6 +166,8 @@ std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& us
     case kViewChip:
         if (subject)
             sections.push_back(usesSection(editor, "Chip-set quadrants that hold", subject->kind, subject->item));
+        for (UsageSection& section : tileSections(editor))
+            sections.push_back(std::move(section));
         sections.push_back(subPaletteSection(editor));
         break;
     case kViewObject: sections.push_back(objectsSection(editor)); break;

@@ -29,9 +29,10 @@ void decodeAndRestore(std::span<const std::uint8_t> bytes)
         fuzzRequire(error.what()[0] != '\0', "a refusal without a reason");
         return;
     }
-    // All the tables, or those of the version before the palette sets.
-    fuzzRequire(file.tables.size() == editableTablesSize() ||
-                    file.tables.size() == editableTablesSize(editableTableList().size() - 1),
+    // All the tables, or those of the versions before the tiles and before the palette sets.
+    const std::size_t tables = editableTableList().size();
+    fuzzRequire(file.tables.size() == editableTablesSize() || file.tables.size() == editableTablesSize(tables - 1) ||
+                    file.tables.size() == editableTablesSize(tables - 2),
                 "tables of the wrong size accepted");
     fuzzRequire(encodeRecoveryFile(file) == std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
                 "an accepted file does not encode back to itself");

@@ -4,6 +4,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <set>
 
 #include "identity/cartridge_header.h"
 #include "jcode/readable_name.h"
@@ -67,7 +68,8 @@ std::string differenceLines(const ImageForReport& image, const std::optional<Ori
         return "original: none known (Ctrl+E remembers one, or give it with --against ORIGINAL)\n";
     std::string text = "original: " + readableName(original->name) + " (" + original->knownFrom + "), " +
         checksums(original->bytes) + "\n";
-    const auto differences = stageTableDifferences(image.bytes, original->bytes);
+    const auto differences =
+        stageTableDifferences(image.bytes, original->bytes, image.tables ? &image.tables->tileSources : nullptr);
     std::string changed;
     int same = 0;
     for (int s = 0; s < kStageCount; ++s) {
@@ -102,19 +104,31 @@ std::string sha1Hex(std::span<const std::uint8_t> bytes)
 }
 
 std::array<std::size_t, kStageCount> stageTableDifferences(std::span<const std::uint8_t> image,
-                                                           std::span<const std::uint8_t> original)
+                                                           std::span<const std::uint8_t> original,
+                                                           const TileSources* tiles)
 {
+    const auto differs = [&](std::size_t at) {
+        const bool inImage = at < image.size();
+        const bool inOriginal = at < original.size();
+        return inImage != inOriginal || (inImage && image[at] != original[at]);
+    };
     std::array<std::size_t, kStageCount> counts{};
-    for (int s = 0; s < kStageCount; ++s)
+    for (int s = 0; s < kStageCount; ++s) {
         for (const EditableTable& table : editableTableList())
             for (const BankRun& run : table.runs)
-                for (std::size_t i = 0; i < run.size; ++i) {
-                    const std::size_t at = L::stageBase(s) + run.offset + i;
-                    const bool inImage = at < image.size();
-                    const bool inOriginal = at < original.size();
-                    if (inImage != inOriginal || (inImage && image[at] != original[at]))
-                        ++counts[std::size_t(s)];
-                }
+                for (std::size_t i = 0; i < run.size; ++i)
+                    counts[std::size_t(s)] += differs(L::stageBase(s) + run.offset + i);
+        if (!tiles)
+            continue;
+        // Each source once, however many of the stage's tiles are loaded from it.
+        std::set<std::uint32_t> sources;
+        for (int t = 0; t < kTileCount; ++t)
+            if (tiles->writable(s, t))
+                sources.insert(tiles->offset[s][t]);
+        for (const std::uint32_t source : sources)
+            for (std::size_t i = 0; i < kTileBytes; ++i)
+                counts[std::size_t(s)] += differs(source + i);
+    }
     return counts;
 }
 

@@ -10,6 +10,7 @@
 #include "model/stage_records.h"
 
 class EDITOR;
+struct TileSources;
 
 // What --info says about an image: its size and header, the checksums that ROM lists
 // and patches name it by, whether the stage tables load, and how its tables differ
@@ -32,9 +33,11 @@ struct OriginalForReport {
 std::string imageReport(const ImageForReport& image, const std::optional<OriginalForReport>& original);
 
 // How many bytes of each stage's editable tables (those a Save writes) differ between
-// the two images; a byte that only one of them has counts as different.
+// the two images; a byte that only one of them has counts as different. With `tiles`
+// (where the image's tiles are loaded from), the stage's tile sources count too.
 std::array<std::size_t, kStageCount> stageTableDifferences(std::span<const std::uint8_t> image,
-                                                           std::span<const std::uint8_t> original);
+                                                           std::span<const std::uint8_t> original,
+                                                           const TileSources* tiles = nullptr);
 
 // The SHA-1 of bytes, in 40 lower-case hexadecimal digits.
 std::string sha1Hex(std::span<const std::uint8_t> bytes);

@@ -113,12 +113,23 @@ constexpr BankRun kObjectRuns[] = {{L::kObjectPages, L::kObjectTableSize},
 // Four sets of 16 colours and 4 selectors, in the image as in the editor.
 constexpr BankRun kPaletteRuns[] = {{L::kPaletteSets, L::kPaletteSetsSize}};
 
+// Tiles go back to where they were loaded from, except where those bytes also hold
+// something else (see TileSources).
+std::vector<ImagePlace> tilePlaces(const EDITOR& editor, int stage)
+{
+    std::vector<ImagePlace> places;
+    for (int t = 0; t < kTileCount; ++t)
+        if (editor.tileSources.writable(stage, t))
+            places.push_back({editor.tileSources.offset[stage][t], editor.tileGfx[stage][t], kTileBytes});
+    return places;
+}
+
 static_assert(sizeof(ChipRecord) == 6 && sizeof(ObjectRecord) == 4 && sizeof(PaletteRecord) == 20,
               "the records must have no padding");
 
 // The order of the block: undo steps and recovery files written by earlier versions
 // address bytes by their place in it, so new tables go at the end.
-const std::array<EditableTable, 6> kTables = {{
+const std::array<EditableTable, 7> kTables = {{
     {"pages", stageSizeOf<&EDITOR::pageSet>(), &bytesOf<&EDITOR::pageSet>, kPageRuns,
      &copyOut<L::kPageTable, L::kPageTableSize>, &copyIn<L::kPageTable, L::kPageTableSize>},
     {"map sets", stageSizeOf<&EDITOR::mapSet>(), &bytesOf<&EDITOR::mapSet>, kMapSetRuns, &mapSetsOut, &mapSetsIn},
@@ -128,6 +139,7 @@ const std::array<EditableTable, 6> kTables = {{
     {"objects", stageSizeOf<&EDITOR::object>(), &bytesOf<&EDITOR::object>, kObjectRuns, &objectsOut, &objectsIn},
     {"palette sets", stageSizeOf<&EDITOR::palSet>(), &bytesOf<&EDITOR::palSet>, kPaletteRuns,
      &copyOut<L::kPaletteSets, L::kPaletteSetsSize>, &copyIn<L::kPaletteSets, L::kPaletteSetsSize>},
+    {"tiles", stageSizeOf<&EDITOR::tileGfx>(), &bytesOf<&EDITOR::tileGfx>, {}, nullptr, nullptr, &tilePlaces},
 }};
 
 // A whole table: the sixteen stages lie one after another from stage 0's bytes.
@@ -161,7 +173,7 @@ const std::uint8_t* stageTableBytes(const EDITOR& editor, const EditableTable& t
 
 std::size_t editableTablesSize()
 {
-    return stageTablesSize() * kStageCount;
+    return editableTablesSize(kTables.size());
 }
 
 std::size_t editableTablesSize(std::size_t tableCount)
@@ -176,7 +188,8 @@ std::size_t stageTablesSize()
 {
     std::size_t size = 0;
     for (const EditableTable& table : kTables)
-        size += table.stageSize;
+        if (table.inStageBank())
+            size += table.stageSize;
     return size;
 }
 
@@ -210,34 +223,49 @@ std::vector<std::uint8_t> editableTables(const EDITOR& editor)
 void copyStageTables(const EDITOR& editor, int stage, std::span<std::uint8_t> out)
 {
     std::size_t at = 0;
-    for (const EditableTable& table : kTables) {
-        std::memcpy(out.data() + at, stageTableBytes(editor, table, stage), table.stageSize);
-        at += table.stageSize;
-    }
+    for (const EditableTable& table : kTables)
+        if (table.inStageBank()) {
+            std::memcpy(out.data() + at, stageTableBytes(editor, table, stage), table.stageSize);
+            at += table.stageSize;
+        }
 }
 
 void restoreStageTables(EDITOR& editor, int stage, std::span<const std::uint8_t> bytes)
 {
     std::size_t at = 0;
-    for (const EditableTable& table : kTables) {
-        std::memcpy(table.stageBytes(editor, stage), bytes.data() + at, table.stageSize);
-        at += table.stageSize;
-    }
+    for (const EditableTable& table : kTables)
+        if (table.inStageBank()) {
+            std::memcpy(table.stageBytes(editor, stage), bytes.data() + at, table.stageSize);
+            at += table.stageSize;
+        }
 }
 
 void writeStageToBank(const EDITOR& editor, int stage, std::uint8_t* bank)
 {
     for (const EditableTable& table : kTables)
-        table.toImage(stageTableBytes(editor, table, stage), bank);
+        if (table.inStageBank())
+            table.toImage(stageTableBytes(editor, table, stage), bank);
 }
 
 void readStageFromBank(const std::uint8_t* bank, std::span<std::uint8_t> stage)
 {
     std::size_t at = 0;
-    for (const EditableTable& table : kTables) {
-        table.fromImage(bank, stage.data() + at);
-        at += table.stageSize;
-    }
+    for (const EditableTable& table : kTables)
+        if (table.inStageBank()) {
+            table.fromImage(bank, stage.data() + at);
+            at += table.stageSize;
+        }
+}
+
+std::vector<ImagePlace> imagePlacesOfStage(const EDITOR& editor, int stage)
+{
+    std::vector<ImagePlace> places;
+    for (const EditableTable& table : kTables)
+        if (!table.inStageBank()) {
+            const std::vector<ImagePlace> more = table.imagePlaces(editor, stage);
+            places.insert(places.end(), more.begin(), more.end());
+        }
+    return places;
 }
 
 std::size_t firstTableDifference(const EDITOR& editor, std::span<const std::uint8_t> known, std::size_t from)

@@ -22,4 +22,8 @@ struct FrameInputs {
     int paletteStage = -1;
     int paletteSet = -1;
     PaletteRecord paletteSource{};
+    // The current stage's tiles as the last frame found them, so that a tile drawn on
+    // reaches the chips that show it.
+    int tileStage = -1;
+    std::uint8_t tiles[kTileCount][kTileBytes] = {};
 };

@@ -42,7 +42,6 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
         const std::uint8_t* bytes = stageTableBytes(editor, table, s);
         out.insert(out.end(), bytes, bytes + table.stageSize);
     }
-    appendBytes(out, editor.tileGfx[s]);
     appendBytes(out, editor.curPal[s].selector);
     // The panel's name line is drawn from the names as well.
     appendBytes(out, editor.objectNames.revision);
@@ -77,6 +76,21 @@ bool followPaletteSet(EDITOR& editor, FrameInputs& last)
             changed = true;
         }
     last.paletteSource = set;
+    return changed;
+}
+
+// Drawing on a tile changes the chips that show it, which the editing commands do not
+// redraw themselves. Returns whether the current stage's tiles changed since the last
+// frame; a change of stage redraws the chips where the stage is chosen.
+bool followTiles(const EDITOR& editor, FrameInputs& last)
+{
+    const int s = editor.curStage;
+    if (s < 0 || s >= kStageCount)
+        return false;
+    const bool changed = last.tileStage == s && std::memcmp(last.tiles, editor.tileGfx[s], sizeof last.tiles) != 0;
+    if (changed || last.tileStage != s)
+        std::memcpy(last.tiles, editor.tileGfx[s], sizeof last.tiles);
+    last.tileStage = s;
     return changed;
 }
 
@@ -121,7 +135,8 @@ void showAnimatedParts(EDITOR& editor, const std::vector<Rect>& parts)
 void EDITOR::refresh(int ticks)
 {
     host().invalidateView();
-    if (followPaletteSet(*this, lastFrame_))
+    const bool paletteChanged = followPaletteSet(*this, lastFrame_);
+    if (followTiles(*this, lastFrame_) || paletteChanged)
         drawChips();
     stepPaletteAnimations(ticks);
 

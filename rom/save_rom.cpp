@@ -29,10 +29,29 @@ std::size_t savedImageEnd()
     return L::stageBase(kStageCount - 1) + writtenBankEnd();
 }
 
-void growToHoldTables(std::vector<std::uint8_t>& image)
+void growToHoldTables(std::vector<std::uint8_t>& image, std::size_t end = savedImageEnd())
 {
-    if (image.size() < savedImageEnd())
-        image.resize(savedImageEnd(), 0);
+    if (image.size() < end)
+        image.resize(end, 0);
+}
+
+// Every stage's places outside its bank (the tiles, at their sources).
+std::vector<ImagePlace> placesOutsideBanks(const EDITOR& editor)
+{
+    std::vector<ImagePlace> places;
+    for (int s = 0; s < kStageCount; ++s) {
+        const std::vector<ImagePlace> more = imagePlacesOfStage(editor, s);
+        places.insert(places.end(), more.begin(), more.end());
+    }
+    return places;
+}
+
+std::size_t endOfPlaces(const std::vector<ImagePlace>& places)
+{
+    std::size_t end = savedImageEnd();
+    for (const ImagePlace& place : places)
+        end = std::max(end, place.offset + place.size);
+    return end;
 }
 
 }  // namespace
@@ -55,19 +74,30 @@ ByteRange bytesChangedBySave(const EDITOR& editor, std::span<const std::uint8_t>
                 changed.end = base + i + 1;
             }
     }
+    const std::vector<ImagePlace> places = placesOutsideBanks(editor);
+    for (const ImagePlace& place : places)
+        for (std::size_t i = 0; i < place.size && place.offset + i < image.size(); ++i)
+            if (place.bytes[i] != image[place.offset + i]) {
+                changed.first = std::min(changed.first, place.offset + i);
+                changed.end = std::max(changed.end, place.offset + i + 1);
+            }
     // Bytes the image gains are changes too.
-    if (image.size() < savedImageEnd()) {
+    const std::size_t end = endOfPlaces(places);
+    if (image.size() < end) {
         changed.first = std::min(changed.first, image.size());
-        changed.end = savedImageEnd();
+        changed.end = end;
     }
     return changed.end == 0 ? ByteRange{} : changed;
 }
 
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image)
 {
-    growToHoldTables(image);
+    const std::vector<ImagePlace> places = placesOutsideBanks(editor);
+    growToHoldTables(image, endOfPlaces(places));
     for (int s = 0; s < kStageCount; ++s)
         writeStageToBank(editor, s, image.data() + L::stageBase(s));
+    for (const ImagePlace& place : places)
+        std::memcpy(image.data() + place.offset, place.bytes, place.size);
 }
 
 void writeStageTables(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image)

@@ -11,11 +11,12 @@
 class EDITOR;
 
 // Writes the editable tables of all sixteen stages into `image`, at the offsets the
-// loader reads them from. `image` grows (with zero bytes) if it is too short to hold
-// them; every other byte keeps its value.
+// loader reads them from, and each tile at its source. `image` grows (with zero bytes)
+// if it is too short to hold them; every other byte keeps its value.
 void writeEditableTables(const EDITOR& editor, std::vector<std::uint8_t>& image);
 
-// Writes the editable tables of one stage only; `image` grows as above.
+// Writes the tables kept in one stage's bank only (not the tiles, which stages share);
+// `image` grows as above.
 void writeStageTables(const EDITOR& editor, int stage, std::vector<std::uint8_t>& image);
 
 // The part of `image` that writeEditableTables would change (growing it counts as a

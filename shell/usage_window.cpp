@@ -37,6 +37,7 @@ struct ShownKey {
     // "OBJECT" lists the stage's objects, with the names of their data values.
     std::array<std::uint8_t, sizeof(ObjectRecord) * kObjectSlots> objects{};
     std::uint64_t namesRevision = 0;
+    int tile = -1;  // "CHIP" lists the uses of the current tile too
 
     bool operator==(const ShownKey&) const = default;
 };
@@ -63,6 +64,8 @@ ShownKey keyOf(const EDITOR& editor, std::uint64_t countsVersion)
     if (editor.curTab == kViewMapSet)
         if (const std::optional<ItemUse> cell = cursorCellPlace(editor))
             key.mapSet = cell->holder;
+    if (editor.curTab == kViewChip)
+        key.tile = editor.curTile;
     return key;
 }
 

@@ -13,14 +13,24 @@
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
-constexpr std::uint32_t kVersion = 2;
-// Files of version 1 were written before the palette sets could be edited: they hold
-// the tables that came before them in the list, which a restore puts back alone.
-constexpr std::size_t kVersion1Tables = 5;
+constexpr std::uint32_t kVersion = 3;
+// Files of earlier versions hold the tables that came before later ones in the list,
+// which a restore puts back alone: version 1 was written before the palette sets could
+// be edited, version 2 before the tiles could.
+constexpr std::size_t kTablesOfVersion[] = {0, 5, 6};
 
 std::size_t tablesSizeOf(std::uint64_t version)
 {
-    return version == 1 ? editableTablesSize(kVersion1Tables) : editableTablesSize();
+    return version < kVersion ? editableTablesSize(kTablesOfVersion[version]) : editableTablesSize();
+}
+
+// The version whose files hold that many bytes of tables.
+std::uint32_t versionHolding(std::size_t tablesSize)
+{
+    for (std::uint32_t version = 1; version < kVersion; ++version)
+        if (tablesSize == tablesSizeOf(version))
+            return version;
+    return kVersion;
 }
 // The largest file a valid one can be: the header, a path and the tables.
 constexpr std::size_t kPathLimit = 4096;
@@ -95,7 +105,7 @@ std::vector<std::uint8_t> encodeRecoveryFile(const RecoveryFile& file)
 {
     std::vector<std::uint8_t> out(std::begin(kMagic), std::end(kMagic));
     // Edits kept by an earlier version and not yet restored are kept as they came.
-    putU32(out, file.tables.size() == tablesSizeOf(1) ? 1 : kVersion);
+    putU32(out, versionHolding(file.tables.size()));
     putU64(out, std::uint64_t(file.writtenAtMs));
     putU64(out, file.baseTablesHash);
     putU32(out, std::uint32_t(file.imagePath.size()));
@@ -113,7 +123,7 @@ RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::
     if (std::memcmp(magic.data(), kMagic, sizeof kMagic) != 0)
         throw RecoveryError("it is not a file of kept edits");
     const std::uint64_t version = in.number(4);
-    if (version != 1 && version != kVersion)
+    if (version < 1 || version > kVersion)
         throw RecoveryError("it was written by another version of the editor");
     RecoveryFile file;
     file.writtenAtMs = std::int64_t(in.number(8));

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "edit/tile_editing.h"
+#include "edit/undo_redo.h"
 #include "model/editor.h"
 #include "rom/load_rom.h"
 #include "rom/rom_layout.h"
+#include "support/fake_host.h"
 #include "support/rom_image_builder.h"
 
 namespace L = rom_layout;
@@ -33,8 +35,9 @@ TileBytes tileOf(const EDITOR& editor, int stage, int tile)
 // kSource + 0x200.
 class TileEditingTest : public ::testing::Test {
 protected:
-    TileEditingTest() : editor(std::make_unique<EDITOR>())
+    TileEditingTest() : editor(std::make_unique<EDITOR>()), host(*editor)
     {
+        editor->createSurfaces();
         std::vector<std::uint8_t> tiles(0x300);
         for (std::size_t i = 0; i < tiles.size(); ++i)
             tiles[i] = std::uint8_t(i * 7 + 1);
@@ -44,8 +47,15 @@ protected:
         loadRomImage(*editor, image.bytes());
     }
 
+    void showStage(int stage)
+    {
+        host.stageSelection = stage;
+        host.applySelections();
+    }
+
     RomImageBuilder image;
     std::unique_ptr<EDITOR> editor;
+    FakeHost host;
 };
 
 TEST_F(TileEditingTest, EachTileRemembersTheLastEntryThatLoadedIt)
@@ -126,6 +136,49 @@ TEST_F(TileEditingTest, FlipsAndTurnMovePixelsWhereExpected)
         ASSERT_TRUE(turnTile(*editor, 3, 6));
     EXPECT_EQ(tilePixel(*editor, 3, 6, 7, 7), 1);
     EXPECT_EQ(tilePixel(*editor, 3, 6, 6, 7), 2);
+}
+
+TEST_F(TileEditingTest, ADrawingReachesTheChipsOnTheNextFrame)
+{
+    const std::uint8_t colours[4] = {0x0F, 0x30, 0x16, 0x2A};
+    std::memcpy(editor->palSet[7][0].colour[0], colours, 4);
+    editor->chip[7][0] = ChipRecord{{33, 33, 33, 33}, 0, 0};
+    showStage(7);
+    editor->drawChips();
+    editor->refresh(0);
+    // Chip 0's bottom-right quadrant shows tile 33 (of stage 3 as well) from (8, 8) on.
+    const int value = (tilePixel(*editor, 3, 33, 4, 6) + 1) % 4;
+    const Colour before = editor->chipSurface.pixel(8 + 4, 8 + 6);
+    ASSERT_TRUE(setTilePixel(*editor, 3, 33, 4, 6, value));
+    editor->refresh(0);
+    EXPECT_NE(editor->chipSurface.pixel(8 + 4, 8 + 6), before);
+}
+
+TEST_F(TileEditingTest, UndoOfAStrokeRestoresItWholeAndShowsTheTile)
+{
+    editor->history.start(*editor);
+    const TileBytes before = tileOf(*editor, 7, 33);
+    showStage(7);
+    for (int x = 0; x < 3; ++x) {
+        ASSERT_TRUE(setTilePixel(*editor, 7, 33, x, 0, 3 - tilePixel(*editor, 7, 33, x, 0)));
+        editor->history.record(*editor, true);
+    }
+    editor->history.record(*editor, false);
+    const TileBytes drawn = tileOf(*editor, 7, 33);
+
+    // The step changed stages 3 and 7; from another stage, undo shows the first.
+    showStage(0);
+    undoEdit(*editor);
+    EXPECT_EQ(tileOf(*editor, 7, 33), before);
+    EXPECT_EQ(tileOf(*editor, 3, 1), before);
+    EXPECT_EQ(editor->curStage, 3);
+    EXPECT_EQ(editor->curTile, 1);
+    // On one of the stages it changed, redo stays there.
+    showStage(7);
+    redoEdit(*editor);
+    EXPECT_EQ(tileOf(*editor, 3, 33), drawn);
+    EXPECT_EQ(editor->curStage, 7);
+    EXPECT_EQ(editor->curTile, 33);
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(KeptEdits, AFileThatCannotBeUsedIsReportedSetAsideAndChangesNothing)
     work.keep(editor);
     const std::vector<std::uint8_t> good = recoveryBytes();
     std::vector<std::uint8_t> otherVersion = good;
-    otherVersion[8] = 3;
+    otherVersion[8] = 0x7F;
     std::vector<std::uint8_t> flipped = good;
     flipped[good.size() / 2] ^= 1;
 
@@ -188,7 +188,7 @@ TEST_F(KeptEdits, AFileWrittenBeforeThePaletteSetsCouldBeEditedStillRestores)
     // Laid out as that version wrote it: version 1, and tables that end where the
     // palette sets begin.
     std::vector<std::uint8_t> tables = editableTables(next);
-    tables.resize(tables.size() - sizeof next.palSet);
+    tables.resize(editableTablesSize(5));
     const std::uint64_t base = stableHash(tables);
     tables[4 * kPageCount] = 0x11;  // page 0 of stage 4
     std::vector<std::uint8_t> bytes = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
@@ -214,4 +214,29 @@ TEST_F(KeptEdits, AFileWrittenBeforeThePaletteSetsCouldBeEditedStillRestores)
     restoreRecovery(next, offer.file);
     EXPECT_EQ(next.pageSet[4][0], 0x11);
     EXPECT_EQ(next.palSet[4][1].colour[2][3], 0x2A);  // the file holds no palette sets
+}
+
+TEST_F(KeptEdits, AFileWrittenBeforeTheTilesCouldBeDrawnRestoresTheRestAndLeavesTheTiles)
+{
+    edit(0x40);
+    work.keep(editor);  // makes the folder
+    EDITOR next;
+    next.loadRom(imagePath);
+    RecoveryFile file;
+    file.imagePath = canonicalImagePath(imagePath);
+    file.tables = editableTables(next);
+    file.tables.resize(editableTablesSize(editableTableList().size() - 1));
+    file.baseTablesHash = stableHash(file.tables);
+    file.tables[4 * kPageCount] = 0x12;  // page 0 of stage 4
+    const std::vector<std::uint8_t> bytes = encodeRecoveryFile(file);
+    ASSERT_EQ(bytes[8], 2);  // as version 2 wrote it
+    writeRecovery(bytes);
+
+    next.tileGfx[6][7][8] ^= 0x5A;
+    const std::uint8_t tileByte = next.tileGfx[6][7][8];
+    const RecoveryOffer offer = findRecovery(imagePath, next);
+    ASSERT_EQ(offer.kind, RecoveryOffer::Kind::Restorable) << offer.text;
+    restoreRecovery(next, offer.file);
+    EXPECT_EQ(next.pageSet[4][0], 0x12);
+    EXPECT_EQ(next.tileGfx[6][7][8], tileByte);
 }
