@@ -1,6 +1,7 @@
 #include "shell/tile_window.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <set>
@@ -191,17 +192,17 @@ protected:
         const bool drawable =
             block.contains(at.x(), at.y()) && blockDrawingRefusal(theEditor, block, at.x(), at.y()).empty();
         setCursor(block.contains(at.x(), at.y()) && !drawable ? Qt::ForbiddenCursor : Qt::CrossCursor);
-        if (at != hovered_) {
-            hovered_ = block.contains(at.x(), at.y()) ? at : QPoint(-1, -1);
+        if (const QPoint hovered = block.contains(at.x(), at.y()) ? at : QPoint(-1, -1); hovered != hovered_) {
+            hovered_ = hovered;
             changed_();
         }
         if (!stroke_ || !(event->buttons() & Qt::LeftButton))
             return;
-        // A quick drag leaves gaps between the events: the line joins them.
-        const QPoint clamped(std::clamp(at.x(), 0, block.width() - 1), std::clamp(at.y(), 0, block.height() - 1));
-        if (drawBlockLine(theEditor, block, stroke_->x(), stroke_->y(), clamped.x(), clamped.y(), choice_.colour))
+        // A quick drag leaves gaps between the events: the line joins them. Outside the
+        // block it draws nothing, and comes back in where the pointer does.
+        if (drawBlockLine(theEditor, block, stroke_->x(), stroke_->y(), at.x(), at.y(), choice_.colour))
             afterEdit();
-        stroke_ = clamped;
+        stroke_ = at;
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -222,12 +223,11 @@ protected:
 private:
     int cell(const TileBlock& block) const { return (width() - 1) / block.width(); }
 
+    // The block's pixel at a point of the area, also beyond the block's edges.
     QPoint pixelAt(const TileBlock& block, QPointF position) const
     {
-        const int cell = this->cell(block);
-        const int x = int(position.x()) / cell;
-        const int y = int(position.y()) / cell;
-        return position.x() < 0 || position.y() < 0 ? QPoint(-1, -1) : QPoint(x, y);
+        const double cell = this->cell(block);
+        return {int(std::floor(position.x() / cell)), int(std::floor(position.y() / cell))};
     }
 
     // The reason stands in the window all along; a box says it once per tile, for the
