@@ -38,6 +38,7 @@ struct TileSources {
     {
         return hasSource(stage, tile) && reservedBy[stage][tile] == kNotReserved;
     }
-    // Marks every tile whose source overlaps one of the reserved areas.
+    // Marks every tile whose source overlaps one of the reserved areas (which it sorts
+    // by where they begin).
     void findReservedSources();
 };

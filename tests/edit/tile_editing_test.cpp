@@ -7,6 +7,7 @@
 
 #include "edit/tile_editing.h"
 #include "edit/undo_redo.h"
+#include "edit/usage_report.h"
 #include "model/editor.h"
 #include "rom/load_rom.h"
 #include "rom/rom_layout.h"
@@ -179,6 +180,30 @@ TEST_F(TileEditingTest, UndoOfAStrokeRestoresItWholeAndShowsTheTile)
     EXPECT_EQ(tileOf(*editor, 3, 33), drawn);
     EXPECT_EQ(editor->curStage, 7);
     EXPECT_EQ(editor->curTile, 33);
+}
+
+TEST_F(TileEditingTest, TheUsageWindowListsTheChipsShowingTheTileAndTheTilesSharingItsSource)
+{
+    editor->chip[3][0x05].tile[2] = 33;
+    editor->chip[3][0x40].tile[0] = 33;
+    editor->curStage = 3;
+    editor->curTab = kViewChip;
+    editor->curTile = 33;
+    const std::vector<UsageSection> report = usageReport(*editor, countStageUsage(*editor, 3));
+    const auto section = [&](const std::string& title) {
+        for (const UsageSection& s : report)
+            if (s.title == title)
+                return s;
+        return UsageSection{"missing: " + title, {}};
+    };
+    const UsageSection chips = section("Chips that show tile 21 (2)");
+    ASSERT_EQ(chips.entries.size(), 2u) << chips.title;
+    EXPECT_EQ(chips.entries[0].where, "chip 05, quadrant 2 (bottom-left)");
+    EXPECT_EQ(chips.entries[1].where, "chip 40, quadrant 0 (top-left)");
+    const UsageSection shared = section("Tiles drawn from the same bytes as tile 21");
+    ASSERT_EQ(shared.entries.size(), 2u) << shared.title;
+    EXPECT_EQ(shared.entries[0].where + ": " + shared.entries[0].what, "stage 3: tile 01");
+    EXPECT_EQ(shared.entries[1].where + ": " + shared.entries[1].what, "stage 7: tile 21");
 }
 
 }  // namespace

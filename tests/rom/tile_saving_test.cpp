@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/tile_editing.h"
+#include "identity/image_report.h"
 #include "model/editor.h"
 #include "rom/load_rom.h"
 #include "rom/rom_layout.h"
@@ -81,6 +82,15 @@ TEST_F(TileSaving, ASourceInsideAStagesTablesIsRefusedAndNeverWritten)
     const std::vector<std::uint8_t> after = saved();
     EXPECT_EQ(after[L::stageBase(2) + L::kMapSets], 0x44);
     EXPECT_EQ(after[L::stageBase(2) + L::kMapSets + 1], 0x22);
+}
+
+TEST_F(TileSaving, InfoAgainstTheOriginalCountsAChangedSourceInEveryStageLoadingIt)
+{
+    ASSERT_TRUE(setTilePixel(*editor, 1, 5, 2, 2, 3 - tilePixel(*editor, 1, 5, 2, 2)));
+    const auto counts = stageTableDifferences(saved(), image.bytes(), &editor->tileSources);
+    // v to 3 - v changes the pixel's bit in both planes: two bytes of the source.
+    for (int s = 0; s < kStageCount; ++s)
+        EXPECT_EQ(counts[std::size_t(s)], s == 1 || s == 4 || s == 9 ? 2u : 0u) << s;
 }
 
 }  // namespace
