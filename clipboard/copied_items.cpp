@@ -11,6 +11,7 @@ int itemBytes(int view)
     case kViewChipSet: return 4;
     case kViewChip: return int(sizeof(ChipRecord));
     case kSubPaletteItems: return 5;
+    case kTileItems: return kTileValues;
     default: return 0;
     }
 }
@@ -20,6 +21,8 @@ const char* itemKindName(int kind)
     static_assert(kSubPaletteItems == kViewCount, "sub-palettes follow the views");
     if (kind == kSubPaletteItems)
         return "SUB-PALETTES";
+    if (kind == kTileItems)
+        return "TILES";
     return kind >= 0 && kind < kViewCount ? kViewNames[kind] : "";
 }
 

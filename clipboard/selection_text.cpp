@@ -156,7 +156,69 @@ std::string readItem(int view, std::string_view text, std::uint8_t* item)
 // How many items of a kind fit in a text, across and down.
 SelectionGrid gridOf(int kind)
 {
+    if (kind == kTileItems)
+        return {2, 2};  // a chip's tiles
     return kind == kSubPaletteItems ? SelectionGrid{1, 4} : selectionGrid(kind);
+}
+
+// The rows of items into items, which has its size already; an empty string when
+// they are fine, else what is wrong on the line lines has reached.
+std::string readItemRows(Lines& lines, CopiedItems& items)
+{
+    std::string_view line;
+    for (int row = 0; row < items.rows; ++row) {
+        if (!lines.next(line))
+            return joined({"the text ends after ", std::to_string(row), " of ", std::to_string(items.rows), " rows"});
+        std::string_view rest = trimmed(line);
+        for (int column = 0; column < items.columns; ++column) {
+            if (rest.empty())
+                return joined(
+                    {"the row has ", std::to_string(column), " of ", std::to_string(items.columns), " items"});
+            const std::size_t gap = rest.find_first_of(" \t");
+            const std::string problem = readItem(items.view, rest.substr(0, gap), items.item(column, row));
+            if (!problem.empty())
+                return problem;
+            rest = gap == std::string_view::npos ? std::string_view{} : trimmed(rest.substr(gap));
+        }
+        if (!rest.empty())
+            return joined({"the row has more than ", std::to_string(items.columns), " items"});
+    }
+    return {};
+}
+
+// A block of tiles as rows of pixels, one digit each, the tiles of a row side by side.
+void writePixelRows(const CopiedItems& items, std::string& text)
+{
+    for (int y = 0; y < items.rows * kTilePixels; ++y) {
+        for (int x = 0; x < items.columns * kTilePixels; ++x)
+            text += char(
+                '0' +
+                (items.item(x / kTilePixels, y / kTilePixels)[(y % kTilePixels) * kTilePixels + x % kTilePixels] & 3));
+        text += '\n';
+    }
+}
+
+// The rows of pixels into items, which has its size already; an empty string when
+// they are fine, else what is wrong on the line lines has reached.
+std::string readPixelRows(Lines& lines, CopiedItems& items)
+{
+    const int width = items.columns * kTilePixels;
+    const int height = items.rows * kTilePixels;
+    std::string_view line;
+    for (int y = 0; y < height; ++y) {
+        if (!lines.next(line))
+            return joined({"the text ends after ", std::to_string(y), " of ", std::to_string(height), " pixel rows"});
+        const std::string_view row = trimmed(line);
+        if (int(row.size()) != width)
+            return joined({"the row has ", std::to_string(row.size()), " pixels instead of ", std::to_string(width)});
+        for (int x = 0; x < width; ++x) {
+            if (row[std::size_t(x)] < '0' || row[std::size_t(x)] > '3')
+                return joined({"'", row.substr(std::size_t(x), 1), "' is no pixel value 0 to 3"});
+            items.item(x / kTilePixels, y / kTilePixels)[(y % kTilePixels) * kTilePixels + x % kTilePixels] =
+                std::uint8_t(row[std::size_t(x)] - '0');
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -165,6 +227,10 @@ std::string selectionText(const CopiedItems& items)
 {
     std::string text = joined({kHeader, std::to_string(kSelectionTextVersion), "\n", itemKindName(items.view), " ",
                                std::to_string(items.columns), "x", std::to_string(items.rows), "\n"});
+    if (items.view == kTileItems) {
+        writePixelRows(items, text);
+        return text;
+    }
     for (int row = 0; row < items.rows; ++row) {
         for (int column = 0; column < items.columns; ++column) {
             if (column > 0)
@@ -208,26 +274,9 @@ ReadSelection readSelectionText(std::string_view text)
                                " does not fit ", itemKindName(items.view)}));
 
     items.bytes.assign(std::size_t(items.count()) * std::size_t(itemBytes(items.view)), 0);
-    for (int row = 0; row < items.rows; ++row) {
-        if (!lines.next(line))
-            return damaged(
-                lines,
-                joined({"the text ends after ", std::to_string(row), " of ", std::to_string(items.rows), " rows"}));
-        std::string_view rest = trimmed(line);
-        for (int column = 0; column < items.columns; ++column) {
-            if (rest.empty())
-                return damaged(
-                    lines,
-                    joined({"the row has ", std::to_string(column), " of ", std::to_string(items.columns), " items"}));
-            const std::size_t gap = rest.find_first_of(" \t");
-            const std::string problem = readItem(items.view, rest.substr(0, gap), items.item(column, row));
-            if (!problem.empty())
-                return damaged(lines, problem);
-            rest = gap == std::string_view::npos ? std::string_view{} : trimmed(rest.substr(gap));
-        }
-        if (!rest.empty())
-            return damaged(lines, joined({"the row has more than ", std::to_string(items.columns), " items"}));
-    }
+    const std::string problem = items.view == kTileItems ? readPixelRows(lines, items) : readItemRows(lines, items);
+    if (!problem.empty())
+        return damaged(lines, problem);
     while (lines.next(line))
         if (!trimmed(line).empty())
             return damaged(lines, "text after the last row");

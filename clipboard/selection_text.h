@@ -16,6 +16,12 @@
 // The first line names the format and its version, the second the view and the size
 // (columns x rows), then one line per row. An item is its bytes in hexadecimal, joined
 // by colons when it has several; an object's page distance is a signed decimal number.
+// Tiles are the exception: their rows are rows of pixels, one digit (0 to 3) each,
+//
+//     Quarrix Editor selection 1
+//     TILES 2x1
+//     0000111122223333
+//     ...                 (8 lines per row of tiles)
 
 inline constexpr std::string_view kSelectionMimeType = "application/x-quarrix-editor-selection";
 inline constexpr int kSelectionTextVersion = 1;

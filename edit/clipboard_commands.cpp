@@ -157,10 +157,12 @@ CopiedItems copyItems(const EDITOR& editor, const Selection& selection)
 
 void pasteItems(EDITOR& editor, const CopiedItems& items)
 {
-    if (items.view == kSubPaletteItems) {
+    if (items.view == kSubPaletteItems || items.view == kTileItems) {
+        const bool tiles = items.view == kTileItems;
         refuse(editor,
-               std::string("The clipboard holds sub-palettes, which \"") + kViewNames[editor.curTab] +
-                   "\" cannot paste: the Colours window (F3) pastes them.");
+               std::string("The clipboard holds ") + (tiles ? "tiles" : "sub-palettes") + ", which \"" +
+                   kViewNames[editor.curTab] + "\" cannot paste: the " +
+                   (tiles ? "tile window (F4)" : "Colours window (F3)") + " pastes them.");
         return;
     }
     if (items.view != editor.curTab) {

@@ -47,6 +47,7 @@ constexpr Command kCommands[] = {
     {"view.keysAndMouse", kView, "Keys and Mouse", "show or close this list"},
     {"view.whereUsed", kView, "Where Used", "show or close where the current item is used"},
     {"view.colours", kView, "Colours", "show or close the palette sets of the stage, to edit"},
+    {"view.tiles", kView, "Tiles", "show or close the current tile or chip large, to draw on"},
     {"view.objects", kView, "Objects", "show or close the list of the stage's objects"},
     {"view.overview", kView, "Overview", "show or close the stage's 48 pages at a glance"},
     {"view.zoomIn", kView, "Zoom In", "show the editing area one step larger"},

@@ -98,6 +98,7 @@ constexpr KeyBinding kEveryViewKeys[] = {
     named(VK_F2, 0, kEither, "view.whereUsed",
           "show or close where the current item is used and what the stage leaves unused"),
     named(VK_F3, 0, kEither, "view.colours", "show or close the Colours window: the stage's palette sets, to edit"),
+    named(VK_F4, 0, kEither, "view.tiles", "show or close the tile window: the current tile or chip large, to draw on"),
     named(VK_F6, 0, kEither, "view.overview", "show or close the overview of the stage's 48 pages"),
     named(VK_F7, 0, kEither, "view.objects",
           "show or close the list of the stage's objects, where values are typed and names shown"),

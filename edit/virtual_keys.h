@@ -21,6 +21,7 @@ inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_F1 = 0x70;
 inline constexpr int VK_F2 = 0x71;
 inline constexpr int VK_F3 = 0x72;
+inline constexpr int VK_F4 = 0x73;
 inline constexpr int VK_F5 = 0x74;
 inline constexpr int VK_F6 = 0x75;
 inline constexpr int VK_NUMPAD0 = 0x60;

@@ -20,6 +20,7 @@
 #include "shell/windows/picture_export_dialog.h"
 #include "shell/windows/stage_file_dialogs.h"
 #include "shell/windows/tile_sheet_dialog.h"
+#include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 
 namespace {
@@ -58,6 +59,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
     {"view.colours", toggleColoursWindow},
+    {"view.tiles", toggleTileWindow},
     {"view.overview", toggleOverviewWindow},
     {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},

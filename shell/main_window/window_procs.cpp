@@ -15,6 +15,7 @@
 #include "shell/windows/colours_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
+#include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 
 namespace {
@@ -214,5 +215,6 @@ void afterUserInput()
     followEditorInOverviewWindow();
     followEditorInObjectList();
     followEditorInColoursWindow();
+    followEditorInTileWindow();
     updateWindowTitle();
 }

@@ -45,7 +45,7 @@ std::string savedObjectNamesFile();
 void saveObjectNamesFile(const std::string& path);
 
 // The side windows, by the names the settings keep them under.
-inline constexpr const char* kSideWindowNames[] = {"keys", "usage", "colours", "objects", "overview"};
+inline constexpr const char* kSideWindowNames[] = {"keys", "usage", "colours", "objects", "overview", "tiles"};
 
 // A side window: whether it was open, and its frame's place.
 struct SideWindowPlace {

@@ -27,6 +27,7 @@
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/image_lock.h"
+#include "shell/session/object_names_source.h"
 #include "shell/session/play_test.h"
 #include "shell/session/settings.h"
 #include "shell/session/unsaved_work_keeper.h"
@@ -37,6 +38,7 @@
 #include "shell/windows/object_names_in_use.h"
 #include "shell/windows/overview_window.h"
 #include "shell/windows/side_window_place.h"
+#include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 #include "state/state_folder.h"
 
@@ -148,6 +150,8 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
                 toggleObjectList();
             if (sideWindowWasOpen("overview"))
                 toggleOverviewWindow();
+            if (sideWindowWasOpen("tiles"))
+                toggleTileWindow();
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
@@ -188,6 +192,7 @@ void releaseUi()
     closeOverviewWindow();
     closeObjectList();
     closeColoursWindow();
+    closeTileWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();
