@@ -16,6 +16,7 @@
 #include "patch/patch_files.h"
 #include "rom/save_rom.h"
 #include "shell/cli/argument_bytes.h"
+#include "shell/cli/command_inputs.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/demo_image_file.h"
 #include "shell/cli/stage_number.h"
@@ -27,31 +28,9 @@ namespace {
 constexpr const char* kCommandOptions[] = {"--make-patch", "--apply-patch", "--info", "--export-stage-data",
                                            "--import-stage-data"};
 
-int stageOf(const FileCommand& command)
-{
-    const std::optional<int> stage = parseStage(command.value);
-    if (!stage)
-        throw std::runtime_error("a stage is 0 to 15 (or its digit 0 to F), not '" + command.value + "'");
-    return *stage;
-}
-
-void refuseOverInput(const std::string& out, const std::string& input)
-{
-    if (isSameFile(out, input))
-        throw std::runtime_error("the output '" + readableName(out) + "' is the input '" + readableName(input) +
-                                 "': give another file to write");
-}
-
-std::unique_ptr<EDITOR> loadedImage(const std::string& imagePath)
-{
-    auto editor = std::make_unique<EDITOR>();
-    editor->loadRom(imagePath);
-    return editor;
-}
-
 std::string exportStageData(const std::string& imagePath, const FileCommand& command)
 {
-    const int stage = stageOf(command);
+    const int stage = stageArgument(command.value);
     refuseOverInput(command.stageFile, imagePath);
     const std::string text = writeStageFile(stageDataOf(*loadedImage(imagePath), stage), stage);
     writeOutputFile(command.stageFile, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
@@ -63,7 +42,7 @@ std::string exportStageData(const std::string& imagePath, const FileCommand& com
 
 std::string importStageData(const std::string& imagePath, const FileCommand& command)
 {
-    const int stage = stageOf(command);
+    const int stage = stageArgument(command.value);
     refuseOverInput(command.output, imagePath);
     refuseOverInput(command.output, command.stageFile);
     const std::vector<std::uint8_t> file = readFileBytes(command.stageFile);

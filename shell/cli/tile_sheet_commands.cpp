@@ -10,6 +10,7 @@
 #include "jcode/readable_name.h"
 #include "model/editor.h"
 #include "shell/cli/argument_bytes.h"
+#include "shell/cli/command_inputs.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/stage_number.h"
 #include "shell/cli/tile_sheet_png.h"
@@ -37,25 +38,8 @@ struct SheetRequest {
 
 SheetRequest requestOf(const TileSheetCommand& command)
 {
-    const std::optional<int> stage = parseStage(command.stage);
-    if (!stage)
-        throw std::runtime_error("a stage is 0 to 15 (or its digit 0 to F), not '" + command.stage + "'");
-    return {*stage, parseQuarter(command.paletteSet, "--palette", "palette set"),
+    return {stageArgument(command.stage), parseQuarter(command.paletteSet, "--palette", "palette set"),
             parseQuarter(command.subPalette, "--sub-palette", "sub-palette")};
-}
-
-void refuseOverInput(const std::string& out, const std::string& input)
-{
-    if (isSameFile(out, input))
-        throw std::runtime_error("the output '" + readableName(out) + "' is the input '" + readableName(input) +
-                                 "': give another file to write");
-}
-
-std::unique_ptr<EDITOR> loadedImage(const std::string& imagePath)
-{
-    auto editor = std::make_unique<EDITOR>();
-    editor->loadRom(imagePath);
-    return editor;
 }
 
 std::string exportTiles(const std::string& imagePath, const TileSheetCommand& command)

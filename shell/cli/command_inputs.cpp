@@ -1,0 +1,31 @@
+#include "shell/cli/command_inputs.h"
+
+#include <optional>
+#include <stdexcept>
+
+#include "file/file_access.h"
+#include "jcode/readable_name.h"
+#include "model/editor.h"
+#include "shell/cli/stage_number.h"
+
+int stageArgument(const std::string& text)
+{
+    const std::optional<int> stage = parseStage(text);
+    if (!stage)
+        throw std::runtime_error("a stage is 0 to 15 (or its digit 0 to F), not '" + text + "'");
+    return *stage;
+}
+
+void refuseOverInput(const std::string& out, const std::string& input)
+{
+    if (isSameFile(out, input))
+        throw std::runtime_error("the output '" + readableName(out) + "' is the input '" + readableName(input) +
+                                 "': give another file to write");
+}
+
+std::unique_ptr<EDITOR> loadedImage(const std::string& imagePath)
+{
+    auto editor = std::make_unique<EDITOR>();
+    editor->loadRom(imagePath);
+    return editor;
+}
