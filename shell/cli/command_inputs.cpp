@@ -1,5 +1,6 @@
 #include "shell/cli/command_inputs.h"
 
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -7,6 +8,17 @@
 #include "jcode/readable_name.h"
 #include "model/editor.h"
 #include "shell/cli/stage_number.h"
+
+bool namesAnyOption(int argc, char* argv[], std::span<const char* const> options)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : options) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
+    return false;
+}
 
 int stageArgument(const std::string& text)
 {

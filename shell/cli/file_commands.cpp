@@ -2,7 +2,6 @@
 
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -197,13 +196,7 @@ std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& 
 
 bool asksForFileCommand(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : kCommandOptions) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    return false;
+    return namesAnyOption(argc, argv, kCommandOptions);
 }
 
 int runFileCommand(const StartOptions& options)

@@ -24,6 +24,7 @@
 #include "model/editor.h"
 #include "render/stage_picture.h"
 #include "render/tile_pixels.h"
+#include "shell/cli/command_inputs.h"
 #include "shell/cli/demo_image_file.h"
 #include "shell/cli/stage_number.h"
 #include "shell/cli/tile_sheet_png.h"
@@ -272,14 +273,8 @@ int writeEveryStagePicture(EDITOR& editor, const std::string& target, bool withO
 
 bool asksForPicturesOnly(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--export-stage", "--export-all"}) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    }
-    return false;
+    constexpr const char* kPictureOptions[] = {"--export-stage", "--export-all"};
+    return namesAnyOption(argc, argv, kPictureOptions);
 }
 
 int exportPictures(const StartOptions& options)

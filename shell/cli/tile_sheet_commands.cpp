@@ -1,7 +1,6 @@
 #include "shell/cli/tile_sheet_commands.h"
 
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -137,13 +136,7 @@ std::optional<std::string> TileSheetArguments::read(const QCommandLineParser& pa
 
 bool asksForTileSheetCommand(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : kCommandOptions) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    return false;
+    return namesAnyOption(argc, argv, kCommandOptions);
 }
 
 int runTileSheetCommand(const StartOptions& options)
