@@ -9,6 +9,9 @@ packages="$packages dpkg-dev file lintian desktop-file-utils appstream x11-utils
 # The fuzz targets (tools/fuzz.sh): clang with libFuzzer and the sanitizer run-times;
 # the source format (tools/check-format.sh).
 packages="$packages clang clang-14 libclang-rt-14-dev clang-format"
+# Scripts (QJSEngine), the translations (lupdate, lrelease), the demo's 6502 program
+# (ca65, ld65) and the emulator the play-test checks run it in.
+packages="$packages qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools cc65 fceux"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
