@@ -88,4 +88,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends: worked out by dpkg-shlibdeps from the libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The views draw their captions in this face, whatever the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
 include(CPack)

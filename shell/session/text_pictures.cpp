@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include <QApplication>
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -29,6 +29,18 @@ void stamp(Surface& surface, int x, int y, const QImage& image)
     }
 }
 
+// The views' captions are part of their pictures, which must not change with the
+// desktop's language or font settings: a Japanese locale makes the default font a CJK
+// face, with other letter shapes and widths. So they always use the face the
+// package depends on, at the size the default font had where the pictures were made.
+QFont viewTextFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 }  // namespace
 
 void TextPictures::draw(Surface& surface, int x, int y, std::string_view text)
@@ -47,7 +59,7 @@ const QImage& TextPictures::pictureOf(std::string_view text)
         pictures_.clear();
 
     const QString string = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    const QFont font = QApplication::font();
+    const QFont font = viewTextFont();
     const QFontMetrics metrics(font);
     QImage image(std::max(metrics.horizontalAdvance(string), 1), std::max(metrics.height(), 1), QImage::Format_RGB32);
     image.fill(Qt::white);
