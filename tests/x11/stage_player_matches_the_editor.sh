@@ -47,7 +47,7 @@ wait "$program" || fail "the program did not end cleanly"
 
 # The real emulator, on each copy, in a home of its own for its settings.
 for run in "$work"/f5-1 "$work"/f5-2; do
-    HOME=$work OUT=$run/screen RIGHT_FRAMES=150 timeout 120 \
+    HOME=$work OUT=$run/screen RIGHT_FRAMES=150 timeout 45 \
         fceux --sound 0 --no-config 1 --palette "$run/colours.pal" --loadlua "$LUA_SCRIPT" "$run/copy.nes" \
         > "$work/fceux.log" 2>&1 || true
     [ "$(cat "$run/screen.status" 2> /dev/null)" = ok ] ||
