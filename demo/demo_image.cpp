@@ -6,6 +6,7 @@
 #include <span>
 
 #include "demo/demo_art.h"
+#include "demo/stage_player.h"
 #include "file/file_access.h"
 #include "model/stage_records.h"
 #include "rom/rom_layout.h"
@@ -14,9 +15,11 @@ namespace L = rom_layout;
 
 namespace {
 
-// The image is 24 units of 16 KB after the header: banks 0x00 to 0x2F. The tiles live
-// in banks 0x10 (shared by all stages) and 0x11 to 0x18 (two stages per bank).
-constexpr unsigned kBankCount = 0x30;
+// The image is 32 units of 16 KB after the header: banks 0x00 to 0x3F. The tiles live
+// in banks 0x10 (shared by all stages) and 0x11 to 0x18 (two stages per bank); the
+// stage player ends the last bank, which the console always maps. Emulators round
+// program data up to a power of two, so a shorter image would lose that bank.
+constexpr unsigned kBankCount = 0x40;
 constexpr unsigned kCommonTileBank = 0x10;
 constexpr unsigned kFirstStageTileBank = 0x11;
 constexpr std::size_t kTileListsAt = 0x515F0;   // bank 0x28, after stage 8's tables
@@ -436,8 +439,17 @@ void writeAnimations(ImageWriter& image)
 
 void writeHeader(ImageWriter& image)
 {
-    // A plain cartridge header: program data only, no character data, no extras.
-    image.put(0, {'N', 'E', 'S', 0x1A, std::uint8_t(kBankCount / 2), 0, 0, 0});
+    // The cartridge the stage player needs: mapper 2 (16 KB banks switched at $8000,
+    // the last one fixed at $C000), character RAM instead of ROM, and the two name
+    // tables side by side (vertical mirroring) for scrolling sideways.
+    constexpr std::uint8_t kMapper2VerticalMirroring = 0x21;
+    image.put(0, {'N', 'E', 'S', 0x1A, std::uint8_t(kBankCount / 2), 0, kMapper2VerticalMirroring, 0});
+}
+
+void writeStagePlayer(ImageWriter& image, std::size_t imageSize)
+{
+    const std::span<const std::uint8_t> program = stagePlayerProgram();
+    image.put(imageSize - program.size(), program);
 }
 
 }  // namespace
@@ -455,6 +467,7 @@ std::vector<std::uint8_t> makeDemoImage()
         writePaletteSets(image, s);
     }
     writeAnimations(image);
+    writeStagePlayer(image, L::bankStart(kBankCount));
     return image.take();
 }
 

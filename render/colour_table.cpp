@@ -60,3 +60,15 @@ std::array<Colour, 64> paletteFileColours(std::span<const std::uint8_t> bytes)
         colours[i] = rgb(bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]);
     return colours;
 }
+
+std::array<std::uint8_t, 192> paletteFileBytes()
+{
+    std::array<std::uint8_t, 192> bytes{};
+    for (std::size_t i = 0; i < 64; ++i) {
+        const Colour colour = colourTable[i];
+        bytes[3 * i] = std::uint8_t(colour >> 16);
+        bytes[3 * i + 1] = std::uint8_t(colour >> 8);
+        bytes[3 * i + 2] = std::uint8_t(colour);
+    }
+    return bytes;
+}

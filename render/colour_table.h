@@ -18,3 +18,7 @@ void useConsoleColours(const std::array<Colour, 64>& colours);
 // and blue bytes (192 bytes), or 1,536 bytes of which the first 192 are those colours.
 // Throws std::runtime_error saying what is wrong for any other size.
 std::array<Colour, 64> paletteFileColours(std::span<const std::uint8_t> bytes);
+
+// The colours drawn with now (the first 64 of colourTable) as a palette file: red,
+// green and blue bytes of each, 192 in all, as emulators read them.
+std::array<std::uint8_t, 192> paletteFileBytes();

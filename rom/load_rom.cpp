@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "model/editor.h"
 #include "rom/byte_reader.h"
 #include "rom/load_rom.h"
+#include "rom/player_program.h"
 #include "rom/rom_layout.h"
 
 namespace L = rom_layout;
@@ -165,6 +167,8 @@ void loadRomImage(EDITOR& editor, std::span<const std::uint8_t> image)
     for (int a = 0; a < kPaletteAnimationCount; ++a)
         readAnimation(in, a, *loaded);
     reserveSharedTables(*loaded);
+    if (const std::optional<std::size_t> player = findPlayerProgram(image))
+        reserve(*loaded, *player, image.size(), "the stage player program");
     loaded->tileSources.findReservedSources();
 
     commit(*loaded, editor);

@@ -9,6 +9,7 @@
 
 #include "file/file_access.h"
 #include "model/editor.h"
+#include "rom/player_program.h"
 #include "rom/save_rom.h"
 #include "state/newest_files.h"
 #include "state/state_folder.h"
@@ -48,6 +49,11 @@ std::string PlaytestCopies::write(const EDITOR& editor, const std::string& image
 {
     std::vector<std::uint8_t> image = readFileBytes(imagePath, kWholeFile);
     writeEditableTables(editor, image);
+    // An image that carries the stage player opens where the editor stands.
+    setPlayerStart(image,
+                   PlayerStart{std::uint8_t(editor.curStage & 0xF),
+                               std::uint8_t(std::clamp(editor.viewPos, 0, kPageCount - 1)),
+                               std::uint8_t(editor.curPalSet & 3)});
 
     makeStateFolder(folder_);
     // The process id keeps two editors running at once apart; the counter, the copies

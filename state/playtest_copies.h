@@ -17,7 +17,8 @@ public:
     explicit PlaytestCopies(std::string folder);
 
     // Reads the image at imagePath as it is on disk, writes the editor's tables into
-    // it exactly as Save would and stores the result as a new copy. Returns the copy's
+    // it exactly as Save would and stores the result as a new copy; a stage player in
+    // the image is told to open on the editor's stage, page and palette set. Returns the copy's
     // path. Throws the stream errors of reading and writing, or std::runtime_error
     // when the folder cannot be made.
     std::string write(const EDITOR& editor, const std::string& imagePath);

@@ -73,10 +73,15 @@ StartOptions parseCommandLine(const QCoreApplication& app)
                                          "Draw the views, the Colours window and every picture with the 64 "
                                          "colours of the emulator palette <file> (192 or 1536 bytes).",
                                          "file");
+    const QCommandLineOption exportPalette("export-palette",
+                                           "Write the 64 colours the editor draws with (those of --palette-file, "
+                                           "if given) to <file> as an emulator palette of 192 bytes, the format "
+                                           "fceux's --palette reads, and end.",
+                                           "file");
     QCommandLineOption reportFirstFrame(
         "report-first-frame", "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({demo, screenshot, view, emulator, objectNames, paletteFile, reportFirstFrame});
+    parser.addOptions({demo, screenshot, view, emulator, objectNames, paletteFile, exportPalette, reportFirstFrame});
     const ExportArguments exportArguments(parser);
     const FileCommandArguments fileCommandArguments(parser);
     const TileSheetArguments tileSheetArguments(parser);
@@ -115,6 +120,8 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     options.reportFirstFrame = parser.isSet(reportFirstFrame);
     if (parser.isSet(paletteFile))
         usePaletteFile(argumentBytes(parser.value(paletteFile)));
+    if (parser.isSet(exportPalette))
+        options.exportPalette = argumentBytes(parser.value(exportPalette));
     return options;
 }
 

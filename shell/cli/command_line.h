@@ -29,6 +29,7 @@ struct StartOptions {
     std::optional<FileCommand> fileCommand;       // make or apply a patch and end, without a window
     std::optional<TileSheetCommand> tileSheet;    // write or read a tile sheet and end, without a window
     std::optional<std::string> emulator;          // the command F5 starts the emulator with
+    std::optional<std::string> exportPalette;     // write the colours as an emulator palette file and end
     std::optional<std::string> objectNames;       // names of the objects' data values, else beside the image
     bool unattended = false;                      // no one can see a box: errors go to standard output only
 };

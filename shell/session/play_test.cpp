@@ -4,9 +4,12 @@
 #include <memory>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "file/file_access.h"
+#include "render/colour_table.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/settings.h"
@@ -15,6 +18,8 @@
 namespace {
 
 constexpr const char* kEmulatorVariable = "QUARRIX_EMULATOR";
+// The editor's colours for the emulator, beside the copies; each F5 writes it anew.
+constexpr const char* kPaletteFileName = "colours.pal";
 constexpr const char* kInstallHint = "Install an emulator, for example with: apt-get install fceux\n"
                                      "(Debian puts it into /usr/games, which PATH may have to name)\n"
                                      "or name one with --emulator \"COMMAND\" or in the variable QUARRIX_EMULATOR "
@@ -116,6 +121,19 @@ void playTest()
 
     QStringList arguments = emulatorArguments(emulator->command, QFile::decodeName(copy.c_str()));
     const QString program = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    if (QFileInfo(program).fileName() == "fceux") {
+        // fceux draws with the editor's colours when it is handed them as a palette file.
+        const std::string palette = copies().folder() + "/" + kPaletteFileName;
+        try {
+            writeFileAtomically(palette, paletteFileBytes());
+        } catch (const std::exception& error) {
+            copies().remove(copy);
+            report(std::string("The play-test copy could not be written: ") + error.what());
+            return;
+        }
+        arguments.prepend(QFile::decodeName(palette.c_str()));
+        arguments.prepend("--palette");
+    }
     qint64 pid = 0;
     if (program.isEmpty() || !QProcess::startDetached(program, arguments, QString(), &pid)) {
         copies().remove(copy);

@@ -7,6 +7,7 @@
 #include "shell/cli/argument_bytes.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/file_commands.h"
+#include "shell/cli/palette_export.h"
 #include "shell/cli/stage_export.h"
 #include "shell/cli/tile_sheet_commands.h"
 #include "shell/startup/private_runtime_folder.h"
@@ -43,8 +44,8 @@ int main(int argc, char* argv[])
     // Exported pictures and the commands on files need no display either, and open no
     // window even with one.
     const bool hasDisplay = displayAvailable();
-    const bool withoutWindow =
-        asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) || asksForTileSheetCommand(argc, argv);
+    const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) ||
+        asksForTileSheetCommand(argc, argv) || asksForPaletteExport(argc, argv);
     if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (withoutWindow || !hasDisplay) {
@@ -67,6 +68,8 @@ int main(int argc, char* argv[])
     // Platforms without a screen: a message box there would wait unseen for ever.
     options.unattended =
         !hasDisplay || QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal";
+    if (options.exportPalette)
+        return exportPalette(*options.exportPalette);
     if (options.fileCommand)
         return runFileCommand(options);
     if (options.tileSheet)

@@ -6,14 +6,18 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include <gtest/gtest.h>
 
 #include "demo/demo_image.h"
+#include "demo/stage_player.h"
 #include "file/stream_error.h"
 #include "model/editor.h"
+#include "rom/player_program.h"
 #include "rom/rom_layout.h"
+#include "support/rom_image_builder.h"
 #include "support/temp_folder.h"
 
 namespace L = rom_layout;
@@ -191,4 +195,36 @@ TEST(WriteDemoImage, ReplacesAFileKeepingItsModeAndFailsWhereNoFileCanBeMade)
     } catch (const StreamError& error) {
         EXPECT_EQ(error.what(), "file '" + nowhere + "' not found");
     }
+}
+
+TEST_F(DemoImage, CarriesTheStagePlayerApartFromEveryTableTileAndListWithAHeaderThatRunsIt)
+{
+    const auto image = makeDemoImage();
+    const std::optional<std::size_t> player = findPlayerProgram(image);
+    ASSERT_TRUE(player.has_value());
+    EXPECT_EQ(image.size() - *player, stagePlayerProgram().size());
+    EXPECT_FALSE(findPlayerProgram(RomImageBuilder().bytes()).has_value());
+    // Mapper 2, 32 banks of 16 KB, character RAM, vertical mirroring.
+    EXPECT_EQ(std::vector<std::uint8_t>(image.begin(), image.begin() + 8),
+              (std::vector<std::uint8_t>{'N', 'E', 'S', 0x1A, 32, 0, 0x21, 0}));
+
+    // What the loader reads (each area it reserves) and every tile's source lie before
+    // the player, so adding it changed none of them.
+    const TileSources& sources = editor->tileSources;
+    int playerAreas = 0;
+    for (const ReservedArea& area : sources.reserved) {
+        if (area.first == *player) {
+            ++playerAreas;
+            EXPECT_EQ(area.end, image.size());
+        } else {
+            EXPECT_LE(area.end, *player) << area.what;
+        }
+    }
+    EXPECT_EQ(playerAreas, 1);
+    for (int s = 0; s < kStageCount; ++s)
+        for (int t = 0; t < kTileCount; ++t)
+            EXPECT_LT(sources.offset[s][t] + kTileBytes, *player);
+    // Between the stage tables' banks and the player the image holds nothing.
+    EXPECT_TRUE(std::all_of(image.begin() + std::ptrdiff_t(L::bankStart(0x30)), image.begin() + std::ptrdiff_t(*player),
+                            [](std::uint8_t b) { return b == 0; }));
 }

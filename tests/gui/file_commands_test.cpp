@@ -73,8 +73,8 @@ private slots:
         };
         const ProgramRun run = runProgram({edited, "--info", "--against", original}, dir.path());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.contains("393232 bytes"), qPrintable(run.out));
-        QVERIFY(run.out.contains("header: iNES, mapper 0, PRG 384 KiB, CHR none (RAM), mirroring horizontal"));
+        QVERIFY2(run.out.contains("524304 bytes"), qPrintable(run.out));
+        QVERIFY(run.out.contains("header: iNES, mapper 2, PRG 512 KiB, CHR none (RAM), mirroring vertical"));
         QVERIFY(run.out.contains(sha1(bytes)));  // the original's, whole
         QVERIFY(run.out.contains("stage tables: load; used objects per stage: 0:"));
         QVERIFY(run.out.contains("stage 4: 1 byte, stage C: 1 byte; the other 14 are the same"));
@@ -84,6 +84,29 @@ private slots:
         QVERIFY(alone.out.contains(sha1(bytes)) && alone.out.contains(sha1(bytes.mid(16))));
         QVERIFY(alone.out.contains("original: none known"));
         QCOMPARE(runProgram({dir.filePath("missing.nes"), "--info"}, dir.path()).exitCode, 1);
+    }
+
+    void exportPaletteWritesTheColoursDrawnWith()
+    {
+        QCOMPARE(runProgram({"--export-palette", "console.pal"}, dir.path()).exitCode, 0);
+        QFile console(dir.filePath("console.pal"));
+        QVERIFY(console.open(QIODevice::ReadOnly));
+        const QByteArray bytes = console.readAll();
+        QCOMPARE(bytes.size(), 192);
+        QCOMPARE(bytes.left(3), QByteArray("\x78\x78\x78"));           // colour 0x00
+        QCOMPARE(bytes.mid(0x30 * 3, 3), QByteArray("\xFF\xFF\xFF"));  // colour 0x30
+
+        // Another palette drawn with is the one written.
+        QByteArray own(192, 0);
+        for (int i = 0; i < own.size(); ++i)
+            own[i] = char(i);
+        QFile file(dir.filePath("own.pal"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(own) == own.size());
+        file.close();
+        QCOMPARE(runProgram({"--palette-file", "own.pal", "--export-palette", "again.pal"}, dir.path()).exitCode, 0);
+        QFile again(dir.filePath("again.pal"));
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), own);
     }
 
     void stageFilesTravelBetweenStagesAndBadOnesChangeNothing()

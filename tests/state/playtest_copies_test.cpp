@@ -8,6 +8,7 @@
 
 #include "file/stream_error.h"
 #include "model/editor.h"
+#include "rom/player_program.h"
 #include "rom/rom_layout.h"
 #include "state/playtest_copies.h"
 #include "support/file_bytes.h"
@@ -104,4 +105,29 @@ TEST_F(PlaytestCopiesTest, AnImageThatCannotBeReadWritesNoCopy)
     RomImageBuilder().writeTo(imagePath);
     std::ofstream(temp.file("state")) << "x";
     EXPECT_THROW(copies.write(editor, imagePath), std::runtime_error);
+}
+
+TEST_F(PlaytestCopiesTest, AStagePlayerInTheImageOpensWhereTheEditorStands)
+{
+    // The player's signature past the tables, then its three start bytes.
+    const std::size_t at = readBytes(imagePath).size();
+    RomImageBuilder image;
+    image.put(at, std::vector<std::uint8_t>(kPlayerSignature.begin(), kPlayerSignature.end()));
+    image.put(at + kPlayerSignature.size(), {0, 0, 0, 0xEA});
+    image.writeTo(imagePath);
+    editor.curStage = 5;
+    editor.viewPos = 12;
+    editor.curPalSet = 3;
+
+    PlaytestCopies copies(folder);
+    const std::vector<std::uint8_t> copy = readBytes(copies.write(editor, imagePath));
+    editor.saveRom(imagePath);
+    std::vector<std::uint8_t> saved = readBytes(imagePath);
+    ASSERT_EQ(copy.size(), saved.size());
+    const std::size_t start = at + kPlayerSignature.size();
+    EXPECT_EQ(std::vector<std::uint8_t>(copy.begin() + std::ptrdiff_t(start), copy.begin() + std::ptrdiff_t(start) + 4),
+              (std::vector<std::uint8_t>{5, 12, 3, 0xEA}));
+    std::copy(copy.begin() + std::ptrdiff_t(start), copy.begin() + std::ptrdiff_t(start) + 3,
+              saved.begin() + std::ptrdiff_t(start));
+    EXPECT_EQ(copy, saved);
 }
