@@ -40,6 +40,21 @@ std::string plainName(const std::string& key)
     return name;
 }
 
+// The page the user is looking at: the first one shown in "MAP" and "OBJECT"; in
+// "MAP SET" the first page that shows the map set on screen (the view's position counts
+// map sets there); else the stage's first page.
+int pageInSight(const EDITOR& editor)
+{
+    const int stage = editor.curStage & 0xF;
+    if (editor.curTab == kViewMap || editor.curTab == kViewObject)
+        return std::clamp(editor.viewPos, 0, kPageCount - 1);
+    if (editor.curTab == kViewMapSet)
+        for (int page = 0; page < kPageCount; ++page)
+            if (editor.pageSet[stage][page] == editor.viewPos)
+                return page;
+    return 0;
+}
+
 }  // namespace
 
 PlaytestCopies::PlaytestCopies(std::string folder) : folder_(std::move(folder))
@@ -50,10 +65,8 @@ std::string PlaytestCopies::write(const EDITOR& editor, const std::string& image
     std::vector<std::uint8_t> image = readFileBytes(imagePath, kWholeFile);
     writeEditableTables(editor, image);
     // An image that carries the stage player opens where the editor stands.
-    setPlayerStart(image,
-                   PlayerStart{std::uint8_t(editor.curStage & 0xF),
-                               std::uint8_t(std::clamp(editor.viewPos, 0, kPageCount - 1)),
-                               std::uint8_t(editor.curPalSet & 3)});
+    setPlayerStart(image, PlayerStart{std::uint8_t(editor.curStage & 0xF), std::uint8_t(pageInSight(editor)),
+                                      std::uint8_t(editor.curPalSet & 3)});
 
     makeStateFolder(folder_);
     // The process id keeps two editors running at once apart; the counter, the copies

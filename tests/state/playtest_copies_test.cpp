@@ -130,4 +130,11 @@ TEST_F(PlaytestCopiesTest, AStagePlayerInTheImageOpensWhereTheEditorStands)
     std::copy(copy.begin() + std::ptrdiff_t(start), copy.begin() + std::ptrdiff_t(start) + 3,
               saved.begin() + std::ptrdiff_t(start));
     EXPECT_EQ(copy, saved);
+
+    // "MAP SET" counts map sets, not pages: the player opens on the first page showing it.
+    editor.curTab = kViewMapSet;
+    editor.viewPos = 7;
+    std::fill(std::begin(editor.pageSet[5]), std::end(editor.pageSet[5]), std::uint8_t(0));
+    editor.pageSet[5][20] = editor.pageSet[5][30] = 7;
+    EXPECT_EQ(readBytes(copies.write(editor, imagePath))[start + 1], 20);
 }
