@@ -65,8 +65,9 @@ std::string PlaytestCopies::write(const EDITOR& editor, const std::string& image
     std::vector<std::uint8_t> image = readFileBytes(imagePath, kWholeFile);
     writeEditableTables(editor, image);
     // An image that carries the stage player opens where the editor stands.
-    setPlayerStart(image, PlayerStart{std::uint8_t(editor.curStage & 0xF), std::uint8_t(pageInSight(editor)),
-                                      std::uint8_t(editor.curPalSet & 3)});
+    setPlayerStart(image,
+                   PlayerStart{std::uint8_t(editor.curStage & 0xF), std::uint8_t(pageInSight(editor)),
+                               std::uint8_t(editor.curPalSet & 3)});
 
     makeStateFolder(folder_);
     // The process id keeps two editors running at once apart; the counter, the copies
