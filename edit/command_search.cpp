@@ -16,6 +16,7 @@ constexpr int kFollowingBonus = 5;
 constexpr int kLetterScore = 1;
 constexpr int kLongestSkipCounted = 4;
 constexpr int kSkipPenalty = 1;
+constexpr int kWholeLabelBonus = 4;
 constexpr std::size_t kRecentRunsKept = 32;
 
 char lower(char c)
@@ -107,7 +108,10 @@ int matchScore(std::string_view typed, std::string_view label)
         std::swap(best, next);
     }
     const int score = *std::ranges::max_element(best);
-    return score == kNone ? kNoMatch : std::max(score, 0);
+    if (score == kNone)
+        return kNoMatch;
+    // "CHIP" before "CHIP SET" when the user typed "chip".
+    return std::max(score, 0) + (typed.size() == label.size() ? kWholeLabelBonus : 0);
 }
 
 std::vector<std::size_t> rankEntries(std::span<const SearchEntry> entries, std::string_view typed,

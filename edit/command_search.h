@@ -44,7 +44,7 @@ std::vector<SearchEntry> objectNameEntries(const EDITOR& editor);
 // How well typed matches label, or a negative number when it does not: every letter
 // of typed must appear in label in the same order, whatever the case. Letters that
 // start the label or a word of it, and letters that follow one another, count for
-// more; letters skipped count against.
+// more; letters skipped count against, and typing the whole label counts most.
 int matchScore(std::string_view typed, std::string_view label);
 
 // The places in entries of those that typed matches, best match first; on a tie the

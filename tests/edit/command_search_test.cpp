@@ -24,11 +24,12 @@ SearchEntry entry(std::string label)
 
 TEST(CommandSearch, LettersInOrderBestMatchFirstLatestRunOnTies)
 {
-    const std::vector<SearchEntry> entries = {entry("Export patch..."), entry("Paste"), entry("Select All"),
-                                              entry("Play-Test"), entry("Zoom In")};
+    const std::vector<SearchEntry> entries = {entry("Export patch..."), entry("Paste"),   entry("Select All"),
+                                              entry("Play-Test"),       entry("Zoom In"), entry("Zoom")};
     // Letters out of order or missing match nothing; case does not matter.
     EXPECT_EQ(labelsFound(entries, "ni"), std::vector<std::string>{});
     EXPECT_EQ(labelsFound(entries, "ZOOMIN"), std::vector<std::string>{"Zoom In"});
+    EXPECT_EQ(labelsFound(entries, "zoom"), (std::vector<std::string>{"Zoom", "Zoom In"}));
     // A label that starts with the letters, or whose words do, goes before one that
     // only holds them somewhere.
     EXPECT_EQ(labelsFound(entries, "pa"), (std::vector<std::string>{"Paste", "Export patch...", "Play-Test"}));
@@ -36,7 +37,7 @@ TEST(CommandSearch, LettersInOrderBestMatchFirstLatestRunOnTies)
               (std::vector<std::string>{"Play-Test", "Export patch...", "Paste", "Select All"}));
     // Nothing typed lists everything: the latest run first, then in their order.
     EXPECT_EQ(labelsFound(entries, "", {"Zoom In", "Paste"}),
-              (std::vector<std::string>{"Zoom In", "Paste", "Export patch...", "Select All", "Play-Test"}));
+              (std::vector<std::string>{"Zoom In", "Paste", "Export patch...", "Select All", "Play-Test", "Zoom"}));
 
     std::vector<std::string> recent;
     noteRun(recent, "a");
