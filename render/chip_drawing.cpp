@@ -90,8 +90,7 @@ void drawChipOfSheet(EDITOR& editor, int c, SubPaletteRows& rows)
     const TileRowColours& colours = rows.of(record.palette & 3);
     for (int q = 0; q < 4; ++q)
         drawTile(editor.chipSurface, (cell.x + quadrantX(q, kTilePixels)) & 0xFF,
-                 (cell.y + quadrantY(q, kTilePixels)) & 0xFF, editor.tileGfx[editor.curStage][record.tile[q]],
-                 colours);
+                 (cell.y + quadrantY(q, kTilePixels)) & 0xFF, editor.tileGfx[editor.curStage][record.tile[q]], colours);
 }
 
 // Every chip of the current stage whose sub-palette belongs to the path asked for (see

@@ -70,8 +70,7 @@ public:
     void drawRow(Colour* line, std::uint8_t plane0, std::uint8_t plane1) const
     {
         std::memcpy(line, quads_[std::size_t((plane0 >> 4) | (plane1 & 0xF0))].data(), 4 * sizeof(Colour));
-        std::memcpy(line + 4, quads_[std::size_t((plane0 & 0x0F) | ((plane1 & 0x0F) << 4))].data(),
-                    4 * sizeof(Colour));
+        std::memcpy(line + 4, quads_[std::size_t((plane0 & 0x0F) | ((plane1 & 0x0F) << 4))].data(), 4 * sizeof(Colour));
     }
 
 private:
