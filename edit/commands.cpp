@@ -38,6 +38,7 @@ constexpr Command kCommands[] = {
     // "OBJECT" has no item to replace.
     {"edit.replaceUses", kEdit, "Replace Uses...", "replace every use of the current item in this stage",
      replaceUsesOfCurrentItem, [](CE e) { return e.curTab != kViewObject; }},
+    {"edit.findCommand", kEdit, "Find Command...", "find a command, a stage or an object's name by typing, and run it"},
 
     {"view.map", kView, "MAP", "show the pages of the stage", [](E e) { chooseView(e, kViewMap); }},
     {"view.object", kView, "OBJECT", "show the objects of the stage", [](E e) { chooseView(e, kViewObject); }},

@@ -76,6 +76,7 @@ constexpr KeyBinding kCtrlKeys[] = {
     named('E', 0, kWithout, "file.exportPatch",
           "export a patch (BPS or IPS) of every stage as it is now against the original image"),
     named('E', 0, kWith, "file.exportStageFile", "export the current stage as a stage file"),
+    named('F', 0, kEither, "edit.findCommand", "find a command, a stage or an object's name by typing, and run it"),
     named('I', 0, kEither, "file.importStageFile", "import a stage file into the current stage, as one step"),
     named('G', 0, kEither, "file.importTileSheet",
           "import a tile sheet (PNG) into the current stage's tiles, in the current chip's colours, as one step"),

@@ -1,5 +1,7 @@
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "model/editor.h"
 #include "model/view_geometry.h"
@@ -27,6 +29,37 @@ void drawTile(Surface& surface, int x, int y, const std::uint8_t (&tile)[kTileBy
     }
 }
 
+// drawTile for the tiles of a whole sheet, a row at a time.
+void drawTile(Surface& surface, int x, int y, const std::uint8_t (&tile)[kTileBytes], const TileRowColours& rows)
+{
+    if (x < 0 || y < 0 || x + kTilePixels > surface.width() || y + kTilePixels > surface.height()) {
+        drawTile(surface, x, y, tile, rows.colours());
+        return;
+    }
+    const std::size_t stride = std::size_t(surface.width());
+    Colour* line = surface.data() + std::size_t(y) * stride + std::size_t(x);
+    for (int row = 0; row < kTilePixels; ++row, line += stride)
+        rows.drawRow(line, tile[row], tile[kTilePixels + row]);
+}
+
+// The row colours of the current palette's sub-palettes, each made when first needed.
+class SubPaletteRows {
+public:
+    explicit SubPaletteRows(const PaletteRecord& palette) : palette_(palette) {}
+
+    const TileRowColours& of(int p)
+    {
+        std::optional<TileRowColours>& rows = rows_[std::size_t(p)];
+        if (!rows)
+            rows.emplace(subPaletteColours(palette_, p));
+        return *rows;
+    }
+
+private:
+    const PaletteRecord& palette_;
+    std::array<std::optional<TileRowColours>, 4> rows_;
+};
+
 // Whether quadrants drawn with sub-palette p belong to the animated path: any non-zero
 // selector, even one whose bit 7 is clear and which therefore never changes colour.
 bool isAnimatedSubPalette(const PaletteRecord& palette, int p)
@@ -49,16 +82,26 @@ void drawChipTileOnPath(EDITOR& editor, int x, int y, int tile, int subPalette, 
              subPaletteColours(palette, p));
 }
 
-// Every tile quadrant of every chip of the current stage at its place in the chip sheet.
+// The four tile quadrants of chip c at its place in the chip sheet.
+void drawChipOfSheet(EDITOR& editor, int c, SubPaletteRows& rows)
+{
+    const ChipRecord& record = editor.chip[editor.curStage][c];
+    const Rect cell = sheetCell(c, kChipPixels);
+    const TileRowColours& colours = rows.of(record.palette & 3);
+    for (int q = 0; q < 4; ++q)
+        drawTile(editor.chipSurface, (cell.x + quadrantX(q, kTilePixels)) & 0xFF,
+                 (cell.y + quadrantY(q, kTilePixels)) & 0xFF, editor.tileGfx[editor.curStage][record.tile[q]], colours);
+}
+
+// Every chip of the current stage whose sub-palette belongs to the path asked for (see
+// drawChipTileOnPath), at its place in the chip sheet.
 void drawChipSheet(EDITOR& editor, bool animatedPath)
 {
-    for (int c = 0; c < kChipCount; ++c) {
-        const ChipRecord& record = editor.chip[editor.curStage][c];
-        const Rect cell = sheetCell(c, kChipPixels);
-        for (int q = 0; q < 4; ++q)
-            drawChipTileOnPath(editor, cell.x + quadrantX(q, kTilePixels), cell.y + quadrantY(q, kTilePixels),
-                               record.tile[q], record.palette, animatedPath);
-    }
+    const PaletteRecord& palette = editor.curPal[editor.curStage];
+    SubPaletteRows rows(palette);
+    for (int c = 0; c < kChipCount; ++c)
+        if (isAnimatedSubPalette(palette, editor.chip[editor.curStage][c].palette & 3) == animatedPath)
+            drawChipOfSheet(editor, c, rows);
 }
 
 }  // namespace
@@ -81,15 +124,12 @@ void EDITOR::drawChips()
 void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kChipCount])
 {
     const PaletteRecord& palette = curPal[curStage];
+    SubPaletteRows rows(palette);
     for (int c = 0; c < kChipCount; ++c) {
-        const ChipRecord& record = chip[curStage][c];
-        const int p = record.palette & 3;
+        const int p = chip[curStage][c].palette & 3;
         if (!subPalettes[p] || !isAnimatedSubPalette(palette, p))
             continue;
-        const Rect cell = sheetCell(c, kChipPixels);
-        for (int q = 0; q < 4; ++q)
-            drawChipTileOnPath(*this, cell.x + quadrantX(q, kTilePixels), cell.y + quadrantY(q, kTilePixels),
-                               record.tile[q], record.palette, true);
+        drawChipOfSheet(*this, c, rows);
         drawn[c] = true;
     }
 }

@@ -18,8 +18,8 @@ void paintChipView(EDITOR& editor)
     // The tile sheet follows the current chip's sub-palette, so picking another chip
     // can recolour all of it.
     drawTileSheet(editor, view, kTileSheet.x, kTileSheet.y, current.palette & 3);
-    drawViewText(editor, 256, 288, hexText("Pallet:", current.palette, 1));
-    drawViewText(editor, 256, 320, hexText("style:", current.style, 2));
+    drawViewHex(editor, 256, 288, "Pallet:", current.palette, 1);
+    drawViewHex(editor, 256, 320, "style:", current.style, 2);
     view.stretch(editor.chipSurface, chipSheetRect(k), kMagnifier);
 
     outlineBorder(view, kChipViewChipSheet);

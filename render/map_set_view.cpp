@@ -20,7 +20,7 @@ void paintMapSetView(EDITOR& editor)
         else
             view.fill({kPagePixels * h, 0, kPagePixels, kPagePixels}, kBlack);
     }
-    drawViewText(editor, 64, 276, hexText("Page:", unsigned(editor.viewPos), 2));
+    drawViewHex(editor, 64, 276, "Page:", unsigned(editor.viewPos), 2);
 
     const Rect wholeSheet{0, 0, editor.chipSetSurface.width(), editor.chipSetSurface.height()};
     view.stretch(editor.chipSetSurface, wholeSheet, sheet);

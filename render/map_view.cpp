@@ -9,10 +9,10 @@ void paintMapView(EDITOR& editor)
         const int x = 64 + kPagePixels * h;
         const int page = editor.viewPos + h;
         // The map-set number shows even when it is 32 or more and the half is black.
-        const std::string setText = page >= 0 && page < kPageCount
-            ? hexText("Set:", editor.pageSet[editor.curStage][page], 2)
-            : std::string("Set:--");
-        drawViewText(editor, x, 328, setText);
-        drawViewText(editor, x, 276, hexText("Page:", unsigned(page), 2));
+        if (page >= 0 && page < kPageCount)
+            drawViewHex(editor, x, 328, "Set:", editor.pageSet[editor.curStage][page], 2);
+        else
+            drawViewText(editor, x, 328, "Set:--");
+        drawViewHex(editor, x, 276, "Page:", unsigned(page), 2);
     }
 }

@@ -18,11 +18,11 @@ void EDITOR::drawObjects()
     }
 
     const ObjectRecord& current = object[curStage][selected];
-    drawViewText(*this, 88, 280, hexText("ID:", unsigned(selected), 2));
-    drawViewText(*this, 88, 304, hexText("Page:", current.page, 2));
-    drawViewText(*this, 88, 328, hexText("X:", current.x, 2));
-    drawViewText(*this, 88, 352, hexText("Y:", current.y, 2));
-    drawViewText(*this, 88, 376, hexText("Data:", current.data, 2));
+    drawViewHex(*this, 88, 280, "ID:", unsigned(selected), 2);
+    drawViewHex(*this, 88, 304, "Page:", current.page, 2);
+    drawViewHex(*this, 88, 328, "X:", current.x, 2);
+    drawViewHex(*this, 88, 352, "Y:", current.y, 2);
+    drawViewHex(*this, 88, 376, "Data:", current.data, 2);
     // The user's name of the data value, only when they have given names: without a
     // names file the panel is as it always was.
     if (objectNames.loaded) {

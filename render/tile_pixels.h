@@ -48,3 +48,32 @@ inline std::array<Colour, 4> subPaletteColours(const PaletteRecord& palette, int
     const std::uint8_t* indexes = palette.colour[p];
     return {colourTable[indexes[0]], colourTable[indexes[1]], colourTable[indexes[2]], colourTable[indexes[3]]};
 }
+
+// The colours of four neighbouring pixels of a tile row in one sub-palette, for every
+// pair of plane nibbles, so that a row of eight pixels is two lookups. Worth making
+// for the many tiles of a sheet, not for one tile.
+class TileRowColours {
+public:
+    explicit TileRowColours(const std::array<Colour, 4>& colours) : colours_(colours)
+    {
+        for (int nibbles = 0; nibbles < 256; ++nibbles)
+            for (int i = 0; i < 4; ++i) {
+                const int bit = 3 - i;
+                const int value = ((nibbles >> bit) & 1) | (((nibbles >> (4 + bit)) & 1) << 1);
+                quads_[std::size_t(nibbles)][std::size_t(i)] = colours[std::size_t(value)];
+            }
+    }
+
+    const std::array<Colour, 4>& colours() const { return colours_; }
+
+    // Writes the eight pixels of the row with plane bytes plane0 and plane1 to line.
+    void drawRow(Colour* line, std::uint8_t plane0, std::uint8_t plane1) const
+    {
+        std::memcpy(line, quads_[std::size_t((plane0 >> 4) | (plane1 & 0xF0))].data(), 4 * sizeof(Colour));
+        std::memcpy(line + 4, quads_[std::size_t((plane0 & 0x0F) | ((plane1 & 0x0F) << 4))].data(), 4 * sizeof(Colour));
+    }
+
+private:
+    std::array<Colour, 4> colours_;
+    std::array<std::array<Colour, 4>, 256> quads_;
+};

@@ -15,19 +15,39 @@ std::string hexText(std::string_view label, unsigned value, int digits)
     return text;
 }
 
+bool viewTextMayShow(const EDITOR& editor, int x, int y)
+{
+    const Rect area = editor.viewSurface.drawableArea();
+    return y < area.y + area.height && x < area.x + area.width;
+}
+
 void drawViewText(EDITOR& editor, int x, int y, std::string_view text)
 {
-    editor.host().drawText(editor.viewSurface, x, y, text);
+    if (viewTextMayShow(editor, x, y))
+        editor.host().drawText(editor.viewSurface, x, y, text);
+}
+
+void drawViewHex(EDITOR& editor, int x, int y, std::string_view label, unsigned value, int digits)
+{
+    if (viewTextMayShow(editor, x, y))
+        editor.host().drawText(editor.viewSurface, x, y, hexText(label, value, digits));
 }
 
 void drawMapSetHalf(EDITOR& editor, int m, int left)
 {
     const std::uint8_t* cells = editor.mapSet[editor.curStage][m];
+    // A frame that redraws a few parts of the view passes over the cells outside them.
+    const Rect area = editor.viewSurface.drawableArea();
     for (int column = 0; column < 8; ++column) {
+        const int x = left + kChipSetPixels * column;
+        if (x >= area.x + area.width || x + kChipSetPixels <= area.x)
+            continue;
         for (int row = 0; row < 8; ++row) {
+            const int y = kChipSetPixels * row;
+            if (y >= area.y + area.height || y + kChipSetPixels <= area.y)
+                continue;
             const Rect source = chipSetSheetRect(cells[column * 8 + row]);
-            editor.viewSurface.copy(editor.chipSetSurface, source.x, source.y, source.width, source.height,
-                                    left + kChipSetPixels * column, kChipSetPixels * row);
+            editor.viewSurface.copy(editor.chipSetSurface, source.x, source.y, source.width, source.height, x, y);
         }
     }
 }

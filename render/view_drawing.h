@@ -17,8 +17,15 @@ class EDITOR;
 // text field would.
 std::string hexText(std::string_view label, unsigned value, int digits);
 
+// Whether a text at (x, y) can change a pixel of the view within its clip. Texts are
+// drawn top-left aligned, so one that starts below or right of the clip cannot: the
+// frames that redraw a few animated parts of the view skip making them.
+bool viewTextMayShow(const EDITOR& editor, int x, int y);
+
 // Draws text through the application with its top-left corner at (x, y).
 void drawViewText(EDITOR& editor, int x, int y, std::string_view text);
+// drawViewText of hexText(label, value, digits), made only when it can show.
+void drawViewHex(EDITOR& editor, int x, int y, std::string_view label, unsigned value, int digits);
 
 // Copies the 64 chip sets of map set m of the current stage into the upper area with
 // the map set's left edge at x = left. m must be 0 to 31.

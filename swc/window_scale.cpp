@@ -1,6 +1,7 @@
 #include "swc/window_scale.h"
 
 #include <QFont>
+#include <QHash>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -8,10 +9,19 @@
 namespace swc {
 namespace {
 
-constexpr const char* kScale = "swcScale";
 constexpr const char* kPlace = "swcPlace";
 constexpr const char* kFontSize = "swcFontSize";
 constexpr int kLargestScale = 8;
+
+// The scale of each window whose scale was set. Every paint of the editing area asks
+// for it, so it is found by the window's address rather than as a named property,
+// which the toolkit looks up by comparing names. Never freed: a window can go after
+// the program's static objects.
+QHash<const QWidget*, int>& scales()
+{
+    static auto* byWindow = new QHash<const QWidget*, int>;
+    return *byWindow;
+}
 
 int floorDiv(int value, int by)
 {
@@ -39,8 +49,7 @@ int windowScale(const QWidget* window)
 {
     if (!window)
         return 1;
-    const QVariant scale = window->property(kScale);
-    return scale.isValid() ? scale.toInt() : 1;
+    return scales().value(window, 1);
 }
 
 void setWindowScale(QWidget* window, int scale)
@@ -48,7 +57,9 @@ void setWindowScale(QWidget* window, int scale)
     if (!window)
         return;
     scale = std::clamp(scale, 1, kLargestScale);
-    window->setProperty(kScale, scale);
+    if (!scales().contains(window))
+        QObject::connect(window, &QObject::destroyed, [window] { scales().remove(window); });
+    scales().insert(window, scale);
     for (QWidget* child : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QVariant place = child->property(kPlace);
         if (place.isValid())

@@ -1,8 +1,19 @@
 #include "shell/main_window/application_commands.h"
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QComboBox>
+
 #include "edit/commands.h"
 #include "edit/key_tables.h"
+#include "edit/object_table.h"
 #include "edit/selection_editing.h"
+#include "edit/view_choice.h"
 #include "edit/virtual_keys.h"
 #include "shell/main_window/menu_bar.h"
 #include "shell/main_window/open_image.h"
@@ -12,6 +23,7 @@
 #include "shell/session/settings.h"
 #include "shell/windows/about_box.h"
 #include "shell/windows/colours_window.h"
+#include "shell/windows/command_search_popup.h"
 #include "shell/windows/emulator_choice.h"
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
@@ -26,10 +38,19 @@
 namespace {
 
 // Menu items send WM_COMMAND with these identifiers, well below those of the controls
-// (10000 onwards).
+// (10000 onwards); the command search sends its own for the entry chosen in it.
 constexpr unsigned kFirstMenuId = 100;
-constexpr unsigned kClearRecentId = 90;
-constexpr unsigned kFirstRecentId = 91;
+constexpr unsigned kClearRecentId = 80;
+constexpr unsigned kFirstRecentId = 81;
+constexpr unsigned kSearchChoiceId = 70;
+static_assert(kFirstRecentId + kRecentImageCount <= kFirstMenuId, "the recent images' items would take commands' ids");
+
+// What the user ran from the menus and the command search, the latest first: the
+// search lists these first among equal matches.
+std::vector<std::string> recentRuns;
+
+// The entry chosen in the command search, run by the main window's procedure.
+std::optional<SearchEntry> searchChoice;
 
 struct ApplicationCommand {
     const char* id;
@@ -44,6 +65,8 @@ void pressButton(SCC* button)
         button->sendMessage(BM_CLICK, 0, 0);
 }
 
+void openSearch();
+
 constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.open", chooseAnotherImage},
     // Its items are the recent images themselves.
@@ -56,6 +79,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.importTileSheet", importTileSheetIntoCurrentStage},
     {"file.exportPictures", exportPicturesToChosenFolder},
     {"file.exit", [] { pressButton(exitButton.get()); }},
+    {"edit.findCommand", openSearch},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
     {"view.colours", toggleColoursWindow},
@@ -76,6 +100,41 @@ const ApplicationCommand* findApplicationCommand(std::string_view id)
         if (id == command.id)
             return &command;
     return nullptr;
+}
+
+// The search's choice reaches the main window's procedure as a menu item does, so that
+// it is routed, recorded in the history and followed by a frame in the same way.
+void openSearch()
+{
+    if (!mainWindow)
+        return;
+    openCommandSearch(mainWindow->handle(), searchEntries(), recentRuns, [](const SearchEntry& chosen) {
+        searchChoice = chosen;
+        if (mainWindow)
+            mainWindow->sendMessage(WM_COMMAND, MAKEWPARAM(kSearchChoiceId, 0), 0);
+    });
+}
+
+void runSearchChoice(const SearchEntry& chosen)
+{
+    switch (chosen.target) {
+    case SearchTarget::Command:
+        if (const Command* command = findCommand(chosen.id))
+            runMenuItem(menuCommandId(*command));
+        break;
+    case SearchTarget::Stage:
+        noteRun(recentRuns, chosen.id);
+        // As a choice in the stage combo: the first object of the new stage.
+        chooseStage(theEditor, chosen.number);
+        theEditor.curObject = 0;
+        break;
+    case SearchTarget::Object:
+        noteRun(recentRuns, chosen.id);
+        if (theEditor.curTab != kViewObject)
+            chooseView(theEditor, kViewObject);
+        chooseObject(theEditor, chosen.number);
+        break;
+    }
 }
 
 bool held(int virtualKey)
@@ -119,8 +178,25 @@ unsigned recentImageMenuId(int index)
     return index < 0 ? kClearRecentId : kFirstRecentId + unsigned(index);
 }
 
+std::vector<SearchEntry> searchEntries()
+{
+    std::vector<SearchEntry> entries = commandEntries(commandEnabled);
+    std::vector<std::string> stageNames;
+    if (auto* combo = stageCombo ? qobject_cast<QComboBox*>(stageCombo->handle()) : nullptr)
+        for (int stage = 0; stage < combo->count(); ++stage)
+            stageNames.push_back(combo->itemText(stage).toStdString());
+    std::ranges::move(stageEntries(stageNames), std::back_inserter(entries));
+    std::ranges::move(objectNameEntries(theEditor), std::back_inserter(entries));
+    return entries;
+}
+
 bool runMenuItem(unsigned id)
 {
+    if (id == kSearchChoiceId) {
+        if (const std::optional<SearchEntry> chosen = std::exchange(searchChoice, std::nullopt))
+            runSearchChoice(*chosen);
+        return true;
+    }
     if (id == kClearRecentId) {
         clearRecentImages();
         refreshRecentMenu();
@@ -138,6 +214,7 @@ bool runMenuItem(unsigned id)
     const Command& command = all[id - kFirstMenuId];
     if (!commandEnabled(command))
         return true;
+    noteRun(recentRuns, command.id);
     if (command.runByApplication()) {
         runApplicationCommand(command.id);
     } else {

@@ -6,6 +6,9 @@
 // in the history and followed by a frame exactly as a key press is.
 
 #include <string_view>
+#include <vector>
+
+#include "edit/command_search.h"
 
 struct Command;
 
@@ -25,6 +28,10 @@ bool runApplicationKey(int virtualKey);
 // Open Recent by its place in the list (-1 for Clear).
 unsigned menuCommandId(const Command& command);
 unsigned recentImageMenuId(int index);
+
+// What the command search (Ctrl+F) offers now: every command of the registry with
+// whether it can act, the stages and the names of the current stage's objects.
+std::vector<SearchEntry> searchEntries();
 
 // Runs the menu item with that identifier as its keys would, if it can act now.
 // Returns whether the identifier is a menu item's.

@@ -44,6 +44,30 @@ TEST_F(ChipDrawing, ColourIndexesOf64AndMoreWrapIntoTheTable)
     EXPECT_EQ(chipPixel(1, 0), colourTable[0x3F]);
 }
 
+TEST_F(ChipDrawing, TheWholeSheetDecodesEveryTileAsOneTileIsDecoded)
+{
+    for (int p = 0; p < 4; ++p)
+        setSubPalette(p, std::uint8_t(4 * p), std::uint8_t(4 * p + 0x11), std::uint8_t(4 * p + 0x22),
+                      std::uint8_t(4 * p + 0x33));
+    std::uint32_t seed = 12345;
+    for (auto& tile : editor.tileGfx[0])
+        for (std::uint8_t& byte : tile)
+            byte = std::uint8_t((seed = seed * 1103515245 + 12345) >> 16);
+    for (int c = 0; c < kChipCount; ++c)
+        editor.chip[0][c] = ChipRecord{
+            {std::uint8_t(c), std::uint8_t(c * 7), std::uint8_t(c * 13), std::uint8_t(c * 31)}, std::uint8_t(c % 4), 0};
+    editor.drawChips();
+    const Surface sheet = editor.chipSurface;
+
+    editor.chipSurface.fillAll(kWhite);
+    for (int c = 0; c < kChipCount; ++c)
+        for (int q = 0; q < 4; ++q)
+            editor.drawChipTile(c % 16 * 16 + q % 2 * 8, c / 16 * 16 + q / 2 * 8, editor.chip[0][c].tile[q], c % 4);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            ASSERT_EQ(sheet.pixel(x, y), chipPixel(x, y)) << x << ", " << y;
+}
+
 TEST_F(ChipDrawing, PlacesEachQuadrantOfEachChipInTheSheet)
 {
     setSubPalette(0, 0x01, 0x11, 0x21, 0x31);
