@@ -28,6 +28,7 @@
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/patch_export.h"
 #include "shell/windows/picture_export_dialog.h"
 #include "shell/windows/stage_file_dialogs.h"
@@ -86,7 +87,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.tiles", toggleTileWindow},
     {"view.overview", toggleOverviewWindow},
     {"view.objects", toggleObjectList},
-    {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},
+    {"view.zoomIn", zoomIn, [] { return currentZoom() < kLargestZoom; }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
     {"tools.playTest", playTest},
@@ -148,7 +149,7 @@ bool runApplicationCommand(std::string_view id)
 {
     const ApplicationCommand* command = findApplicationCommand(id);
     if (!command)
-        return false;
+        return togglePanelOfCommand(id);
     command->run();
     return true;
 }
