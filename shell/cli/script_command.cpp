@@ -53,8 +53,8 @@ ScriptArguments::ScriptArguments(QCommandLineParser& parser)
               "With --script: write the image as the script left it to <file> when the script succeeded and "
               "changed something; give the image itself to write it in place, as Save does.",
               "file")
-    , timeout_("script-timeout", "With --script: stop the script after <seconds> (default 30) and end with exit code 1.",
-               "seconds")
+    , timeout_("script-timeout",
+               "With --script: stop the script after <seconds> (default 30) and end with exit code 1.", "seconds")
 {
     parser.addOptions({script_, output_, timeout_});
 }
@@ -67,9 +67,9 @@ std::optional<std::string> ScriptArguments::read(const QCommandLineParser& parse
             return "--output and --script-timeout go with --script";
         return std::nullopt;
     }
-    for (const char* other : {"screenshot", "view", "report-first-frame", "export-stage", "export-all", "objects",
-                              "make-patch", "apply-patch", "info", "export-stage-data", "import-stage-data",
-                              "export-tiles", "import-tiles", "demo"})
+    for (const char* other :
+         {"screenshot", "view", "report-first-frame", "export-stage", "export-all", "objects", "make-patch",
+          "apply-patch", "info", "export-stage-data", "import-stage-data", "export-tiles", "import-tiles", "demo"})
         if (parser.isSet(other))
             return "--script opens no window and does nothing else: leave out --" + std::string(other);
     if (positional.size() != 1)

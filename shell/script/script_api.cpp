@@ -41,7 +41,8 @@ QVariantMap nameMap(const std::map<int, std::string>& names)
 
 }  // namespace
 
-ScriptApi::ScriptApi(EDITOR& editor, QObject* parent) : QObject(parent), editor_(editor) {}
+ScriptApi::ScriptApi(EDITOR& editor, QObject* parent) : QObject(parent), editor_(editor)
+{}
 
 template <typename Access>
 auto ScriptApi::guarded(Access access) -> decltype(access())
@@ -165,9 +166,8 @@ int ScriptApi::colour(double stage, double set, double subPalette, double index)
 
 void ScriptApi::setColour(double stage, double set, double subPalette, double index, double colour)
 {
-    guarded([&] {
-        setPaletteColour(editor_, whole(stage), whole(set), whole(subPalette), whole(index), whole(colour));
-    });
+    guarded(
+        [&] { setPaletteColour(editor_, whole(stage), whole(set), whole(subPalette), whole(index), whole(colour)); });
 }
 
 int ScriptApi::selector(double stage, double set, double subPalette)
@@ -222,12 +222,13 @@ QVariantList ScriptApi::objects(double stage)
         QVariantList list;
         for (const ObjectValues& object : usedObjects(editor_, s)) {
             const std::string* name = editor_.objectNames.find(s, object.data);
-            list.append(QVariantMap{{"slot", object.slot},
-                                    {"page", object.page},
-                                    {"x", object.x},
-                                    {"y", object.y},
-                                    {"data", object.data},
-                                    {"name", name ? QVariant(QString::fromStdString(*name)) : QVariant::fromValue(nullptr)}});
+            list.append(
+                QVariantMap{{"slot", object.slot},
+                            {"page", object.page},
+                            {"x", object.x},
+                            {"y", object.y},
+                            {"data", object.data},
+                            {"name", name ? QVariant(QString::fromStdString(*name)) : QVariant::fromValue(nullptr)}});
         }
         return list;
     });
@@ -235,7 +236,9 @@ QVariantList ScriptApi::objects(double stage)
 
 void ScriptApi::setObject(double stage, double slot, double page, double x, double y, double data)
 {
-    guarded([&] { setObjectValues(editor_, whole(stage), {whole(slot), whole(page), whole(x), whole(y), whole(data)}); });
+    guarded([&] {
+        setObjectValues(editor_, whole(stage), {whole(slot), whole(page), whole(x), whole(y), whole(data)});
+    });
 }
 
 void ScriptApi::removeObject(double stage, double slot)

@@ -70,8 +70,7 @@ public:
     Q_INVOKABLE void removeObject(double stage, double slot);
 
     // kind: "page", "cell", "quadrant", "object", "chipSet", "chip" or "tile".
-    Q_INVOKABLE void show(const QString& kind, double stage, double number, double column, double row,
-                          double quadrant);
+    Q_INVOKABLE void show(const QString& kind, double stage, double number, double column, double row, double quadrant);
     Q_INVOKABLE void nameStep(const QString& name);
     Q_INVOKABLE void registerCommand(const QString& id, const QString& label);
 

@@ -23,8 +23,8 @@ struct ScriptError {
 struct ScriptOutcome {
     enum class Result { Done, Failed, Stopped };
     Result result = Result::Done;
-    QString value;      // what the program's last expression gave, as text ("" for undefined)
-    ScriptError error;  // when it failed
+    QString value;         // what the program's last expression gave, as text ("" for undefined)
+    ScriptError error;     // when it failed
     bool changed = false;  // whether it left a step in the history
 
     bool succeeded() const { return result == Result::Done; }
