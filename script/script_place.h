@@ -9,9 +9,9 @@ struct ScriptPlace {
     enum class Kind { Page, Cell, Quadrant, Object, ChipSet, Chip, Tile };
     Kind kind = Kind::Page;
     int stage = 0;
-    int number = 0;  // the page, map set, chip set, slot, chip or tile
-    int column = 0;  // Cell
-    int row = 0;     // Cell
+    int number = 0;    // the page, map set, chip set, slot, chip or tile
+    int column = 0;    // Cell
+    int row = 0;       // Cell
     int quadrant = 0;  // Quadrant
 };
 

@@ -44,9 +44,8 @@ int main(int argc, char* argv[])
     // Exported pictures and the commands on files need no display either, and open no
     // window even with one.
     const bool hasDisplay = displayAvailable();
-    const bool withoutWindow =
-        asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) || asksForTileSheetCommand(argc, argv) ||
-        asksForScriptRun(argc, argv);
+    const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) ||
+        asksForTileSheetCommand(argc, argv) || asksForScriptRun(argc, argv);
     if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (withoutWindow || !hasDisplay) {
