@@ -18,6 +18,8 @@
 #include "shell/windows/overview_window.h"
 #include "shell/windows/patch_export.h"
 #include "shell/windows/picture_export_dialog.h"
+#include "shell/windows/script_console_window.h"
+#include "shell/windows/script_runs.h"
 #include "shell/windows/stage_file_dialogs.h"
 #include "shell/windows/tile_sheet_dialog.h"
 #include "shell/windows/tile_window.h"
@@ -67,6 +69,10 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
     {"tools.playTest", playTest},
     {"tools.chooseEmulator", chooseEmulator},
+    {"tools.runScript", chooseAndRunScript},
+    // Its items are the scripts and the commands scripts registered.
+    {"tools.scripts", [] {}},
+    {"view.scriptConsole", toggleScriptConsole},
     {"help.about", showAbout},
 };
 

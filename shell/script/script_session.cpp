@@ -52,6 +52,8 @@ ScriptOutcome ScriptSession::runAsStep(const QString& file, const QString& stepN
 {
     ScriptStep step(editor_);
     api_->beginRun(file, stepName);
+    // A stop asked for after the last run ended is not for this one.
+    engine_.setInterrupted(false);
     QStringList stack;
     const QJSValue value = call(stack);
     ScriptOutcome outcome;

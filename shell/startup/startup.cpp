@@ -37,6 +37,8 @@
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/object_names_in_use.h"
 #include "shell/windows/overview_window.h"
+#include "shell/windows/script_console_window.h"
+#include "shell/windows/script_runs.h"
 #include "shell/windows/side_window_place.h"
 #include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
@@ -193,6 +195,8 @@ void releaseUi()
     closeObjectList();
     closeColoursWindow();
     closeTileWindow();
+    closeScriptConsole();
+    endScripts();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();
