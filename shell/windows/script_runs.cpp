@@ -151,6 +151,8 @@ void watchFolder()
     if (folderWatcher)
         return;
     folderWatcher = std::make_unique<QFileSystemWatcher>();
+    // Made at once, so that the user finds it and files put there appear at once.
+    QDir().mkpath(scriptsFolder());
     const auto rewatch = [] {
         if (!folderWatcher->files().isEmpty())
             folderWatcher->removePaths(folderWatcher->files());
