@@ -1,5 +1,7 @@
 #include "swc/controls.h"
 
+#include "swc/top_level_window.h"
+
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -189,6 +191,10 @@ HWND createControl(const char* className, const char* text, std::uint32_t style,
     const ControlClass* controlClass = findControlClass(className);
     if (!controlClass || !parent)
         return nullptr;
+
+    // The controls of a top-level window are placed in its client area.
+    if (auto* window = dynamic_cast<TopLevelWindow*>(parent))
+        parent = window->clientArea();
 
     HWND control = nullptr;
     switch (controlClass->kind) {

@@ -20,10 +20,10 @@ WPARAM mouseKeyFlags(const QMouseEvent& event)
     return flags;
 }
 
-LPARAM clientPoint(const QMouseEvent& event, int clientTop)
+LPARAM clientPoint(const QMouseEvent& event)
 {
     const QPoint point = event.position().toPoint();
-    return MAKELPARAM(point.x(), point.y() - clientTop);
+    return MAKELPARAM(point.x(), point.y());
 }
 
 LPARAM screenPoint(const QMouseEvent& event)

@@ -12,8 +12,7 @@ namespace swc {
 WPARAM mouseKeyFlags(const QMouseEvent& event);
 
 // The event's point in the receiving widget's coordinates, packed as MAKELPARAM(x, y).
-// clientTop: where the client area starts in the widget (under a menu bar).
-LPARAM clientPoint(const QMouseEvent& event, int clientTop = 0);
+LPARAM clientPoint(const QMouseEvent& event);
 
 // The event's point in screen coordinates, packed as MAKELPARAM(x, y).
 LPARAM screenPoint(const QMouseEvent& event);

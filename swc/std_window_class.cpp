@@ -67,7 +67,7 @@ RECT StdWindowClass::clientRect() const
         return {};
     QSize size = hwnd->size();
     if (auto* window = dynamic_cast<swc::TopLevelWindow*>(hwnd))
-        size.rheight() -= window->clientTop();
+        size = window->clientSize();
     return rectOf(QRect(QPoint(0, 0), size / swc::windowScale(hwnd)));
 }
 
@@ -89,14 +89,10 @@ void StdWindowClass::move(int x, int y, int width, int height)
     if (auto* window = dynamic_cast<swc::TopLevelWindow*>(hwnd)) {
         // The size is the outer size, frame included; Qt sizes the client area.
         const QSize frame = window->frameGeometry().size() - window->geometry().size();
-        // A menu bar sits outside the client area: the window grows by its height.
-        const QSize client(std::max(width - frame.width(), 0),
-                           std::max(height - frame.height(), 0) + window->clientTop());
+        // A menu bar and the panels sit outside the client area: the window grows by
+        // what they take.
         window->move(x, y);
-        if (window->isResizable())
-            window->resize(client);
-        else
-            window->setFixedSize(client);
+        window->setClientSize(QSize(std::max(width - frame.width(), 0), std::max(height - frame.height(), 0)));
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(hwnd)) {
@@ -104,8 +100,6 @@ void StdWindowClass::move(int x, int y, int width, int height)
         // itself keeps the height of its selection field.
         height = std::min(height, combo->sizeHint().height());
     }
-    if (auto* parent = dynamic_cast<swc::TopLevelWindow*>(hwnd->parentWidget()))
-        y += parent->clientTop();
     swc::placeChild(hwnd, QRect(x, y, width, height));
 }
 

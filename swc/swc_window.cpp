@@ -45,7 +45,7 @@ void SWC::create(const char* className, const char* title, WNDPROC windowProc)
     window->setWindowTitle(QString::fromLocal8Bit(title ? title : ""));
     if (wc.lpszIconName)
         window->setWindowIcon(QIcon(QString::fromLocal8Bit(wc.lpszIconName)));
-    window->resize(400, 300);
+    window->setClientSize(QSize(400, 300));
 
     swc::WindowRecord record;
     record.kind = swc::WindowKind::TopLevel;

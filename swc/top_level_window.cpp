@@ -2,7 +2,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 #include "swc/mouse_message.h"
 #include "swc/virtual_key.h"
@@ -32,14 +35,84 @@ bool isSystemKey(const QKeyEvent& key)
     return key.modifiers().testFlag(Qt::AltModifier) || key.key() == Qt::Key_Alt || key.key() == Qt::Key_F10;
 }
 
+// The client area: its mouse buttons and moves become the window's messages, at the
+// client point they fall on.
+class ClientArea : public QWidget {
+public:
+    ClientArea(TopLevelWindow* owner) : owner_(owner) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        // A double click arrives here too (QWidget's default), as a second press.
+        if (event->button() == Qt::LeftButton)
+            dispatchMessage(owner_, WM_LBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event));
+        else if (event->button() == Qt::RightButton)
+            dispatchMessage(owner_, WM_RBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event));
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            dispatchMessage(owner_, WM_LBUTTONUP, mouseKeyFlags(*event), clientPoint(*event));
+        else if (event->button() == Qt::RightButton)
+            dispatchMessage(owner_, WM_RBUTTONUP, mouseKeyFlags(*event), clientPoint(*event));
+        event->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        dispatchMessage(owner_, WM_MOUSEMOVE, mouseKeyFlags(*event), clientPoint(*event));
+        event->accept();
+    }
+
+private:
+    TopLevelWindow* owner_;
+};
+
 }  // namespace
 
 TopLevelWindow::TopLevelWindow(std::uint32_t windowStyle)
-    : QWidget(nullptr, flagsForStyle(windowStyle))
+    : QMainWindow(nullptr, flagsForStyle(windowStyle))
     , resizable((windowStyle & WS_THICKFRAME) != 0)
+    , scroll(new QScrollArea(this))
+    , client(new ClientArea(this))
 {
-    // Keys go to the window itself, so it must be able to hold the focus.
+    // Keys go to the window itself, so it must be able to hold the focus; the scroll
+    // area never takes it, so arrows stay the program's.
     setFocusPolicy(Qt::StrongFocus);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll->setWidget(client);
+    // A click anywhere in the client area gives the keys back to the window, also
+    // from a panel that had them.
+    client->setFocusPolicy(Qt::ClickFocus);
+    client->setFocusProxy(this);
+    setCentralWidget(scroll);
+    setDockOptions(AnimatedDocks | AllowTabbedDocks | AllowNestedDocks);
+}
+
+QSize TopLevelWindow::clientSize() const
+{
+    return client->size();
+}
+
+void TopLevelWindow::setClientSize(QSize size)
+{
+    client->setFixedSize(size);
+    // What the menu bar and the panels take around the client area stays theirs. A
+    // menu bar added just now may not be laid out yet.
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    QSize around(0, menuHeight);
+    if (isVisible()) {
+        around = this->size() - scroll->size();
+        around.rheight() += std::max(menuHeight - scroll->y(), 0);
+    }
+    const QSize wanted = size + around;
+    if (resizable)
+        resize(wanted);
+    else
+        setFixedSize(wanted);
 }
 
 bool TopLevelWindow::event(QEvent* event)
@@ -67,69 +140,7 @@ bool TopLevelWindow::event(QEvent* event)
     case QEvent::WindowDeactivate: dispatchMessage(this, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0); break;
     default: break;
     }
-    return QWidget::event(event);
-}
-
-void TopLevelWindow::setMenuBar(QWidget* bar)
-{
-    const int oldTop = menuHeight;
-    menuBar = bar;
-    menuHeight = bar ? bar->sizeHint().height() : 0;
-    if (bar) {
-        bar->setParent(this);
-        bar->setGeometry(0, 0, width(), menuHeight);
-        bar->show();
-    }
-    // The children already placed keep their places in the client area.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child != bar)
-            child->move(child->x(), child->y() - oldTop + menuHeight);
-    if (!resizable)
-        setFixedSize(width(), height() - oldTop + menuHeight);
-    else
-        resize(width(), height() - oldTop + menuHeight);
-}
-
-void TopLevelWindow::resizeEvent(QResizeEvent* event)
-{
-    if (menuBar)
-        menuBar->setGeometry(0, 0, width(), menuHeight);
-    QWidget::resizeEvent(event);
-}
-
-void TopLevelWindow::mousePressEvent(QMouseEvent* event)
-{
-    // A double click arrives here too (QWidget's default), as a second press.
-    switch (event->button()) {
-    case Qt::LeftButton:
-        dispatchMessage(this, WM_LBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
-        break;
-    case Qt::RightButton:
-        dispatchMessage(this, WM_RBUTTONDOWN, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
-        break;
-    default: break;
-    }
-    event->accept();
-}
-
-void TopLevelWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    switch (event->button()) {
-    case Qt::LeftButton:
-        dispatchMessage(this, WM_LBUTTONUP, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
-        break;
-    case Qt::RightButton:
-        dispatchMessage(this, WM_RBUTTONUP, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
-        break;
-    default: break;
-    }
-    event->accept();
-}
-
-void TopLevelWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    dispatchMessage(this, WM_MOUSEMOVE, mouseKeyFlags(*event), clientPoint(*event, menuHeight));
-    event->accept();
+    return QMainWindow::event(event);
 }
 
 void TopLevelWindow::closeEvent(QCloseEvent* event)
@@ -138,6 +149,12 @@ void TopLevelWindow::closeEvent(QCloseEvent* event)
     // so the wrapper's handle stays valid.
     dispatchMessage(this, WM_DESTROY, 0, 0);
     event->accept();
+}
+
+TopLevelWindow* ownerOfClientArea(QWidget* widget)
+{
+    auto* window = widget ? dynamic_cast<TopLevelWindow*>(widget->window()) : nullptr;
+    return window && window->clientArea() == widget ? window : nullptr;
 }
 
 }  // namespace swc

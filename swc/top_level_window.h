@@ -1,40 +1,47 @@
 #pragma once
 
-// The widget of a top-level window made by SWC::create. It turns its Qt events into
-// the messages of its window procedure: keys, mouse buttons, activation and the close
-// box. After the procedure has run, the event carries on as Qt handles it.
+// The widget of a top-level window made by SWC::create: a main window with a menu bar,
+// panels that dock around it, and in its middle the client area, in a scroll area so
+// that a client area larger than the window can be scrolled into sight. It turns its
+// Qt events into the messages of its window procedure: keys, mouse buttons in the
+// client area, activation and the close box. After the procedure has run, the event
+// carries on as Qt handles it.
 
-#include <QWidget>
+#include <QMainWindow>
 #include <cstdint>
+
+class QScrollArea;
 
 namespace swc {
 
-class TopLevelWindow : public QWidget {
+class TopLevelWindow : public QMainWindow {
 public:
     explicit TopLevelWindow(std::uint32_t windowStyle);
 
     // A window without a sizing border keeps the size the program gives it.
     bool isResizable() const { return resizable; }
 
-    // Puts bar across the top of the window, outside the client area as the
-    // platform's menus are: the client area, and the places the program gives the
-    // window's children, start under it, and the window grows by its height.
-    void setMenuBar(QWidget* bar);
-    // Where the client area starts: the menu bar's height, or 0 without one.
-    int clientTop() const { return menuHeight; }
+    // The widget the program's controls are children of; its coordinates are the
+    // client coordinates of every control and mouse message.
+    QWidget* clientArea() const { return client; }
+    QScrollArea* clientScroll() const { return scroll; }
+
+    // Gives the client area its size; the window grows or shrinks by as much. A
+    // window made smaller than that scrolls its client area.
+    void setClientSize(QSize size);
+    QSize clientSize() const;
 
 protected:
     bool event(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool resizable;
-    QWidget* menuBar = nullptr;
-    int menuHeight = 0;
+    QScrollArea* scroll;
+    QWidget* client;
 };
+
+// The top-level window whose client area widget is, or nullptr.
+TopLevelWindow* ownerOfClientArea(QWidget* widget);
 
 }  // namespace swc

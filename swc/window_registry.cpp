@@ -1,5 +1,7 @@
 #include "swc/window_registry.h"
 
+#include "swc/top_level_window.h"
+
 #include <QObject>
 #include <QWidget>
 #include <cctype>
@@ -71,7 +73,11 @@ LRESULT notifyParent(HWND control, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (!control)
         return 0;
-    return dispatchMessage(control->parentWidget(), msg, wParam, lParam);
+    // A control of a top-level window sits in its client area and notifies the window.
+    QWidget* parent = control->parentWidget();
+    if (TopLevelWindow* window = ownerOfClientArea(parent))
+        parent = window;
+    return dispatchMessage(parent, msg, wParam, lParam);
 }
 
 bool registerClassName(const std::string& className)

@@ -16,9 +16,9 @@
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/patch_export.h"
 #include "shell/windows/picture_export_dialog.h"
-#include "shell/windows/script_console_window.h"
 #include "shell/windows/script_runs.h"
 #include "shell/windows/stage_file_dialogs.h"
 #include "shell/windows/tile_sheet_dialog.h"
@@ -64,7 +64,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.tiles", toggleTileWindow},
     {"view.overview", toggleOverviewWindow},
     {"view.objects", toggleObjectList},
-    {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},
+    {"view.zoomIn", zoomIn, [] { return currentZoom() < kLargestZoom; }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
     {"tools.playTest", playTest},
@@ -72,7 +72,6 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"tools.runScript", chooseAndRunScript},
     // Its items are the scripts and the commands scripts registered.
     {"tools.scripts", [] {}},
-    {"view.scriptConsole", toggleScriptConsole},
     {"help.about", showAbout},
 };
 
@@ -95,7 +94,7 @@ bool runApplicationCommand(std::string_view id)
 {
     const ApplicationCommand* command = findApplicationCommand(id);
     if (!command)
-        return false;
+        return togglePanelOfCommand(id);
     command->run();
     return true;
 }

@@ -23,7 +23,9 @@
 namespace {
 
 constexpr const char* kMainWindowClass = "quarrixeditor";
-constexpr std::uint32_t kMainWindowStyle = WS_VISIBLE | WS_SYSMENU;  // fixed size, close box only
+// A sizing border and a close box: the client area keeps its size, the rest of the
+// window is the panels'.
+constexpr std::uint32_t kMainWindowStyle = WS_VISIBLE | WS_SYSMENU | WS_THICKFRAME;
 constexpr std::uint32_t kComboStyle = WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST;
 constexpr std::uint32_t kTabStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 

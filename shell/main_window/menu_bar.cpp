@@ -107,8 +107,11 @@ void installMenuBar(EWC& window)
         fillMenu(*menu, which);
     }
     menuBar = bar;
-    if (auto* topLevel = dynamic_cast<swc::TopLevelWindow*>(window.handle()))
+    if (auto* topLevel = dynamic_cast<swc::TopLevelWindow*>(window.handle())) {
+        // Above the client area, as the platform's menus are: the window grows by it.
         topLevel->setMenuBar(bar);
+        topLevel->setClientSize(topLevel->clientSize());
+    }
 }
 
 QMenuBar* mainMenuBar()

@@ -89,7 +89,7 @@ int setZoom(int zoom)
     rememberPlainLayout();
     if (!plain.known)
         return zoomShown;
-    zoom = std::clamp(zoom, kSmallestZoom, largestZoomThatFits());
+    zoom = std::clamp(zoom, kSmallestZoom, kLargestZoom);
     if (zoom == zoomShown)
         return zoomShown;
     zoomShown = zoom;
@@ -103,11 +103,15 @@ int setZoom(int zoom)
     swc::setWindowScale(editArea->handle(), zoom);
     editArea->move(0, kEditAreaTop, plain.editArea.width * zoom, plain.editArea.height * zoom);
 
-    // Keep the window on the screen when it grew past its edge.
+    // Keep the window on the screen when it grew past its edge; what does not fit
+    // scrolls.
     if (QWidget* window = mainWindow->handle()) {
         const QRect screen = availableScreenArea();
         QRect frame = window->frameGeometry();
-        if (!screen.isEmpty() && !screen.contains(frame)) {
+        if (zoom > kSmallestZoom && !screen.isEmpty() && !screen.contains(frame)) {
+            const QSize border = frame.size() - window->size();
+            window->resize(window->size().boundedTo(screen.size() - border));
+            frame = window->frameGeometry();
             frame.moveRight(std::min(frame.right(), screen.right()));
             frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
             frame.moveLeft(std::max(frame.left(), screen.left()));

@@ -15,6 +15,7 @@
 #include "shell/windows/colours_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 
@@ -216,5 +217,6 @@ void afterUserInput()
     followEditorInObjectList();
     followEditorInColoursWindow();
     followEditorInTileWindow();
+    followPanels();
     updateWindowTitle();
 }

@@ -15,7 +15,8 @@ struct Remembered {
     std::string emulator;
     int zoom = 1;
     std::string objectNamesFile;
-    std::vector<std::pair<std::string, SideWindowPlace>> sideWindows;
+    std::vector<std::pair<std::string, bool>> panelsOpen;
+    WindowArrangement arrangement;
 };
 
 bool inUse = false;
@@ -27,14 +28,9 @@ std::unique_ptr<QSettings> openFile()
 }
 
 // Only values of the expected kind count; anything else is the default.
-std::optional<QRect> rectValue(const QVariant& value)
+QByteArray bytesValue(const QVariant& value)
 {
-    if (value.typeId() != QMetaType::QRect)
-        return std::nullopt;
-    const QRect rect = value.toRect();
-    if (!rect.isValid() || rect.width() > 100000 || rect.height() > 100000)
-        return std::nullopt;
-    return rect;
+    return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
 }
 
 Remembered readFile()
@@ -62,12 +58,12 @@ Remembered readFile()
     if (const QVariant names = file.value("objects/names"); names.typeId() == QMetaType::QByteArray &&
         !names.toByteArray().isEmpty() && !names.toByteArray().contains('\0'))
         read.objectNamesFile = names.toByteArray().toStdString();
-    for (const char* name : kSideWindowNames) {
-        SideWindowPlace place;
-        place.open = file.value(QString("side/%1/open").arg(name)).toString() == "true";
-        place.frame = rectValue(file.value(QString("side/%1/frame").arg(name)));
-        read.sideWindows.emplace_back(name, place);
-    }
+    file.beginGroup("side");
+    for (const QString& name : file.childGroups())
+        read.panelsOpen.emplace_back(name.toStdString(), file.value(name + "/open").toString() == "true");
+    file.endGroup();
+    read.arrangement.geometry = bytesValue(file.value("window/geometry"));
+    read.arrangement.state = bytesValue(file.value("window/state"));
     return read;
 }
 
@@ -91,11 +87,12 @@ void writeFile()
         file.setValue("view/zoom", remembered.zoom);
     if (!remembered.objectNamesFile.empty())
         file.setValue("objects/names", QByteArray::fromStdString(remembered.objectNamesFile));
-    for (const auto& [name, place] : remembered.sideWindows) {
-        file.setValue(QString("side/%1/open").arg(name.c_str()), place.open ? "true" : "false");
-        if (place.frame)
-            file.setValue(QString("side/%1/frame").arg(name.c_str()), *place.frame);
-    }
+    for (const auto& [name, open] : remembered.panelsOpen)
+        file.setValue(QString("side/%1/open").arg(name.c_str()), open ? "true" : "false");
+    if (!remembered.arrangement.geometry.isEmpty())
+        file.setValue("window/geometry", remembered.arrangement.geometry);
+    if (!remembered.arrangement.state.isEmpty())
+        file.setValue("window/state", remembered.arrangement.state);
     file.sync();
 }
 
@@ -172,22 +169,33 @@ void saveObjectNamesFile(const std::string& path)
     writeFile();
 }
 
-SideWindowPlace sideWindowPlace(const char* name)
+bool savedPanelOpen(const char* name)
 {
-    for (const auto& [known, place] : remembered.sideWindows)
+    for (const auto& [known, open] : remembered.panelsOpen)
         if (known == name)
-            return place;
-    return {};
+            return open;
+    return false;
 }
 
-void saveSideWindowPlace(const char* name, const SideWindowPlace& place)
+void savePanelOpen(const char* name, bool open)
 {
-    auto& windows = remembered.sideWindows;
+    auto& panels = remembered.panelsOpen;
     const auto found =
-        std::find_if(windows.begin(), windows.end(), [name](const auto& entry) { return entry.first == name; });
-    if (found != windows.end())
-        found->second = place;
+        std::find_if(panels.begin(), panels.end(), [name](const auto& entry) { return entry.first == name; });
+    if (found != panels.end())
+        found->second = open;
     else
-        windows.emplace_back(name, place);
+        panels.emplace_back(name, open);
+    writeFile();
+}
+
+WindowArrangement savedArrangement()
+{
+    return remembered.arrangement;
+}
+
+void saveArrangement(const WindowArrangement& arrangement)
+{
+    remembered.arrangement = arrangement;
     writeFile();
 }

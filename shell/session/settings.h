@@ -3,8 +3,7 @@
 // What the editor remembers for the user from run to run, in
 // ~/.config/quarrix-editor/settings.ini (under XDG_CONFIG_HOME when that is set): the
 // images opened last, the main window's place and zoom, the emulator chosen in Tools,
-// the names file loaded last, and which side windows were open, with their size and
-// place.
+// the names file loaded last, which panels were open and how they were arranged.
 //
 // The remembered values are kept in memory as well; the file is read and written only
 // while settings are in use, which a run that no one watches (a screenshot, exported
@@ -15,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
 #include <QRect>
 
 inline constexpr int kRecentImageCount = 10;
@@ -44,13 +44,15 @@ void saveZoom(int zoom);
 std::string savedObjectNamesFile();
 void saveObjectNamesFile(const std::string& path);
 
-// The side windows, by the names the settings keep them under.
-inline constexpr const char* kSideWindowNames[] = {"keys", "usage", "colours", "objects", "overview", "tiles"};
+// Whether the panel kept under name was open when the editor last ended.
+bool savedPanelOpen(const char* name);
+void savePanelOpen(const char* name, bool open);
 
-// A side window: whether it was open, and its frame's place.
-struct SideWindowPlace {
-    bool open = false;
-    std::optional<QRect> frame;
+// The main window's geometry and its panels' arrangement, as Qt saves them; empty
+// when none was kept.
+struct WindowArrangement {
+    QByteArray geometry;
+    QByteArray state;
 };
-SideWindowPlace sideWindowPlace(const char* name);
-void saveSideWindowPlace(const char* name, const SideWindowPlace& place);
+WindowArrangement savedArrangement();
+void saveArrangement(const WindowArrangement& arrangement);

@@ -37,9 +37,8 @@
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/object_names_in_use.h"
 #include "shell/windows/overview_window.h"
-#include "shell/windows/script_console_window.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/script_runs.h"
-#include "shell/windows/side_window_place.h"
 #include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 #include "state/state_folder.h"
@@ -140,20 +139,25 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             applySelections();
         }
         if (!unattended) {
-            // The zoom kept from the last run, as far as this screen can show it.
-            setZoom(savedZoom());
-            if (sideWindowWasOpen("keys"))
+            // The zoom and the arrangement kept from the last run; the first time, the
+            // largest zoom at which the whole window fits the screen.
+            const bool firstStart = savedArrangement().geometry.isEmpty();
+            setZoom(firstStart ? largestZoomThatFits() : savedZoom());
+            restoreArrangement();
+            if (panelWasOpen("keys"))
                 toggleKeyReference(theEditor.curTab);
-            if (sideWindowWasOpen("usage"))
+            if (panelWasOpen("usage"))
                 toggleUsageWindow();
-            if (sideWindowWasOpen("colours"))
+            if (panelWasOpen("colours"))
                 toggleColoursWindow();
-            if (sideWindowWasOpen("objects"))
+            if (panelWasOpen("objects"))
                 toggleObjectList();
-            if (sideWindowWasOpen("overview"))
+            if (panelWasOpen("overview"))
                 toggleOverviewWindow();
-            if (sideWindowWasOpen("tiles"))
+            if (panelWasOpen("tiles"))
                 toggleTileWindow();
+            if (panelWasOpen("scriptConsole"))
+                togglePanelOfCommand("view.scriptConsole");
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
@@ -185,8 +189,10 @@ void releaseUi()
 {
     delete uiFont;
     uiFont = nullptr;
-    if (mainWindow && mainWindow->handle())
+    if (mainWindow && mainWindow->handle()) {
         saveWindowPosition(mainWindow->handle()->frameGeometry().topLeft());
+        keepArrangement();
+    }
     // The editor must no longer reach controls that are going away.
     theEditor.setHost(nullptr);
     closeKeyReference();
@@ -195,7 +201,7 @@ void releaseUi()
     closeObjectList();
     closeColoursWindow();
     closeTileWindow();
-    closeScriptConsole();
+    releaseListedPanels();
     endScripts();
     tabControl.reset();
     editArea.reset();

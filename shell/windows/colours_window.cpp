@@ -13,7 +13,7 @@
 #include "edit/undo_redo.h"
 #include "render/colour_table.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_slot.h"
+#include "shell/windows/panel_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/swc.h"
 
@@ -78,7 +78,7 @@ int hexDigitOf(const QKeyEvent& event)
 
 class ColoursWindow : public QWidget {
 public:
-    explicit ColoursWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit ColoursWindow(QWidget* owner) : QWidget(owner)
     {
         setWindowTitle("Colours");
         setFocusPolicy(Qt::StrongFocus);
@@ -254,7 +254,7 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-SideWindowSlot<ColoursWindow> slot("colours");
+PanelSlot<ColoursWindow> slot("colours");
 
 }  // namespace
 

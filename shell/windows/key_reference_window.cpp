@@ -7,7 +7,7 @@
 
 #include "edit/key_reference.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_slot.h"
+#include "shell/windows/panel_slot.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int kHeight = 520;
 
 class KeyReferenceWindow : public QWidget {
 public:
-    explicit KeyReferenceWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit KeyReferenceWindow(QWidget* owner) : QWidget(owner)
     {
         setWindowTitle("Keys and mouse");
         // Shown beside the main window, which keeps the keys: the user reads and edits
@@ -65,7 +65,7 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-SideWindowSlot<KeyReferenceWindow> slot("keys");
+PanelSlot<KeyReferenceWindow> slot("keys");
 
 }  // namespace
 

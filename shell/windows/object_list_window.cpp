@@ -30,7 +30,7 @@
 #include "shell/session/settings.h"
 #include "shell/windows/object_list_model.h"
 #include "shell/windows/object_names_in_use.h"
-#include "shell/windows/side_window_slot.h"
+#include "shell/windows/panel_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/virtual_key.h"
 
@@ -87,7 +87,7 @@ void afterAction()
 
 class ObjectListWindow : public QWidget {
 public:
-    explicit ObjectListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit ObjectListWindow(QWidget* owner) : QWidget(owner)
     {
         setWindowTitle("Objects");
         model_ = new ObjectListModel(
@@ -250,7 +250,7 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-SideWindowSlot<ObjectListWindow> slot("objects");
+PanelSlot<ObjectListWindow> slot("objects");
 
 }  // namespace
 

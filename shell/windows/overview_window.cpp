@@ -13,7 +13,7 @@
 
 #include "render/stage_overview.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_slot.h"
+#include "shell/windows/panel_slot.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ private:
 
 class OverviewWindow : public QWidget {
 public:
-    explicit OverviewWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit OverviewWindow(QWidget* owner) : QWidget(owner)
     {
         setWindowTitle("Overview of the stage");
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -167,7 +167,7 @@ private:
     std::vector<std::uint8_t> shown_;
 };
 
-SideWindowSlot<OverviewWindow> slot("overview");
+PanelSlot<OverviewWindow> slot("overview");
 
 QRect screenArea(const QWidget* owner)
 {

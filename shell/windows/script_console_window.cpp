@@ -1,12 +1,12 @@
 #include "shell/windows/script_console_window.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QVBoxLayout>
 
+#include "shell/windows/panels.h"
 #include "shell/windows/script_runs.h"
-#include "shell/windows/side_window_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 
 namespace {
@@ -16,7 +16,7 @@ constexpr int kHeight = 360;
 
 class ScriptConsoleWindow : public QWidget {
 public:
-    explicit ScriptConsoleWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit ScriptConsoleWindow(QWidget* parent) : QWidget(parent)
     {
         setWindowTitle(tr("Script Console"));
         log_ = new QPlainTextEdit(this);
@@ -43,15 +43,6 @@ public:
 
     QLineEdit* line() const { return line_; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->key() == Qt::Key_Escape)
-            close();
-        else
-            QWidget::keyPressEvent(event);
-    }
-
 private:
     void evaluate()
     {
@@ -70,26 +61,19 @@ private:
     QLineEdit* line_;
 };
 
-SideWindowSlot<ScriptConsoleWindow> slot("scriptConsole");
+QPointer<ScriptConsoleWindow> console;
 
 }  // namespace
 
-void toggleScriptConsole()
+QWidget* makeScriptConsole(QWidget* parent)
 {
-    ScriptConsoleWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->show();
-    window->activateWindow();
-    window->line()->setFocus();
+    console = new ScriptConsoleWindow(parent);
+    // Typing starts at the line whenever the panel gets the focus.
+    console->setFocusProxy(console->line());
+    return console;
 }
 
 QWidget* scriptConsole()
 {
-    return slot.shown();
-}
-
-void closeScriptConsole()
-{
-    slot.release();
+    return console && panelShown(console) ? console.data() : nullptr;
 }

@@ -22,7 +22,7 @@
 #include "edit/tile_sharing_text.h"
 #include "render/colour_table.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_slot.h"
+#include "shell/windows/panel_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/virtual_key.h"
 #include "swc/window_scale.h"
@@ -317,7 +317,7 @@ QToolButton* toolButton(QWidget* parent, const QString& text, const QString& tip
 
 class TileWindow : public QWidget {
 public:
-    explicit TileWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit TileWindow(QWidget* owner) : QWidget(owner)
     {
         setWindowTitle("Tiles");
         setFocusPolicy(Qt::StrongFocus);
@@ -556,7 +556,7 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-SideWindowSlot<TileWindow> slot("tiles");
+PanelSlot<TileWindow> slot("tiles");
 
 }  // namespace
 

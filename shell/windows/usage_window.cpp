@@ -15,7 +15,7 @@
 #include "edit/usage_report.h"
 #include "edit/usage_subject.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/side_window_slot.h"
+#include "shell/windows/panel_slot.h"
 #include "shell/windows/usage_list_model.h"
 #include "usage/usage_cache.h"
 
@@ -70,7 +70,7 @@ ShownKey keyOf(const EDITOR& editor, std::uint64_t countsVersion)
 
 class UsageWindow : public QWidget {
 public:
-    explicit UsageWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+    explicit UsageWindow(QWidget* owner) : QWidget(owner)
     {
         setWindowTitle("Where it is used");
         // Beside the main window, which keeps the keys: U and Ctrl+H go on working.
@@ -187,7 +187,7 @@ private:
 };
 
 // Owned by the main window, so it goes with it at the latest.
-SideWindowSlot<UsageWindow> slot("usage");
+PanelSlot<UsageWindow> slot("usage");
 
 }  // namespace
 

@@ -81,11 +81,10 @@ private slots:
         QVERIFY(!keyReferenceList());
         pressKey(main, Qt::Key_F1);
         QVERIFY(keyReferenceList());
-        QWidget* window = keyReferenceList()->window();
-        pressKey(window, Qt::Key_Escape);
+        pressKey(keyReferenceList(), Qt::Key_Escape);
         QVERIFY(!keyReferenceList());
         pressKey(main, Qt::Key_F1);
-        pressKey(keyReferenceList()->window(), Qt::Key_F1);
+        pressKey(keyReferenceList(), Qt::Key_F1);
         QVERIFY(!keyReferenceList());
     }
 };

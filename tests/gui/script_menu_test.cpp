@@ -12,6 +12,7 @@
 
 #include "edit/undo_redo.h"
 #include "gui_support.h"
+#include "shell/main_window/application_commands.h"
 #include "shell/main_window/menu_bar.h"
 #include "shell/windows/script_console_window.h"
 #include "shell/windows/script_runs.h"
@@ -95,7 +96,7 @@ private slots:
 
     void theConsoleEvaluatesALineAndShowsItsOutputAndErrors()
     {
-        toggleScriptConsole();
+        QVERIFY(runApplicationCommand("view.scriptConsole"));
         QWidget* console = scriptConsole();
         QVERIFY(console);
         auto* line = console->findChild<QLineEdit*>();
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(
             log->toPlainText().contains("Script Console:1: RangeError: pages: stage 0, page 0: 99 is not a map set"));
         QCOMPARE(theEditor.mapSet[0][0][0], cell);
-        toggleScriptConsole();
+        QVERIFY(runApplicationCommand("view.scriptConsole"));
         QVERIFY(!scriptConsole());
     }
 };

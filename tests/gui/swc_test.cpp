@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "swc/swc.h"
+#include "swc/top_level_window.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ private slots:
             SCC control;
             control.create(name, "", *window);
             QVERIFY2(control.handle(), name);
-            QCOMPARE(control.handle()->parentWidget(), window->handle());
+            QCOMPARE(swc::ownerOfClientArea(control.handle()->parentWidget()), window->handle());
             QVERIFY2(control.handle()->isVisibleTo(window->handle()), name);
             QCOMPARE(control.handle()->geometry(), QRect(0, 0, 0, 0));
             const RECT client = control.clientRect();

@@ -121,7 +121,7 @@ private slots:
         pressKey(main, Qt::Key_F2);
         QVERIFY(!usageList());
         pressKey(main, Qt::Key_F2);
-        pressKey(usageList()->window(), Qt::Key_Escape);
+        pressKey(usageList(), Qt::Key_Escape);
         QVERIFY(!usageList());
     }
 

@@ -1,0 +1,251 @@
+#include "shell/windows/panels.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+#include <vector>
+
+#include "edit/commands.h"
+#include "shell/session/app_state.h"
+#include "shell/session/settings.h"
+#include "shell/windows/script_console_window.h"
+
+namespace {
+
+// Every panel, in the order they are first docked into their groups.
+constexpr PanelEntry kPanels[] = {
+    {"colours", "view.colours", Qt::RightDockWidgetArea, "edit"},
+    {"tiles", "view.tiles", Qt::RightDockWidgetArea, "edit"},
+    {"objects", "view.objects", Qt::RightDockWidgetArea, "edit"},
+    {"usage", "view.whereUsed", Qt::LeftDockWidgetArea, "reference"},
+    {"keys", "view.keysAndMouse", Qt::LeftDockWidgetArea, "reference"},
+    {"overview", "view.overview", Qt::BottomDockWidgetArea, "overview"},
+    {"scriptConsole", "view.scriptConsole", Qt::BottomDockWidgetArea, "overview", makeScriptConsole},
+};
+
+QMainWindow* host()
+{
+    return mainWindow ? qobject_cast<QMainWindow*>(mainWindow->handle()) : nullptr;
+}
+
+// The keys a panel leaves alone that are the main window's wherever the focus is:
+// every F-key, Ctrl key and Alt key. Other keys (letters, arrows) stay the panel's
+// even when it does nothing with them.
+bool routedToMainWindow(const QKeyEvent& key)
+{
+    const bool functionKey = key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35;
+    return functionKey || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+}
+
+class PanelDock : public QDockWidget {
+public:
+    PanelDock(const QString& title, QWidget* parent) : QDockWidget(title, parent) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Escape &&
+                key->modifiers() == Qt::NoModifier) {
+                close();
+                return true;
+            }
+            // A docked panel would pass the key on to the main window by itself, a
+            // floating one would not: both hand it over here, alike.
+            if (routedToMainWindow(*key) && parentWidget()) {
+                QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
+                               key->nativeVirtualKey(), key->nativeModifiers(), key->text(), key->isAutoRepeat(),
+                               key->count());
+                QCoreApplication::sendEvent(parentWidget(), &copy);
+                return true;
+            }
+        }
+        return QDockWidget::event(event);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The panel closing itself (Escape, its key) closes its dock.
+        if (watched == widget() && event->type() == QEvent::Close) {
+            close();
+            event->ignore();
+            return true;
+        }
+        return QDockWidget::eventFilter(watched, event);
+    }
+};
+
+QDockWidget* dockOf(const QWidget* content)
+{
+    return content ? qobject_cast<QDockWidget*>(content->parentWidget()) : nullptr;
+}
+
+bool isOpen(const QDockWidget* dock)
+{
+    // A panel behind another of its tab group is open, though not visible.
+    return dock && dock->toggleViewAction()->isChecked();
+}
+
+// The first time: into the entry's area, tabbed with an open panel of its group.
+void placeByDefault(QMainWindow& window, QDockWidget& dock, const PanelEntry& entry)
+{
+    window.addDockWidget(entry.area, &dock);
+    for (QDockWidget* other : window.findChildren<QDockWidget*>()) {
+        const PanelEntry* otherEntry = findPanel(other->objectName().toUtf8().constData());
+        if (other != &dock && otherEntry && std::string_view(otherEntry->group) == entry.group &&
+            !other->isFloating() && isOpen(other)) {
+            window.tabifyDockWidget(other, &dock);
+            return;
+        }
+    }
+}
+
+// A floating panel opens within a screen.
+void keepOnScreen(QDockWidget& dock)
+{
+    if (!dock.isFloating())
+        return;
+    const QScreen* screen = dock.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = dock.frameGeometry();
+    if (area.contains(frame))
+        return;
+    frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    dock.setGeometry(frame);
+}
+
+// The panels of the list that are made here.
+std::vector<QPointer<QWidget>>& madePanels()
+{
+    static std::vector<QPointer<QWidget>> made(std::size(kPanels));
+    return made;
+}
+
+}  // namespace
+
+const PanelEntry* findPanel(const char* name)
+{
+    for (const PanelEntry& entry : kPanels)
+        if (std::string_view(entry.name) == name)
+            return &entry;
+    return nullptr;
+}
+
+QDockWidget* dockPanel(QWidget& content, const char* name)
+{
+    QMainWindow* window = host();
+    const PanelEntry* entry = findPanel(name);
+    const Command* command = entry ? findCommand(entry->commandId) : nullptr;
+    QString title = content.windowTitle();
+    if (title.isEmpty())
+        title = command ? QCoreApplication::translate("Menu", command->label) : QString(name);
+    auto* dock = new PanelDock(title, window);
+    dock->setObjectName(name);
+    dock->setAttribute(Qt::WA_DeleteOnClose, false);
+    dock->setWidget(&content);
+    content.installEventFilter(dock);
+    if (window && !window->restoreDockWidget(dock) && entry)
+        placeByDefault(*window, *dock, *entry);
+    else if (window && !entry)
+        window->addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    QObject::connect(dock->toggleViewAction(), &QAction::toggled, dock, [name](bool open) {
+        if (mainWindow && mainWindow->handle() && !QCoreApplication::closingDown())
+            savePanelOpen(name, open);
+    });
+    return dock;
+}
+
+void showPanel(QWidget& content)
+{
+    QDockWidget* dock = dockOf(&content);
+    if (!dock)
+        return;
+    dock->show();
+    dock->raise();
+    keepOnScreen(*dock);
+}
+
+void closePanel(QWidget& content)
+{
+    if (QDockWidget* dock = dockOf(&content))
+        dock->close();
+}
+
+bool panelShown(const QWidget* content)
+{
+    return isOpen(dockOf(content));
+}
+
+bool togglePanelOfCommand(std::string_view commandId)
+{
+    const PanelEntry* entry = nullptr;
+    for (const PanelEntry& listed : kPanels)
+        if (listed.make && commandId == listed.commandId)
+            entry = &listed;
+    if (!entry)
+        return false;
+    QPointer<QWidget>& panel = madePanels()[std::size_t(entry - kPanels)];
+    if (panel && panelShown(panel)) {
+        closePanel(*panel);
+        return true;
+    }
+    if (!panel) {
+        panel = entry->make(boxOwner());
+        dockPanel(*panel, entry->name);
+    }
+    showPanel(*panel);
+    if (entry->follow)
+        entry->follow(*panel);
+    return true;
+}
+
+void followPanels()
+{
+    for (std::size_t index = 0; index < std::size(kPanels); ++index)
+        if (QWidget* panel = madePanels()[index]; panel && kPanels[index].follow && panelShown(panel))
+            kPanels[index].follow(*panel);
+}
+
+bool panelWasOpen(const char* name)
+{
+    return savedPanelOpen(name);
+}
+
+void restoreArrangement()
+{
+    QMainWindow* window = host();
+    if (!window)
+        return;
+    const WindowArrangement kept = savedArrangement();
+    if (!kept.geometry.isEmpty())
+        window->restoreGeometry(kept.geometry);
+    if (!kept.state.isEmpty())
+        window->restoreState(kept.state);
+}
+
+void keepArrangement()
+{
+    QMainWindow* window = host();
+    if (!window)
+        return;
+    saveArrangement({window->saveGeometry(), window->saveState()});
+}
+
+void releaseListedPanels()
+{
+    for (QPointer<QWidget>& panel : madePanels())
+        if (panel)
+            delete panel->parentWidget();
+}
