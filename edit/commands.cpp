@@ -51,12 +51,15 @@ constexpr Command kCommands[] = {
     {"view.tiles", kView, "Tiles", "show or close the current tile or chip large, to draw on"},
     {"view.objects", kView, "Objects", "show or close the list of the stage's objects"},
     {"view.overview", kView, "Overview", "show or close the stage's 48 pages at a glance"},
+    {"view.scriptConsole", kView, "Script Console", "show or close the console that runs lines of JavaScript"},
     {"view.zoomIn", kView, "Zoom In", "show the editing area one step larger"},
     {"view.zoomOut", kView, "Zoom Out", "show the editing area one step smaller"},
     {"view.actualSize", kView, "Actual Size", "show the editing area at its actual size"},
 
     {"tools.playTest", kTools, "Play-Test", "run the emulator on a copy with the unsaved edits"},
     {"tools.chooseEmulator", kTools, "Choose Emulator...", "name the emulator that Play-Test starts"},
+    {"tools.runScript", kTools, "Run Script...", "run a JavaScript file on the image, as one step"},
+    {"tools.scripts", kTools, "Scripts", "the scripts of the scripts folder and the commands scripts registered"},
 
     {"help.about", kHelp, "About", "the version, the licence and where the editor keeps its state"},
 };

@@ -23,7 +23,12 @@ int slotForNewObject(const EDITOR& editor)
 
 void removeObjectSlot(EDITOR& editor, int slot)
 {
-    ObjectRecord* list = editor.object[editor.curStage];
+    removeObjectSlot(editor, editor.curStage, slot);
+}
+
+void removeObjectSlot(EDITOR& editor, int stage, int slot)
+{
+    ObjectRecord* list = editor.object[stage];
     std::copy(list + slot + 1, list + kObjectSlots, list + slot);
     list[kObjectSlots - 1].page = kErasedObjectPage;
 }

@@ -19,3 +19,5 @@ int slotForNewObject(const EDITOR& editor);
 // Takes slot out of the list: the slots after it move one slot up and slot 63 is
 // marked free, its other bytes kept.
 void removeObjectSlot(EDITOR& editor, int slot);
+// The same in any stage.
+void removeObjectSlot(EDITOR& editor, int stage, int slot);

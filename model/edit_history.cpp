@@ -104,6 +104,17 @@ void EditHistory::push(Step step)
     }
 }
 
+void EditHistory::nameLastStep(std::string name)
+{
+    if (next_ > 0)
+        steps_[next_ - 1].name = std::move(name);
+}
+
+std::string EditHistory::lastStepName() const
+{
+    return next_ > 0 ? steps_[next_ - 1].name : std::string();
+}
+
 void EditHistory::apply(EDITOR& editor, const Step& step, bool forward)
 {
     const std::vector<std::uint8_t>& bytes = forward ? step.after : step.before;

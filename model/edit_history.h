@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 class EDITOR;
@@ -51,6 +52,11 @@ public:
     std::size_t redoSteps() const { return steps_.size() - next_; }
     std::size_t bytesHeld() const { return bytesHeld_; }
 
+    // A name for the step just recorded (the one undo would take back), such as the
+    // script that made it; "" when it has none or there is no step.
+    void nameLastStep(std::string name);
+    std::string lastStepName() const;
+
 private:
     struct Span {
         std::uint32_t offset;
@@ -61,6 +67,7 @@ private:
         std::vector<std::uint8_t> before;  // the spans' bytes, one after another
         std::vector<std::uint8_t> after;
         int stage = -1;
+        std::string name;
         std::size_t cost() const;
     };
 

@@ -85,10 +85,13 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     const ExportArguments exportArguments(parser);
     const FileCommandArguments fileCommandArguments(parser);
     const TileSheetArguments tileSheetArguments(parser);
+    const ScriptArguments scriptArguments(parser);
     parser.process(app);
 
     StartOptions options;
     QStringList positional = parser.positionalArguments();
+    if (const std::optional<std::string> wrong = scriptArguments.read(parser, positional, options))
+        failUsage(parser, wrong->c_str());
     if (const std::optional<std::string> wrong = tileSheetArguments.read(parser, positional, options))
         failUsage(parser, wrong->c_str());
     if (const std::optional<std::string> wrong = fileCommandArguments.read(parser, positional, options))

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/cli/file_commands.h"
+#include "shell/cli/script_command.h"
 #include "shell/cli/tile_sheet_commands.h"
 
 class QCoreApplication;
@@ -28,6 +29,7 @@ struct StartOptions {
     std::optional<ExportOptions> exportPictures;  // write pictures and end, without a window
     std::optional<FileCommand> fileCommand;       // make or apply a patch and end, without a window
     std::optional<TileSheetCommand> tileSheet;    // write or read a tile sheet and end, without a window
+    std::optional<ScriptCommandLine> script;      // run a script on the image and end, without a window
     std::optional<std::string> emulator;          // the command F5 starts the emulator with
     std::optional<std::string> exportPalette;     // write the colours as an emulator palette file and end
     std::optional<std::string> objectNames;       // names of the objects' data values, else beside the image

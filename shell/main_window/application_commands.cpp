@@ -31,6 +31,7 @@
 #include "shell/windows/panels.h"
 #include "shell/windows/patch_export.h"
 #include "shell/windows/picture_export_dialog.h"
+#include "shell/windows/script_runs.h"
 #include "shell/windows/stage_file_dialogs.h"
 #include "shell/windows/tile_sheet_dialog.h"
 #include "shell/windows/tile_window.h"
@@ -92,6 +93,9 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
     {"tools.playTest", playTest},
     {"tools.chooseEmulator", chooseEmulator},
+    {"tools.runScript", chooseAndRunScript},
+    // Its items are the scripts and the commands scripts registered.
+    {"tools.scripts", [] {}},
     {"help.about", showAbout},
 };
 

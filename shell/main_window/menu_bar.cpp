@@ -1,6 +1,7 @@
 #include "shell/main_window/menu_bar.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,8 @@
 #include "shell/main_window/application_commands.h"
 #include "shell/session/app_state.h"
 #include "shell/session/settings.h"
+#include "shell/windows/script_runs.h"
+#include "shell/windows/user_input_follow_up.h"
 #include "swc/top_level_window.h"
 
 namespace {
@@ -20,6 +23,7 @@ constexpr Menu kMenus[] = {Menu::File, Menu::Edit, Menu::View, Menu::Tools, Menu
 
 QPointer<QMenuBar> menuBar;
 QPointer<QMenu> recentMenu;
+QPointer<QMenu> scriptsMenu;
 
 // A line between groups of a menu, after these commands.
 bool endsGroup(std::string_view id)
@@ -55,10 +59,12 @@ QAction* addCommand(QMenu& menu, const Command& command)
 void greyWhatCannotAct(QMenu& menu)
 {
     for (QAction* action : menu.actions()) {
-        if (action->menu()) {
+        if (action->menu() == recentMenu) {
             action->setEnabled(!recentImages().empty());
             continue;
         }
+        if (action->menu())
+            continue;
         if (const Command* command = findCommand(action->data().toString().toStdString()))
             action->setEnabled(commandEnabled(*command));
     }
@@ -76,6 +82,10 @@ void fillMenu(QMenu& menu, Menu which)
         if (std::string_view(command.id) == "file.openRecent") {
             recentMenu = menu.addMenu(QString::fromUtf8(command.label));
             refreshRecentMenu();
+        } else if (std::string_view(command.id) == "tools.scripts") {
+            scriptsMenu = menu.addMenu(QString::fromUtf8(command.label));
+            refreshScriptsMenu();
+            setScriptListObserver(refreshScriptsMenu);
         } else {
             addCommand(menu, command);
         }
@@ -107,6 +117,35 @@ void installMenuBar(EWC& window)
 QMenuBar* mainMenuBar()
 {
     return menuBar.data();
+}
+
+void refreshScriptsMenu()
+{
+    if (!scriptsMenu)
+        return;
+    scriptsMenu->clear();
+    const QString folder = scriptsFolder();
+    for (const QString& name : scriptsInFolder()) {
+        QAction* item = scriptsMenu->addAction(name);
+        QObject::connect(item, &QAction::triggered, [path = QDir(folder).filePath(name)] {
+            runScriptFile(path);
+            followUpUserInput();
+        });
+    }
+    const std::vector<ScriptCommand> registered = registeredScriptCommands();
+    if (!registered.empty())
+        scriptsMenu->addSeparator();
+    for (const ScriptCommand& command : registered) {
+        QAction* item = scriptsMenu->addAction(command.label);
+        QObject::connect(item, &QAction::triggered, [id = command.id] {
+            runRegisteredScriptCommand(id);
+            followUpUserInput();
+        });
+    }
+    if (scriptsMenu->isEmpty()) {
+        QAction* none = scriptsMenu->addAction(QObject::tr("No scripts in %1").arg(QDir::toNativeSeparators(folder)));
+        none->setEnabled(false);
+    }
 }
 
 void refreshRecentMenu()

@@ -17,3 +17,5 @@ QMenuBar* mainMenuBar();
 
 // Brings the File > Open Recent list up to date with the settings.
 void refreshRecentMenu();
+// Fills Tools > Scripts again: the scripts folder's files and the registered commands.
+void refreshScriptsMenu();

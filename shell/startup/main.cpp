@@ -8,6 +8,7 @@
 #include "shell/cli/command_line.h"
 #include "shell/cli/file_commands.h"
 #include "shell/cli/palette_export.h"
+#include "shell/cli/script_command.h"
 #include "shell/cli/stage_export.h"
 #include "shell/cli/tile_sheet_commands.h"
 #include "shell/startup/private_runtime_folder.h"
@@ -45,7 +46,7 @@ int main(int argc, char* argv[])
     // window even with one.
     const bool hasDisplay = displayAvailable();
     const bool withoutWindow = asksForPicturesOnly(argc, argv) || asksForFileCommand(argc, argv) ||
-        asksForTileSheetCommand(argc, argv) || asksForPaletteExport(argc, argv);
+        asksForTileSheetCommand(argc, argv) || asksForPaletteExport(argc, argv) || asksForScriptRun(argc, argv);
     if (!hasDisplay || withoutWindow)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (withoutWindow || !hasDisplay) {
@@ -74,6 +75,8 @@ int main(int argc, char* argv[])
         return runFileCommand(options);
     if (options.tileSheet)
         return runTileSheetCommand(options);
+    if (options.script)
+        return runScriptCommand(options);
     if (options.exportPictures)
         return exportPictures(options);
 

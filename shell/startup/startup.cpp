@@ -38,6 +38,7 @@
 #include "shell/windows/object_names_in_use.h"
 #include "shell/windows/overview_window.h"
 #include "shell/windows/panels.h"
+#include "shell/windows/script_runs.h"
 #include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 #include "state/state_folder.h"
@@ -155,6 +156,8 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
                 toggleOverviewWindow();
             if (panelWasOpen("tiles"))
                 toggleTileWindow();
+            if (panelWasOpen("scriptConsole"))
+                togglePanelOfCommand("view.scriptConsole");
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
@@ -199,6 +202,7 @@ void releaseUi()
     closeColoursWindow();
     closeTileWindow();
     releaseListedPanels();
+    endScripts();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

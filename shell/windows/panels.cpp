@@ -12,6 +12,7 @@
 #include "edit/commands.h"
 #include "shell/session/app_state.h"
 #include "shell/session/settings.h"
+#include "shell/windows/script_console_window.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ constexpr PanelEntry kPanels[] = {
     {"usage", "view.whereUsed", Qt::LeftDockWidgetArea, "reference"},
     {"keys", "view.keysAndMouse", Qt::LeftDockWidgetArea, "reference"},
     {"overview", "view.overview", Qt::BottomDockWidgetArea, "overview"},
+    {"scriptConsole", "view.scriptConsole", Qt::BottomDockWidgetArea, "overview", makeScriptConsole},
 };
 
 QMainWindow* host()
