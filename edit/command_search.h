@@ -19,6 +19,9 @@ enum class SearchTarget {
     Command,  // id names the command
     Stage,    // number is the stage
     Object,   // number is the object's slot in the current stage
+    // Made at run time by the application: the id names what to run after its prefix.
+    Script,         // "script:" and a file of the user's scripts folder
+    ScriptCommand,  // "scriptCommand:" and the id a script registered the command with
 };
 
 struct SearchEntry {

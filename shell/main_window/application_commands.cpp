@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QComboBox>
+#include <QDir>
 
 #include "edit/commands.h"
 #include "edit/key_tables.h"
@@ -46,6 +47,10 @@ constexpr unsigned kClearRecentId = 80;
 constexpr unsigned kFirstRecentId = 81;
 constexpr unsigned kSearchChoiceId = 70;
 static_assert(kFirstRecentId + kRecentImageCount <= kFirstMenuId, "the recent images' items would take commands' ids");
+
+// The search entries of scripts name them after these.
+constexpr std::string_view kScriptPrefix = "script:";
+constexpr std::string_view kScriptCommandPrefix = "scriptCommand:";
 
 // What the user ran from the menus and the command search, the latest first: the
 // search lists these first among equal matches.
@@ -139,6 +144,14 @@ void runSearchChoice(const SearchEntry& chosen)
             chooseView(theEditor, kViewObject);
         chooseObject(theEditor, chosen.number);
         break;
+    case SearchTarget::Script:
+        noteRun(recentRuns, chosen.id);
+        runScriptFile(QDir(scriptsFolder()).filePath(QString::fromStdString(chosen.id.substr(kScriptPrefix.size()))));
+        break;
+    case SearchTarget::ScriptCommand:
+        noteRun(recentRuns, chosen.id);
+        runRegisteredScriptCommand(QString::fromStdString(chosen.id.substr(kScriptCommandPrefix.size())));
+        break;
     }
 }
 
@@ -192,6 +205,13 @@ std::vector<SearchEntry> searchEntries()
             stageNames.push_back(combo->itemText(stage).toStdString());
     std::ranges::move(stageEntries(stageNames), std::back_inserter(entries));
     std::ranges::move(objectNameEntries(theEditor), std::back_inserter(entries));
+    // The scripts of Tools > Scripts: the user's files and the commands scripts registered.
+    for (const QString& name : scriptsInFolder())
+        entries.push_back({std::string(kScriptPrefix) + name.toStdString(),
+                           QObject::tr("Script %1").arg(name).toStdString(), "", true, SearchTarget::Script});
+    for (const ScriptCommand& command : registeredScriptCommands())
+        entries.push_back({std::string(kScriptCommandPrefix) + command.id.toStdString(), command.label.toStdString(), "",
+                           true, SearchTarget::ScriptCommand});
     return entries;
 }
 

@@ -152,7 +152,7 @@ int runMessageLoop()
                 deferFatalError(std::current_exception());
             }
         },
-        [] { return appActive; }, [] { return ticksUntilAnimationChange(theEditor); });
+        [] { return appActive && !tablesLentToScript; }, [] { return ticksUntilAnimationChange(theEditor); });
     WakeOnExposure waker;
     // A quit posted before the loop starts ends it at once, as a quit message waiting
     // in the queue would; the quit that ends the loop is taken with it.

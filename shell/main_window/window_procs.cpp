@@ -141,7 +141,7 @@ void handleEditAreaMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         // While active the frame clock redraws; while inactive the view is redrawn
         // here without advancing the animation.
-        if (!appActive)
+        if (!appActive && !tablesLentToScript)
             theEditor.refresh(0);
         break;
     default: break;

@@ -16,6 +16,7 @@ std::unique_ptr<SCC> scrollBar;
 
 QFont* uiFont = nullptr;
 SCROLLINFO scrollInfo;
+bool tablesLentToScript = false;
 bool appActive = true;
 
 HWND boxOwner()

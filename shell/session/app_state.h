@@ -44,6 +44,10 @@ extern SCROLLINFO scrollInfo;
 // False while the main window is inactive; the frame clock then stands still.
 extern bool appActive;
 
+// True while a script runs on its thread of its own: the editor's tables are the
+// script's until it ends, so neither the frame clock nor a repaint draws from them.
+extern bool tablesLentToScript;
+
 // The owner of the application's message boxes and dialogs: the main window once it
 // exists.
 HWND boxOwner();

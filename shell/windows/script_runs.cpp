@@ -74,6 +74,7 @@ ScriptOutcome runAndWait(const QString& name, std::function<ScriptOutcome(Script
     if (running)
         return {ScriptOutcome::Result::Failed, {}, {name, 0, QObject::tr("another script is still running")}, false};
     running = true;
+    tablesLentToScript = true;
     ScriptOutcome outcome;
     std::optional<ScriptPlace> place;
     std::vector<ScriptCommand> commands;
@@ -114,6 +115,7 @@ ScriptOutcome runAndWait(const QString& name, std::function<ScriptOutcome(Script
     if (!finished)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     running = false;
+    tablesLentToScript = false;
 
     if (outcome.changed) {
         // The chip images follow the tables a script changed, as after an undo.

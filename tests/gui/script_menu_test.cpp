@@ -14,6 +14,7 @@
 #include "gui_support.h"
 #include "shell/main_window/application_commands.h"
 #include "shell/main_window/menu_bar.h"
+#include "shell/windows/command_search_popup.h"
 #include "shell/windows/script_console_window.h"
 #include "shell/windows/script_runs.h"
 
@@ -92,6 +93,16 @@ private slots:
         item("Second page to 4")->trigger();
         QCOMPARE(theEditor.pageSet[0][1], 4);
         QCOMPARE(theEditor.history.lastStepName(), std::string("Second page to 4"));
+
+        // The command search (Ctrl+F) finds and runs it as the menu does.
+        undoEdit(theEditor);
+        QVERIFY(theEditor.pageSet[0][1] != 4);
+        QTest::keyClick(mainWindow->handle(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(openCommandSearchWidget());
+        auto* field = openCommandSearchWidget()->findChild<QLineEdit*>();
+        QTest::keyClicks(field, "second page");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(theEditor.pageSet[0][1], 4);
     }
 
     void theConsoleEvaluatesALineAndShowsItsOutputAndErrors()
