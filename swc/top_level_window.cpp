@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
 
 #include "swc/mouse_message.h"
@@ -113,6 +114,27 @@ void TopLevelWindow::setClientSize(QSize size)
         resize(wanted);
     else
         setFixedSize(wanted);
+}
+
+void TopLevelWindow::fitAroundClientArea()
+{
+    if (!isVisible() || isMaximized() || isFullScreen())
+        return;
+    layout()->setGeometry(rect());
+    QSize wanted = size() - scroll->size() + client->size();
+    QRect frame = frameGeometry();
+    if (const QScreen* place = screen()) {
+        const QRect area = place->availableGeometry();
+        const QSize border = frame.size() - size();
+        wanted = wanted.boundedTo(area.size() - border);
+        // Kept on the screen as it grows.
+        frame.setSize(wanted + border);
+        frame.moveRight(std::min(frame.right(), area.right()));
+        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+        move(frame.topLeft());
+    }
+    if (resizable)
+        resize(wanted);
 }
 
 bool TopLevelWindow::event(QEvent* event)

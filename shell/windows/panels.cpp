@@ -12,6 +12,7 @@
 #include "edit/commands.h"
 #include "shell/session/app_state.h"
 #include "shell/session/settings.h"
+#include "swc/top_level_window.h"
 
 namespace {
 
@@ -123,6 +124,16 @@ void keepOnScreen(QDockWidget& dock)
     dock.setGeometry(frame);
 }
 
+// While the panels open at start-up, the window keeps the size it was given back.
+bool reopening = false;
+
+// The client area keeps its size as panels come and go.
+void fitMainWindow()
+{
+    if (auto* window = dynamic_cast<swc::TopLevelWindow*>(host()))
+        window->fitAroundClientArea();
+}
+
 // The panels of the list that are made here.
 std::vector<QPointer<QWidget>>& madePanels()
 {
@@ -131,6 +142,11 @@ std::vector<QPointer<QWidget>>& madePanels()
 }
 
 }  // namespace
+
+std::span<const PanelEntry> listedPanels()
+{
+    return kPanels;
+}
 
 const PanelEntry* findPanel(const char* name)
 {
@@ -173,12 +189,15 @@ void showPanel(QWidget& content)
     dock->show();
     dock->raise();
     keepOnScreen(*dock);
+    if (!reopening)
+        fitMainWindow();
 }
 
 void closePanel(QWidget& content)
 {
     if (QDockWidget* dock = dockOf(&content))
         dock->close();
+    fitMainWindow();
 }
 
 bool panelShown(const QWidget* content)
@@ -216,9 +235,13 @@ void followPanels()
             kPanels[index].follow(*panel);
 }
 
-bool panelWasOpen(const char* name)
+void reopenPanels(const std::function<void(const char* commandId)>& toggle)
 {
-    return savedPanelOpen(name);
+    reopening = true;
+    for (const PanelEntry& panel : kPanels)
+        if (savedPanelOpen(panel.name))
+            toggle(panel.commandId);
+    reopening = false;
 }
 
 void restoreArrangement()
