@@ -189,8 +189,20 @@ void showPanel(QWidget& content)
     dock->show();
     dock->raise();
     keepOnScreen(*dock);
-    if (!reopening)
-        fitMainWindow();
+    if (reopening)
+        return;
+    fitMainWindow();
+    // Opened by its key, the panel takes the keys, as a window of its own would.
+    if (dock->isFloating())
+        dock->activateWindow();
+    QWidget* target = &content;
+    if (content.focusPolicy() == Qt::NoFocus)
+        for (QWidget* child : content.findChildren<QWidget*>())
+            if (child->focusPolicy() & Qt::TabFocus && child->isVisibleTo(&content)) {
+                target = child;
+                break;
+            }
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void closePanel(QWidget& content)
@@ -198,6 +210,14 @@ void closePanel(QWidget& content)
     if (QDockWidget* dock = dockOf(&content))
         dock->close();
     fitMainWindow();
+}
+
+void giveKeysToMainWindow()
+{
+    if (QMainWindow* window = host()) {
+        window->activateWindow();
+        window->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool panelShown(const QWidget* content)

@@ -45,6 +45,8 @@ QDockWidget* dockPanel(QWidget& content, const char* name);
 void showPanel(QWidget& content);
 // Closes content's dock.
 void closePanel(QWidget& content);
+// After a panel sent the user to a place in the main window: the keys go there.
+void giveKeysToMainWindow();
 // Whether content's dock is shown.
 bool panelShown(const QWidget* content);
 
