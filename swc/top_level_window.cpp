@@ -98,18 +98,22 @@ QSize TopLevelWindow::clientSize() const
     return client->size();
 }
 
+QSize TopLevelWindow::aroundClientArea() const
+{
+    // A menu bar added just now may not be laid out yet.
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    if (!isVisible())
+        return QSize(0, menuHeight);
+    QSize around = size() - scroll->size();
+    around.rheight() += std::max(menuHeight - scroll->y(), 0);
+    return around;
+}
+
 void TopLevelWindow::setClientSize(QSize size)
 {
     client->setFixedSize(size);
-    // What the menu bar and the panels take around the client area stays theirs. A
-    // menu bar added just now may not be laid out yet.
-    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-    QSize around(0, menuHeight);
-    if (isVisible()) {
-        around = this->size() - scroll->size();
-        around.rheight() += std::max(menuHeight - scroll->y(), 0);
-    }
-    const QSize wanted = size + around;
+    // What the menu bar and the panels take around the client area stays theirs.
+    const QSize wanted = size + aroundClientArea();
     if (resizable)
         resize(wanted);
     else
@@ -118,23 +122,20 @@ void TopLevelWindow::setClientSize(QSize size)
 
 void TopLevelWindow::fitAroundClientArea()
 {
-    if (!isVisible() || isMaximized() || isFullScreen())
+    if (!isVisible() || isMaximized() || isFullScreen() || !resizable)
         return;
-    layout()->setGeometry(rect());
-    QSize wanted = size() - scroll->size() + client->size();
-    QRect frame = frameGeometry();
+    QSize wanted = client->size() + aroundClientArea();
     if (const QScreen* place = screen()) {
         const QRect area = place->availableGeometry();
-        const QSize border = frame.size() - size();
+        const QSize border = frameGeometry().size() - size();
         wanted = wanted.boundedTo(area.size() - border);
         // Kept on the screen as it grows.
-        frame.setSize(wanted + border);
+        QRect frame(frameGeometry().topLeft(), wanted + border);
         frame.moveRight(std::min(frame.right(), area.right()));
         frame.moveBottom(std::min(frame.bottom(), area.bottom()));
         move(frame.topLeft());
     }
-    if (resizable)
-        resize(wanted);
+    resize(wanted);
 }
 
 bool TopLevelWindow::event(QEvent* event)

@@ -39,6 +39,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the menu bar and the docked panels take of the window.
+    QSize aroundClientArea() const;
+
     bool resizable;
     QScrollArea* scroll;
     QWidget* client;

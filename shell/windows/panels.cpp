@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
 #include <vector>
 
 #include "edit/commands.h"
@@ -40,6 +42,14 @@ bool routedToMainWindow(const QKeyEvent& key)
     return functionKey || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
 }
 
+QDockWidget* dockOf(const QWidget* content)
+{
+    for (QWidget* at = content ? content->parentWidget() : nullptr; at; at = at->parentWidget())
+        if (auto* dock = qobject_cast<QDockWidget*>(at))
+            return dock;
+    return nullptr;
+}
+
 class PanelDock : public QDockWidget {
 public:
     PanelDock(const QString& title, QWidget* parent) : QDockWidget(title, parent) {}
@@ -70,7 +80,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // The panel closing itself (Escape, its key) closes its dock.
-        if (watched == widget() && event->type() == QEvent::Close) {
+        if (event->type() == QEvent::Close && watched->isWidgetType() &&
+            dockOf(static_cast<QWidget*>(watched)) == this) {
             close();
             event->ignore();
             return true;
@@ -78,11 +89,6 @@ protected:
         return QDockWidget::eventFilter(watched, event);
     }
 };
-
-QDockWidget* dockOf(const QWidget* content)
-{
-    return content ? qobject_cast<QDockWidget*>(content->parentWidget()) : nullptr;
-}
 
 bool isOpen(const QDockWidget* dock)
 {
@@ -130,8 +136,11 @@ bool reopening = false;
 // The client area keeps its size as panels come and go.
 void fitMainWindow()
 {
-    if (auto* window = dynamic_cast<swc::TopLevelWindow*>(host()))
+    if (auto* window = dynamic_cast<swc::TopLevelWindow*>(host())) {
         window->fitAroundClientArea();
+        // Once more when the layout has settled the panel's own size.
+        QTimer::singleShot(0, window, [window] { window->fitAroundClientArea(); });
+    }
 }
 
 // The panels of the list that are made here.
@@ -167,7 +176,14 @@ QDockWidget* dockPanel(QWidget& content, const char* name)
     auto* dock = new PanelDock(title, window);
     dock->setObjectName(name);
     dock->setAttribute(Qt::WA_DeleteOnClose, false);
-    dock->setWidget(&content);
+    // In a scroll area of its own: a panel of fixed size neither limits the height of
+    // the dock area (and so of the window) nor is cut when the dock is smaller.
+    auto* holder = new QScrollArea;
+    holder->setFrameShape(QFrame::NoFrame);
+    holder->setFocusPolicy(Qt::NoFocus);
+    holder->setWidgetResizable(true);
+    holder->setWidget(&content);
+    dock->setWidget(holder);
     content.installEventFilter(dock);
     if (window && !window->restoreDockWidget(dock) && entry)
         placeByDefault(*window, *dock, *entry);
@@ -218,6 +234,13 @@ void giveKeysToMainWindow()
         window->activateWindow();
         window->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void releasePanel(QWidget& content)
+{
+    QDockWidget* dock = dockOf(&content);
+    QWidget* outer = dock ? static_cast<QWidget*>(dock) : &content;
+    delete outer;
 }
 
 bool panelShown(const QWidget* content)
@@ -288,5 +311,5 @@ void releaseListedPanels()
 {
     for (QPointer<QWidget>& panel : madePanels())
         if (panel)
-            delete panel->parentWidget();
+            releasePanel(*panel);
 }

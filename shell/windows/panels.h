@@ -47,6 +47,8 @@ void showPanel(QWidget& content);
 void closePanel(QWidget& content);
 // After a panel sent the user to a place in the main window: the keys go there.
 void giveKeysToMainWindow();
+// Destroys content with its dock, before the main window goes.
+void releasePanel(QWidget& content);
 // Whether content's dock is shown.
 bool panelShown(const QWidget* content);
 

@@ -21,9 +21,9 @@ focus_window "$title"
 eval "$(xdotool getwindowgeometry --shell "$id")"
 plain_width=$WIDTH
 for key in F3 F4 F6 F7; do
+    # Each panel takes the keys; the next key still reaches the main window.
     xdotool key "$key"
     sleep 0.3
-    # Each panel takes the keys; the next key still reaches the main window.
 done
 wait_until "the window never grew by the panels" \
     '[ "$(xdotool getwindowgeometry --shell "$id" | sed -n "s/^WIDTH=//p")" -gt "$plain_width" ]'
@@ -40,6 +40,8 @@ eval "$(xdotool getwindowgeometry --shell "$id")"
 [ "$HEIGHT" -le 1000 ] || fail "the window is $HEIGHT high at 2x"
 xdotool key ctrl+minus
 wait_until "1x never came back" '[ "$(xdotool getwindowgeometry --shell "$id" | sed -n "s/^WIDTH=//p")" -eq "$panels_width" ]'
+eval "$(xdotool getwindowgeometry --shell "$id")"
+panels_width=$WIDTH panels_height=$HEIGHT
 xdotool key ctrl+q
 wait "$program" || fail "the program did not end cleanly"
 
