@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
 
 #include "swc/mouse_message.h"
@@ -97,22 +98,44 @@ QSize TopLevelWindow::clientSize() const
     return client->size();
 }
 
+QSize TopLevelWindow::aroundClientArea() const
+{
+    // A menu bar added just now may not be laid out yet.
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    if (!isVisible())
+        return QSize(0, menuHeight);
+    QSize around = size() - scroll->size();
+    around.rheight() += std::max(menuHeight - scroll->y(), 0);
+    return around;
+}
+
 void TopLevelWindow::setClientSize(QSize size)
 {
     client->setFixedSize(size);
-    // What the menu bar and the panels take around the client area stays theirs. A
-    // menu bar added just now may not be laid out yet.
-    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-    QSize around(0, menuHeight);
-    if (isVisible()) {
-        around = this->size() - scroll->size();
-        around.rheight() += std::max(menuHeight - scroll->y(), 0);
-    }
-    const QSize wanted = size + around;
+    // What the menu bar and the panels take around the client area stays theirs.
+    const QSize wanted = size + aroundClientArea();
     if (resizable)
         resize(wanted);
     else
         setFixedSize(wanted);
+}
+
+void TopLevelWindow::fitAroundClientArea()
+{
+    if (!isVisible() || isMaximized() || isFullScreen() || !resizable)
+        return;
+    QSize wanted = client->size() + aroundClientArea();
+    if (const QScreen* place = screen()) {
+        const QRect area = place->availableGeometry();
+        const QSize border = frameGeometry().size() - size();
+        wanted = wanted.boundedTo(area.size() - border);
+        // Kept on the screen as it grows.
+        QRect frame(frameGeometry().topLeft(), wanted + border);
+        frame.moveRight(std::min(frame.right(), area.right()));
+        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+        move(frame.topLeft());
+    }
+    resize(wanted);
 }
 
 bool TopLevelWindow::event(QEvent* event)

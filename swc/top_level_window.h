@@ -30,12 +30,18 @@ public:
     // window made smaller than that scrolls its client area.
     void setClientSize(QSize size);
     QSize clientSize() const;
+    // After a panel was docked or taken away: the window grows or shrinks so that the
+    // client area shows whole again, as far as the screen's available area allows.
+    void fitAroundClientArea();
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the menu bar and the docked panels take of the window.
+    QSize aroundClientArea() const;
+
     bool resizable;
     QScrollArea* scroll;
     QWidget* client;

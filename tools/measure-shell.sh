@@ -165,7 +165,8 @@ for k in 0 1 2 3; do
     printf '\000\000\000\000' | dd of="$still" bs=1 seek=$((palette_sets + 20 * k + 16)) conv=notrunc 2>/dev/null
 done
 
-title="Quarrix Editor ver.*"
+# The title begins with the image's name.
+title=".* - Quarrix Editor ver.*"
 floor_pid=""
 if [ -n "$floor" ]; then
     "$floor" >/dev/null 2>&1 &

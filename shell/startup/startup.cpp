@@ -18,6 +18,7 @@
 
 #include "demo/demo_image.h"
 #include "jcode/readable_name.h"
+#include "shell/main_window/application_commands.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/message_loop.h"
 #include "shell/main_window/open_image.h"
@@ -144,20 +145,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             const bool firstStart = savedArrangement().geometry.isEmpty();
             setZoom(firstStart ? largestZoomThatFits() : savedZoom());
             restoreArrangement();
-            if (panelWasOpen("keys"))
-                toggleKeyReference(theEditor.curTab);
-            if (panelWasOpen("usage"))
-                toggleUsageWindow();
-            if (panelWasOpen("colours"))
-                toggleColoursWindow();
-            if (panelWasOpen("objects"))
-                toggleObjectList();
-            if (panelWasOpen("overview"))
-                toggleOverviewWindow();
-            if (panelWasOpen("tiles"))
-                toggleTileWindow();
-            if (panelWasOpen("scriptConsole"))
-                togglePanelOfCommand("view.scriptConsole");
+            reopenPanels([](const char* commandId) { runApplicationCommand(commandId); });
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });

@@ -45,8 +45,7 @@ public:
     void release()
     {
         if (window_)
-            delete window_->parentWidget();
-        delete window_.data();
+            releasePanel(*window_);
     }
 
 private:

@@ -7,12 +7,15 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
 #include <vector>
 
 #include "edit/commands.h"
 #include "shell/session/app_state.h"
 #include "shell/session/settings.h"
 #include "shell/windows/script_console_window.h"
+#include "swc/top_level_window.h"
 
 namespace {
 
@@ -39,6 +42,14 @@ bool routedToMainWindow(const QKeyEvent& key)
 {
     const bool functionKey = key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35;
     return functionKey || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+}
+
+QDockWidget* dockOf(const QWidget* content)
+{
+    for (QWidget* at = content ? content->parentWidget() : nullptr; at; at = at->parentWidget())
+        if (auto* dock = qobject_cast<QDockWidget*>(at))
+            return dock;
+    return nullptr;
 }
 
 class PanelDock : public QDockWidget {
@@ -71,7 +82,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // The panel closing itself (Escape, its key) closes its dock.
-        if (watched == widget() && event->type() == QEvent::Close) {
+        if (event->type() == QEvent::Close && watched->isWidgetType() &&
+            dockOf(static_cast<QWidget*>(watched)) == this) {
             close();
             event->ignore();
             return true;
@@ -79,11 +91,6 @@ protected:
         return QDockWidget::eventFilter(watched, event);
     }
 };
-
-QDockWidget* dockOf(const QWidget* content)
-{
-    return content ? qobject_cast<QDockWidget*>(content->parentWidget()) : nullptr;
-}
 
 bool isOpen(const QDockWidget* dock)
 {
@@ -125,6 +132,19 @@ void keepOnScreen(QDockWidget& dock)
     dock.setGeometry(frame);
 }
 
+// While the panels open at start-up, the window keeps the size it was given back.
+bool reopening = false;
+
+// The client area keeps its size as panels come and go.
+void fitMainWindow()
+{
+    if (auto* window = dynamic_cast<swc::TopLevelWindow*>(host())) {
+        window->fitAroundClientArea();
+        // Once more when the layout has settled the panel's own size.
+        QTimer::singleShot(0, window, [window] { window->fitAroundClientArea(); });
+    }
+}
+
 // The panels of the list that are made here.
 std::vector<QPointer<QWidget>>& madePanels()
 {
@@ -133,6 +153,11 @@ std::vector<QPointer<QWidget>>& madePanels()
 }
 
 }  // namespace
+
+std::span<const PanelEntry> listedPanels()
+{
+    return kPanels;
+}
 
 const PanelEntry* findPanel(const char* name)
 {
@@ -153,7 +178,14 @@ QDockWidget* dockPanel(QWidget& content, const char* name)
     auto* dock = new PanelDock(title, window);
     dock->setObjectName(name);
     dock->setAttribute(Qt::WA_DeleteOnClose, false);
-    dock->setWidget(&content);
+    // In a scroll area of its own: a panel of fixed size neither limits the height of
+    // the dock area (and so of the window) nor is cut when the dock is smaller.
+    auto* holder = new QScrollArea;
+    holder->setFrameShape(QFrame::NoFrame);
+    holder->setFocusPolicy(Qt::NoFocus);
+    holder->setWidgetResizable(true);
+    holder->setWidget(&content);
+    dock->setWidget(holder);
     content.installEventFilter(dock);
     if (window && !window->restoreDockWidget(dock) && entry)
         placeByDefault(*window, *dock, *entry);
@@ -175,12 +207,42 @@ void showPanel(QWidget& content)
     dock->show();
     dock->raise();
     keepOnScreen(*dock);
+    if (reopening)
+        return;
+    fitMainWindow();
+    // Opened by its key, the panel takes the keys, as a window of its own would.
+    if (dock->isFloating())
+        dock->activateWindow();
+    QWidget* target = &content;
+    if (content.focusPolicy() == Qt::NoFocus)
+        for (QWidget* child : content.findChildren<QWidget*>())
+            if (child->focusPolicy() & Qt::TabFocus && child->isVisibleTo(&content)) {
+                target = child;
+                break;
+            }
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void closePanel(QWidget& content)
 {
     if (QDockWidget* dock = dockOf(&content))
         dock->close();
+    fitMainWindow();
+}
+
+void giveKeysToMainWindow()
+{
+    if (QMainWindow* window = host()) {
+        window->activateWindow();
+        window->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void releasePanel(QWidget& content)
+{
+    QDockWidget* dock = dockOf(&content);
+    QWidget* outer = dock ? static_cast<QWidget*>(dock) : &content;
+    delete outer;
 }
 
 bool panelShown(const QWidget* content)
@@ -218,9 +280,13 @@ void followPanels()
             kPanels[index].follow(*panel);
 }
 
-bool panelWasOpen(const char* name)
+void reopenPanels(const std::function<void(const char* commandId)>& toggle)
 {
-    return savedPanelOpen(name);
+    reopening = true;
+    for (const PanelEntry& panel : kPanels)
+        if (savedPanelOpen(panel.name))
+            toggle(panel.commandId);
+    reopening = false;
 }
 
 void restoreArrangement()
@@ -247,5 +313,5 @@ void releaseListedPanels()
 {
     for (QPointer<QWidget>& panel : madePanels())
         if (panel)
-            delete panel->parentWidget();
+            releasePanel(*panel);
 }

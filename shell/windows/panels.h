@@ -11,6 +11,8 @@
 // keeps it, how it is made and followed after a user action.
 
 #include <Qt>
+#include <functional>
+#include <span>
 #include <string_view>
 
 class QDockWidget;
@@ -28,6 +30,9 @@ struct PanelEntry {
     void (*follow)(QWidget& panel) = nullptr;
 };
 
+// Every panel.
+std::span<const PanelEntry> listedPanels();
+
 // The entry named name, or nullptr.
 const PanelEntry* findPanel(const char* name);
 
@@ -40,6 +45,10 @@ QDockWidget* dockPanel(QWidget& content, const char* name);
 void showPanel(QWidget& content);
 // Closes content's dock.
 void closePanel(QWidget& content);
+// After a panel sent the user to a place in the main window: the keys go there.
+void giveKeysToMainWindow();
+// Destroys content with its dock, before the main window goes.
+void releasePanel(QWidget& content);
 // Whether content's dock is shown.
 bool panelShown(const QWidget* content);
 
@@ -48,8 +57,9 @@ bool panelShown(const QWidget* content);
 bool togglePanelOfCommand(std::string_view commandId);
 void followPanels();
 
-// Whether the panel was open when the editor last ended.
-bool panelWasOpen(const char* name);
+// At start-up, after restoreArrangement: runs toggle with the command of every panel
+// that was open when the editor last ended.
+void reopenPanels(const std::function<void(const char* commandId)>& toggle);
 
 // At start-up, before any panel is made: the window's geometry and the panels'
 // arrangement as the user left them. A damaged or foreign state leaves the default.

@@ -16,6 +16,7 @@
 #include "edit/usage_subject.h"
 #include "shell/session/app_state.h"
 #include "shell/windows/panel_slot.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/usage_list_model.h"
 #include "usage/usage_cache.h"
 
@@ -227,6 +228,8 @@ void goToListedUse(const QModelIndex& row)
     // stands still: show the new place at once.
     theEditor.refresh(0);
     window->follow(theEditor);
+    // The use is there to be edited: the keys go back to the editing area.
+    giveKeysToMainWindow();
 }
 
 void closeUsageWindow()

@@ -18,7 +18,8 @@ editor=$1 work=$2
 program=$!
 focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key F3
-focus_window "Colours"
+# The panel docks in the main window and takes the keys.
+sleep 1
 # Set 1, sub-palette 0, colour 2.
 xdotool key Down Right Right plus
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/colours.xwd"

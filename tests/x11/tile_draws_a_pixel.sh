@@ -33,14 +33,16 @@ editor=$1 work=$2
 program=$!
 focus_window ".* - Quarrix Editor ver.1.2.0"
 xdotool key F4
-focus_window "Tiles"
+# The panel docks at the right of the main window and takes the keys.
+sleep 1
 # Keys 1 to 4 choose the values 0 to 3.
 xdotool key "$(( $(cat "$work/value") + 1 ))"
-# The drawing area lies 10 pixels in from the left and below the title row, 40 screen
-# pixels to a tile pixel at 1x: the middle of column 2 is 10 + 2 * 40 + 20 = 110, and
-# row 3 (120 to 160 down the area) is met at 180 whatever the title row's height.
-id=$(xdotool search --onlyvisible --name "^Tiles\$" | head -n 1)
-xdotool mousemove --window "$id" 110 180 click 1
+# The drawing area, 320 pixels square, ends 10 pixels in from the panel's right edge,
+# the window's, 40 screen pixels to a tile pixel at 1x: the middle of column 2 is
+# 320 + 10 - 2 * 40 - 20 = 230 in from that edge. Its top lies under the menu bar, the
+# panel's title and its own title row, about 73 down: row 3 (193 to 233) is met at 213.
+eval "$(xdotool getwindowgeometry --shell "$id")"
+xdotool mousemove --window "$id" $((WIDTH - 230)) 213 click 1
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/tiles.xwd"
 xdotool key ctrl+s
 for _ in $(seq 300); do

@@ -22,7 +22,8 @@ focus_window ".* - Quarrix Editor ver.1.2.0"
 # 09 and 2C. From page 08, the window's second use is page 1F.
 
 xdotool key Next Next Next Next Next Next Next Next F2
-focus_window "Where it is used"
+# The panel docks in the main window and takes the keys.
+sleep 1
 xdotool key Down Return
 focus_window ".* - Quarrix Editor ver.1.2.0"
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/window.xwd"

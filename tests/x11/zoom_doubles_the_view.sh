@@ -23,6 +23,11 @@ editor=$1 work=$2
 program=$!
 title=".*Quarrix Editor ver.1.2.0"
 focus_window "$title"
+# The first start shows the largest zoom at which the window fits this screen: back to
+# 1x first.
+xdotool key ctrl+0
+wait_until "1x never came" '[ "$(xdotool getwindowgeometry --shell "$id" | sed -n "s/^WIDTH=//p")" -eq 514 ]'
+sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$id")"
 width_one=$WIDTH
 # Without a window manager the window has no frame: its client area is 588 high at
