@@ -235,6 +235,8 @@ std::vector<ChangeItem> describeChanges(std::span<const std::uint8_t> before, st
         }
         tableStart += table.stageSize * kStageCount;
     }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const ChangeItem& a, const ChangeItem& b) { return a.stage < b.stage; });
     return items;
 }
 

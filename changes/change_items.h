@@ -35,8 +35,8 @@ struct ChangeItem {
     std::vector<TableBytes> bytes;
 };
 
-// The changes from `before` to `after` (two blocks of editableTablesSize() bytes), in
-// the order of the block: table by table, stage by stage. Tiles with the same source
+// The changes from `before` to `after` (two blocks of editableTablesSize() bytes), stage
+// by stage, and within a stage in the order of the tables. Tiles with the same source
 // in the image are one tile, named once.
 std::vector<ChangeItem> describeChanges(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,
                                         const TileSources& sources);

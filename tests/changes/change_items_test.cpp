@@ -60,16 +60,16 @@ TEST_F(ChangeItems, OneChangeOfEachTableIsNamedByStagePlaceAndValues)
 
     EXPECT_EQ(texts(),
               (std::vector<std::string>{
-                  "Stage 2 · page 11: map set 03 -> 04",
-                  "Stage 3 · map set 05 · cell (2, 5): 1A -> 2B",
-                  "Stage 1 · chip set 2A · top-right chip: 00 -> 06",
-                  "Stage 5 · chip 1C · palette: 1 -> 3",
-                  "Stage 7 · object slot 04 · x: 40 -> 48",
                   "Stage 0 · palette set 1 · sub-palette 2 · colour 3: 21 -> 16",
                   "Tile 00 (loaded by stages 0 to F) · 8 pixels",
+                  "Stage 1 · chip set 2A · top-right chip: 00 -> 06",
+                  "Stage 2 · page 11: map set 03 -> 04",
+                  "Stage 3 · map set 05 · cell (2, 5): 1A -> 2B",
+                  "Stage 5 · chip 1C · palette: 1 -> 3",
+                  "Stage 7 · object slot 04 · x: 40 -> 48",
                   "Tile 03 (stage 9) · 1 pixel",
               }));
-    const ChangeItem tile = items()[6];
+    const ChangeItem tile = items()[1];
     EXPECT_EQ(tile.stages.size(), 16u);
     EXPECT_EQ(tile.bytes.size(), 17u);  // stage 5 loads it twice
 }
@@ -103,9 +103,10 @@ TEST_F(ChangeItems, RevertPutsBackTheChosenItemsOnlyAndASharedTileEverywhere)
     const std::vector<ChangeItem> found = items();
     ASSERT_EQ(found.size(), 3u);
 
-    EXPECT_FALSE(revertsSharedTile(std::span(found).first(2)));
-    EXPECT_TRUE(revertsSharedTile(std::span(found).subspan(2)));
-    revertChanges(*editor, before, std::vector{found[0], found[2]});
+    // The palette colour, the tile, the cell.
+    EXPECT_FALSE(revertsSharedTile(std::vector{found[0], found[2]}));
+    EXPECT_TRUE(revertsSharedTile(std::vector{found[1]}));
+    revertChanges(*editor, before, std::vector{found[1], found[2]});
     EXPECT_EQ(editor->mapSet[3][5][0], 0);
     EXPECT_EQ(editor->tileGfx[0xF][0][3], 0);
     EXPECT_EQ(editor->tileGfx[5][0x40][3], 0);
