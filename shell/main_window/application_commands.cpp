@@ -142,6 +142,7 @@ bool runMenuItem(unsigned id)
         runApplicationCommand(command.id);
     } else {
         const auto before = currentItem(theEditor);
+        theEditor.history.labelAction(command.label);
         command.action(theEditor);
         // As after a key: a selection being extended follows the current item.
         followCurrentItem(theEditor, before);
