@@ -11,8 +11,11 @@
 #include "shell/session/play_test.h"
 #include "shell/session/settings.h"
 #include "shell/windows/about_box.h"
+#include "shell/windows/change_baseline.h"
+#include "shell/windows/changes_window.h"
 #include "shell/windows/colours_window.h"
 #include "shell/windows/emulator_choice.h"
+#include "shell/windows/history_window.h"
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
@@ -55,12 +58,16 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.importStageFile", importIntoCurrentStage},
     {"file.importTileSheet", importTileSheetIntoCurrentStage},
     {"file.exportPictures", exportPicturesToChosenFolder},
+    {"file.compareWith", chooseComparisonImage},
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
     {"view.whereUsed", toggleUsageWindow},
     {"view.colours", toggleColoursWindow},
     {"view.tiles", toggleTileWindow},
     {"view.overview", toggleOverviewWindow},
+    {"view.showChanges", toggleChangeFrames},
+    {"view.changes", toggleChangesWindow},
+    {"view.history", toggleHistoryWindow},
     {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < largestZoomThatFits(); }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},

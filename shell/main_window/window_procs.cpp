@@ -12,7 +12,9 @@
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/unsaved_work_keeper.h"
+#include "shell/windows/changes_window.h"
 #include "shell/windows/colours_window.h"
+#include "shell/windows/history_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
 #include "shell/windows/tile_window.h"
@@ -216,5 +218,7 @@ void afterUserInput()
     followEditorInObjectList();
     followEditorInColoursWindow();
     followEditorInTileWindow();
+    followEditorInChangesWindow();
+    followEditorInHistoryWindow();
     updateWindowTitle();
 }

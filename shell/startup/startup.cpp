@@ -32,7 +32,9 @@
 #include "shell/session/settings.h"
 #include "shell/session/unsaved_work_keeper.h"
 #include "shell/startup/termination_signals.h"
+#include "shell/windows/changes_window.h"
 #include "shell/windows/colours_window.h"
+#include "shell/windows/history_window.h"
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/object_names_in_use.h"
@@ -152,6 +154,10 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
                 toggleOverviewWindow();
             if (sideWindowWasOpen("tiles"))
                 toggleTileWindow();
+            if (sideWindowWasOpen("changes"))
+                toggleChangesWindow();
+            if (sideWindowWasOpen("history"))
+                toggleHistoryWindow();
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
@@ -193,6 +199,8 @@ void releaseUi()
     closeObjectList();
     closeColoursWindow();
     closeTileWindow();
+    closeChangesWindow();
+    closeHistoryWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();
