@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "changes/change_items.h"
+#include "changes/change_marks.h"
 #include "demo/demo_image.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
@@ -60,5 +61,25 @@ void BM_CompareAllStagesWithEdits(benchmark::State& state)
         benchmark::DoNotOptimize(describeChanges(demo.baseline, now, e.tileSources));
 }
 BENCHMARK(BM_CompareAllStagesWithEdits);
+
+// What the open Changes panel adds to an edit: the tables compared with those counted
+// last, and on a change counted again and marked for the views.
+void BM_PanelFollowsAnEdit(benchmark::State& state)
+{
+    DemoEditor demo;
+    ChangeMarks marks;
+    std::vector<std::uint8_t> counted = editableTables(demo.editor);
+    int value = 0;
+    for (auto _ : state) {
+        demo.editor.mapSet[3][5][value % kMapSetCells] ^= 1;
+        ++value;
+        if (firstTableDifference(demo.editor, counted) == counted.size())
+            continue;
+        counted = editableTables(demo.editor);
+        benchmark::DoNotOptimize(describeChanges(demo.baseline, counted, demo.editor.tileSources));
+        markChanges(marks, demo.baseline, counted);
+    }
+}
+BENCHMARK(BM_PanelFollowsAnEdit);
 
 }  // namespace

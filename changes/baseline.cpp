@@ -1,6 +1,5 @@
 #include "changes/baseline.h"
 
-#include <memory>
 #include <stdexcept>
 
 #include "file/file_access.h"
@@ -9,25 +8,25 @@
 #include "model/editor.h"
 #include "rom/load_rom.h"
 
-std::vector<std::uint8_t> tablesOfOriginal(std::span<const std::uint8_t> original, std::size_t imageSize)
+std::vector<std::uint8_t> tablesOfOriginal(std::span<const std::uint8_t> original, std::size_t imageSize,
+                                           EDITOR& scratch)
 {
     const std::string needed = "an original has the size of its image, " + std::to_string(imageSize) + " bytes";
     if (original.size() > imageSize)
         throw std::runtime_error("it is larger than the image: " + needed);
     if (original.size() < imageSize)
         throw std::runtime_error("it is " + std::to_string(original.size()) + " bytes: " + needed);
-    const auto editor = std::make_unique<EDITOR>();
-    loadRomImage(*editor, original);
-    return editableTables(*editor);
+    loadRomImage(scratch, original);
+    return editableTables(scratch);
 }
 
-std::vector<std::uint8_t> tablesOfOriginalFile(const std::string& path, std::size_t imageSize)
+std::vector<std::uint8_t> tablesOfOriginalFile(const std::string& path, std::size_t imageSize, EDITOR& scratch)
 {
     // One byte more than the image tells a larger file without reading it whole; a
     // file that cannot be read says so by its own error, which names it.
     const std::vector<std::uint8_t> bytes = readFileBytes(path, imageSize + 1);
     try {
-        return tablesOfOriginal(bytes, imageSize);
+        return tablesOfOriginal(bytes, imageSize, scratch);
     } catch (const std::exception& error) {
         throw std::runtime_error("'" + readableName(path) + "' cannot be the original: " + error.what());
     }

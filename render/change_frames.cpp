@@ -22,8 +22,9 @@ std::size_t tableNamed(std::string_view name)
     return tables.size();
 }
 
-// A colour that none of the 64 console colours is, so a frame never blends in.
-Colour frameColour()
+}  // namespace
+
+Colour changeFrameColour()
 {
     for (std::uint32_t candidate : {0xFF00FFu, 0x00FF7Fu, 0xFF7F00u, 0x7F00FFu}) {
         bool used = false;
@@ -35,11 +36,13 @@ Colour frameColour()
     return kFrameFallback;
 }
 
+namespace {
+
 struct Framer {
     EDITOR& editor;
     const ChangeMarks& marks;
     int stage;
-    Colour colour = frameColour();
+    Colour colour = changeFrameColour();
 
     bool element(std::size_t table, int index) const
     {
@@ -87,12 +90,28 @@ struct Framer {
 
 }  // namespace
 
+std::vector<int> changedPages(const EDITOR& editor)
+{
+    std::vector<int> pages;
+    const ChangeMarks& marks = editor.changeMarks;
+    if (!marks.shown || marks.parts.empty() || editor.curStage < 0 || editor.curStage >= kStageCount)
+        return pages;
+    static const std::size_t pageTable = tableNamed("pages");
+    static const std::size_t mapSets = tableNamed("map sets");
+    const Framer framer{const_cast<EDITOR&>(editor), marks, editor.curStage};
+    for (int page = 0; page < kPageCount; ++page) {
+        const int mapSet = editor.pageSet[editor.curStage][page];
+        if (framer.element(pageTable, page) || (mapSet < kMapSetCount && framer.element(mapSets, mapSet)))
+            pages.push_back(page);
+    }
+    return pages;
+}
+
 void drawChangeFrames(EDITOR& editor)
 {
     const ChangeMarks& marks = editor.changeMarks;
     if (!marks.shown || marks.parts.empty() || editor.curStage < 0 || editor.curStage >= kStageCount)
         return;
-    static const std::size_t pages = tableNamed("pages");
     static const std::size_t mapSets = tableNamed("map sets");
     static const std::size_t chipSets = tableNamed("chip sets");
     static const std::size_t objects = tableNamed("objects");
@@ -101,14 +120,9 @@ void drawChangeFrames(EDITOR& editor)
     switch (editor.curTab) {
     case kViewMap:
     case kViewObject:
-        for (int h = 0; h < 2; ++h) {
-            const int page = editor.viewPos + h;
-            if (page < 0 || page >= kPageCount)
-                continue;
-            const int mapSet = editor.pageSet[s][page];
-            if (framer.element(pages, page) || (mapSet < kMapSetCount && framer.element(mapSets, mapSet)))
-                framer.frame({kPagePixels * h, 0, kPagePixels, kPagePixels});
-        }
+        for (int page : changedPages(editor))
+            if (page == editor.viewPos || page == editor.viewPos + 1)
+                framer.frame({kPagePixels * (page - editor.viewPos), 0, kPagePixels, kPagePixels});
         if (editor.curTab == kViewObject)
             for (int slot = 0; slot < kObjectSlots; ++slot) {
                 const ObjectRecord& record = editor.object[s][slot];

@@ -1,5 +1,7 @@
 #include "shell/cli/changes_listing.h"
 
+#include <memory>
+
 #include <nlohmann/json.hpp>
 
 #include "changes/baseline.h"
@@ -12,7 +14,8 @@
 std::string listChanges(const std::string& imagePath, const std::string& originalPath, bool json)
 {
     const std::unique_ptr<EDITOR> editor = loadedImage(imagePath);
-    const std::vector<std::uint8_t> original = tablesOfOriginalFile(originalPath, readFileBytes(imagePath).size());
+    const std::vector<std::uint8_t> original =
+        tablesOfOriginalFile(originalPath, readFileBytes(imagePath).size(), *std::make_unique<EDITOR>());
     const std::vector<ChangeItem> items = describeChanges(original, editableTables(*editor), editor->tileSources);
     if (!json) {
         std::string text;

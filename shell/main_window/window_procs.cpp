@@ -213,12 +213,13 @@ void afterUserInput()
 {
     recordUserAction(theEditor);
     noteUserAction();
+    // Before the overview, which frames the pages it marks.
+    followEditorInChangesWindow();
     followEditorInUsageWindow();
     followEditorInOverviewWindow();
     followEditorInObjectList();
     followEditorInColoursWindow();
     followEditorInTileWindow();
-    followEditorInChangesWindow();
     followEditorInHistoryWindow();
     updateWindowTitle();
 }

@@ -1,11 +1,14 @@
 #include "shell/windows/change_baseline.h"
 
+#include <memory>
+
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "changes/baseline.h"
 #include "file/file_access.h"
 #include "jcode/readable_name.h"
+#include "model/editor.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "state/remembered_original.h"
@@ -39,7 +42,7 @@ void lookUpRemembered()
     if (original.status == RememberedOriginal::Status::Found) {
         try {
             found = Chosen{"the original remembered for Ctrl+E, " + fileName(original.path),
-                           tablesOfOriginal(original.bytes, imageSize())};
+                           tablesOfOriginal(original.bytes, imageSize(), *std::make_unique<EDITOR>())};
         } catch (const std::exception&) {
             // Not an original of this image after all: the saved image stands in.
         }
@@ -79,7 +82,8 @@ std::optional<std::string> compareWithImage(const std::string& path)
 {
     followImage(false);
     try {
-        chosen = Chosen{"the image chosen to compare with, " + fileName(path), tablesOfOriginalFile(path, imageSize())};
+        chosen = Chosen{"the image chosen to compare with, " + fileName(path),
+                        tablesOfOriginalFile(path, imageSize(), *std::make_unique<EDITOR>())};
     } catch (const std::exception& error) {
         return std::string(error.what());
     }

@@ -16,6 +16,7 @@
 #include "model/editable_tables.h"
 #include "shell/session/app_state.h"
 #include "shell/windows/change_baseline.h"
+#include "shell/windows/overview_window.h"
 #include "shell/windows/side_window_slot.h"
 #include "shell/windows/user_input_follow_up.h"
 
@@ -214,6 +215,7 @@ void toggleChangeFrames()
     theEditor.changeMarks.shown = !theEditor.changeMarks.shown;
     if (theEditor.changeMarks.shown)
         countChanges();
+    followEditorInOverviewWindow();
     theEditor.refresh(0);
 }
 
