@@ -1,3 +1,4 @@
+#include "changes/step_name.h"
 #include "model/editor.h"
 #include "model/view_geometry.h"
 
@@ -9,6 +10,7 @@
 EDITOR::EDITOR()
 {
     setHost(nullptr);
+    history.setStepNamer(&stepName);
 }
 
 EDITOR::~EDITOR() = default;

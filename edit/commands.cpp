@@ -27,6 +27,7 @@ constexpr Command kCommands[] = {
     {"file.importTileSheet", kFile, "Import tile sheet...", "read a tile sheet (PNG) into the current stage's tiles"},
     {"file.exportPictures", kFile, "Export pictures...",
      "write the picture and the chip, chip-set and tile sheets of every stage into a folder"},
+    {"file.compareWith", kFile, "Compare with...", "choose the image that the changes are counted against"},
     {"file.exit", kFile, "Exit", "end the program"},
 
     {"edit.undo", kEdit, "Undo", "undo the last edit", undoEdit, [](CE e) { return e.history.undoSteps() > 0; }},
@@ -52,6 +53,9 @@ constexpr Command kCommands[] = {
     {"view.objects", kView, "Objects", "show or close the list of the stage's objects"},
     {"view.overview", kView, "Overview", "show or close the stage's 48 pages at a glance"},
     {"view.scriptConsole", kView, "Script Console", "show or close the console that runs lines of JavaScript"},
+    {"view.showChanges", kView, "Show Changes", "mark in every view what differs from the image compared with"},
+    {"view.changes", kView, "Changes", "show or close the list of changes, to review and revert them"},
+    {"view.history", kView, "History", "show or close the undo steps, to go back or forward to one"},
     {"view.zoomIn", kView, "Zoom In", "show the editing area one step larger"},
     {"view.zoomOut", kView, "Zoom Out", "show the editing area one step smaller"},
     {"view.actualSize", kView, "Actual Size", "show the editing area at its actual size"},

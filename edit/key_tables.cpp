@@ -84,6 +84,8 @@ constexpr KeyBinding kCtrlKeys[] = {
     named(VK_OEM_PLUS, VK_ADD, kEither, "view.zoomIn", "zoom in: the editing area one step larger (2x to 4x)"),
     named(VK_OEM_MINUS, VK_SUBTRACT, kEither, "view.zoomOut", "zoom out: the editing area one step smaller"),
     named('0', VK_NUMPAD0, kEither, "view.actualSize", "actual size: the editing area at 1x"),
+    named('D', 0, kEither, "view.showChanges",
+          "show or hide the frames around what differs from the image compared with"),
 };
 
 // Keys that reach the application around the editor. They sit beside no table of a
@@ -103,6 +105,9 @@ constexpr KeyBinding kEveryViewKeys[] = {
     named(VK_F6, 0, kEither, "view.overview", "show or close the overview of the stage's 48 pages"),
     named(VK_F7, 0, kEither, "view.objects",
           "show or close the list of the stage's objects, where values are typed and names shown"),
+    named(VK_F8, 0, kEither, "view.changes",
+          "show or close the changes against the image compared with, to revert them"),
+    named(VK_F9, 0, kEither, "view.history", "show or close the undo steps by name, to go back or forward to one"),
 };
 
 // The arrows step the map set of the left page only; the right page is reached

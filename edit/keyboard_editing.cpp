@@ -14,6 +14,8 @@ void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
     const KeyAction action = binding ? actionOf(*binding) : nullptr;
     if (!action)
         return;
+    if (const Command* command = commandOf(*binding))
+        history.labelAction(command->label);
     const auto before = currentItem(*this);
     action(*this);
     // A selection being extended follows the current item wherever the key took it.

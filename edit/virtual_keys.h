@@ -30,6 +30,8 @@ inline constexpr int VK_SUBTRACT = 0x6D;  // - on the number pad
 inline constexpr int VK_OEM_PLUS = 0xBB;  // the = key, + with Shift
 inline constexpr int VK_OEM_MINUS = 0xBD;
 inline constexpr int VK_F7 = 0x76;
+inline constexpr int VK_F8 = 0x77;
+inline constexpr int VK_F9 = 0x78;
 
 // Letter keys need no constant: their code is the upper-case character ('A' is
 // 0x41), so the tables compare with character literals.

@@ -15,7 +15,7 @@ constexpr std::size_t kJoinGap = 8;
 
 std::size_t EditHistory::Step::cost() const
 {
-    return sizeof(Step) + spans.size() * sizeof(Span) + before.size() + after.size();
+    return sizeof(Step) + spans.size() * sizeof(Span) + before.size() + after.size() + name.size();
 }
 
 void EditHistory::start(const EDITOR& editor)
@@ -26,6 +26,7 @@ void EditHistory::start(const EDITOR& editor)
     steps_.clear();
     next_ = 0;
     bytesHeld_ = 0;
+    savedAt_ = 0;
 }
 
 bool EditHistory::record(const EDITOR& editor, bool strokeOpen)
@@ -43,9 +44,13 @@ bool EditHistory::record(const EDITOR& editor, bool strokeOpen)
     if (open_ && !strokeOpen) {
         open_ = false;
         Step step = difference(stepStart_, known_);
-        if (!step.spans.empty())
+        if (!step.spans.empty()) {
+            step.name = namer_ ? namer_(editor, stepStart_, known_, actionLabel_) : actionLabel_;
             push(std::move(step));
+        }
     }
+    if (!strokeOpen)
+        actionLabel_.clear();
     return changed;
 }
 
@@ -89,6 +94,8 @@ EditHistory::Step EditHistory::difference(const std::vector<std::uint8_t>& from,
 void EditHistory::push(Step step)
 {
     // A new edit ends whatever could have been redone.
+    if (savedAt_ && *savedAt_ > next_)
+        savedAt_.reset();
     while (steps_.size() > next_) {
         bytesHeld_ -= steps_.back().cost();
         steps_.pop_back();
@@ -101,13 +108,9 @@ void EditHistory::push(Step step)
         bytesHeld_ -= steps_.front().cost();
         steps_.pop_front();
         --next_;
+        if (savedAt_)
+            savedAt_ = *savedAt_ > 0 ? std::optional<std::size_t>(*savedAt_ - 1) : std::nullopt;
     }
-}
-
-void EditHistory::nameLastStep(std::string name)
-{
-    if (next_ > 0)
-        steps_[next_ - 1].name = std::move(name);
 }
 
 std::string EditHistory::lastStepName() const
@@ -149,6 +152,25 @@ std::optional<int> EditHistory::redo(EDITOR& editor)
 void EditHistory::markSaved()
 {
     saved_ = known_;
+    savedAt_ = open_ ? std::nullopt : std::optional<std::size_t>(next_);
+}
+
+void EditHistory::nameNewestStep(std::string name)
+{
+    if (next_ > 0) {
+        bytesHeld_ += name.size();
+        bytesHeld_ -= steps_[next_ - 1].name.size();
+        steps_[next_ - 1].name = std::move(name);
+    }
+}
+
+std::vector<std::string> EditHistory::unsavedStepNames() const
+{
+    const std::size_t from = savedAt_ && *savedAt_ <= next_ ? *savedAt_ : 0;
+    std::vector<std::string> names;
+    for (std::size_t i = from; i < next_; ++i)
+        names.push_back(steps_[i].name);
+    return names;
 }
 
 bool EditHistory::modified() const

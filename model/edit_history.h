@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct EditHistoryLimits {
 class EditHistory {
 public:
     using Limits = EditHistoryLimits;
+    // Names a step from the tables before and after it and the label of the command
+    // that made it (empty when none is known).
+    using StepNamer = std::string (*)(const EDITOR& editor, std::span<const std::uint8_t> before,
+                                      std::span<const std::uint8_t> after, const std::string& label);
 
     EditHistory() = default;
     explicit EditHistory(Limits limits) : limits_(limits) {}
@@ -45,6 +50,25 @@ public:
     // Whether the recorded tables differ from what the file holds.
     bool modified() const;
 
+    // Each step is named when it closes: by the namer when one is set, else by the label.
+    void setStepNamer(StepNamer namer) { namer_ = namer; }
+    // The label of the command the user action under way runs ("Paste"), for the name of
+    // the step it makes; the next record that closes no stroke forgets it.
+    void labelAction(std::string label) { actionLabel_ = std::move(label); }
+    // Renames the newest step that can be undone (a script names its step after itself).
+    void nameNewestStep(std::string name);
+
+    // The steps, oldest first: those before undoSteps() can be undone, the rest redone.
+    std::size_t stepCount() const { return steps_.size(); }
+    const std::string& stepName(std::size_t index) const { return steps_[index].name; }
+    // The stage a step changed, -1 when it changed several.
+    int stepStage(std::size_t index) const { return steps_[index].stage; }
+    // After how many steps the tables are what the file holds, if the kept steps reach it.
+    std::optional<std::size_t> savedStep() const { return savedAt_; }
+    // The names of the steps made since the tables were what the file holds (or of all
+    // the kept steps that can be undone when the file's state is no longer among them).
+    std::vector<std::string> unsavedStepNames() const;
+
     const std::vector<std::uint8_t>& savedTables() const { return saved_; }
     // The tables as the last record found them; empty before the first.
     const std::vector<std::uint8_t>& recordedTables() const { return known_; }
@@ -52,9 +76,7 @@ public:
     std::size_t redoSteps() const { return steps_.size() - next_; }
     std::size_t bytesHeld() const { return bytesHeld_; }
 
-    // A name for the step just recorded (the one undo would take back), such as the
-    // script that made it; "" when it has none or there is no step.
-    void nameLastStep(std::string name);
+    // The name of the newest step that can be undone; "" when there is none.
     std::string lastStepName() const;
 
 private:
@@ -83,4 +105,7 @@ private:
     std::deque<Step> steps_;
     std::size_t next_ = 0;  // steps before this index can be undone, the rest redone
     std::size_t bytesHeld_ = 0;
+    std::optional<std::size_t> savedAt_ = 0;
+    StepNamer namer_ = nullptr;
+    std::string actionLabel_;
 };

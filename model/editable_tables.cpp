@@ -1,7 +1,10 @@
 #include "model/editable_tables.h"
 
 #include <array>
+#include <bit>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "model/editor.h"
 #include "model/stage_bank_layout.h"
@@ -124,22 +127,98 @@ std::vector<ImagePlace> tilePlaces(const EDITOR& editor, int stage)
     return places;
 }
 
+// How the tables' elements and their parts are named.
+std::string hexByte(int /*part*/, const std::uint8_t* bytes)
+{
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", *bytes);
+    return text;
+}
+
+// A map set is kept column by column.
+std::string cellName(int part)
+{
+    return "cell (" + std::to_string(part / 8) + ", " + std::to_string(part % 8) + ")";
+}
+
+constexpr const char* kQuadrantNames[4] = {"top-left", "top-right", "bottom-left", "bottom-right"};
+
+std::string chipSetPart(int part)
+{
+    return std::string(kQuadrantNames[part]) + " chip";
+}
+
+std::string chipPart(int part)
+{
+    if (part < 4)
+        return std::string(kQuadrantNames[part]) + " tile";
+    return part == 4 ? "palette" : "style";
+}
+
+std::string chipValue(int part, const std::uint8_t* bytes)
+{
+    return part == 4 ? std::string(1, "0123"[*bytes & 3]) : hexByte(part, bytes);
+}
+
+constexpr const char* kObjectFields[4] = {"page", "x", "y", "data"};
+
+std::string objectPart(int part)
+{
+    return kObjectFields[part];
+}
+
+std::string palettePart(int part)
+{
+    if (part < 16)
+        return "sub-palette " + std::to_string(part / 4) + " · colour " + std::to_string(part % 4);
+    return "sub-palette " + std::to_string(part - 16) + " · animation";
+}
+
+// Two bit planes of eight rows: a pixel differs where either plane's bit does.
+int changedPixels(const std::uint8_t* before, const std::uint8_t* after)
+{
+    int count = 0;
+    for (int row = 0; row < 8; ++row)
+        count += std::popcount(unsigned((before[row] ^ after[row]) | (before[row + 8] ^ after[row + 8])));
+    return count;
+}
+
+constexpr TableLayout kPageLayout{"page", "pages", 1, 2, 1, nullptr, "pages", &hexByte, "map set"};
+constexpr TableLayout kMapSetLayout{"map set", "map sets", kMapSetCells, 2, 1, &cellName, "cells", &hexByte};
+constexpr TableLayout kChipSetLayout{"chip set", "chip sets", 4, 2, 1, &chipSetPart, "chips", &hexByte};
+constexpr TableLayout kChipLayout{"chip", "chips", sizeof(ChipRecord), 2, 1, &chipPart, "fields", &chipValue};
+constexpr TableLayout kObjectLayout{"object slot", "object slots", sizeof(ObjectRecord), 2, 1, &objectPart,
+                                    "fields",      &hexByte};
+constexpr TableLayout kPaletteLayout{"palette set", "palette sets", sizeof(PaletteRecord), 1, 1, &palettePart,
+                                     "colours",     &hexByte};
+constexpr TableLayout kTileLayout{"tile",  "tiles", kTileBytes,     2,   kTileBytes, nullptr, "pixels",
+                                  nullptr, nullptr, &changedPixels, true};
+
 static_assert(sizeof(ChipRecord) == 6 && sizeof(ObjectRecord) == 4 && sizeof(PaletteRecord) == 20,
               "the records must have no padding");
 
 // The order of the block: undo steps and recovery files written by earlier versions
 // address bytes by their place in it, so new tables go at the end.
 const std::array<EditableTable, 7> kTables = {{
-    {"pages", stageSizeOf<&EDITOR::pageSet>(), &bytesOf<&EDITOR::pageSet>, kPageRuns,
+    {"pages", &kPageLayout, stageSizeOf<&EDITOR::pageSet>(), &bytesOf<&EDITOR::pageSet>, kPageRuns,
      &copyOut<L::kPageTable, L::kPageTableSize>, &copyIn<L::kPageTable, L::kPageTableSize>},
-    {"map sets", stageSizeOf<&EDITOR::mapSet>(), &bytesOf<&EDITOR::mapSet>, kMapSetRuns, &mapSetsOut, &mapSetsIn},
-    {"chip sets", stageSizeOf<&EDITOR::chipSet>(), &bytesOf<&EDITOR::chipSet>, kChipSetRuns,
+    {"map sets", &kMapSetLayout, stageSizeOf<&EDITOR::mapSet>(), &bytesOf<&EDITOR::mapSet>, kMapSetRuns, &mapSetsOut,
+     &mapSetsIn},
+    {"chip sets", &kChipSetLayout, stageSizeOf<&EDITOR::chipSet>(), &bytesOf<&EDITOR::chipSet>, kChipSetRuns,
      &copyOut<L::kChipSets, L::kChipSetsSize>, &copyIn<L::kChipSets, L::kChipSetsSize>},
-    {"chips", stageSizeOf<&EDITOR::chip>(), &bytesOf<&EDITOR::chip>, kChipRuns, &chipsOut, &chipsIn},
-    {"objects", stageSizeOf<&EDITOR::object>(), &bytesOf<&EDITOR::object>, kObjectRuns, &objectsOut, &objectsIn},
-    {"palette sets", stageSizeOf<&EDITOR::palSet>(), &bytesOf<&EDITOR::palSet>, kPaletteRuns,
+    {"chips", &kChipLayout, stageSizeOf<&EDITOR::chip>(), &bytesOf<&EDITOR::chip>, kChipRuns, &chipsOut, &chipsIn},
+    {"objects", &kObjectLayout, stageSizeOf<&EDITOR::object>(), &bytesOf<&EDITOR::object>, kObjectRuns, &objectsOut,
+     &objectsIn},
+    {"palette sets", &kPaletteLayout, stageSizeOf<&EDITOR::palSet>(), &bytesOf<&EDITOR::palSet>, kPaletteRuns,
      &copyOut<L::kPaletteSets, L::kPaletteSetsSize>, &copyIn<L::kPaletteSets, L::kPaletteSetsSize>},
-    {"tiles", stageSizeOf<&EDITOR::tileGfx>(), &bytesOf<&EDITOR::tileGfx>, {}, nullptr, nullptr, &tilePlaces},
+    {"tiles",
+     &kTileLayout,
+     stageSizeOf<&EDITOR::tileGfx>(),
+     &bytesOf<&EDITOR::tileGfx>,
+     {},
+     nullptr,
+     nullptr,
+     &tilePlaces},
 }};
 
 // A whole table: the sixteen stages lie one after another from stage 0's bytes.

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "model/table_layout.h"
+
 class EDITOR;
 
 // The tables that saving writes (page sets, map sets, chip sets, chips, objects,
@@ -30,6 +32,8 @@ struct ImagePlace {
 
 struct EditableTable {
     const char* name;
+    // How its elements and their parts are named (changes, history step names).
+    const TableLayout* layout;
     // Bytes of the table per stage; the editor holds the sixteen stages one after another.
     std::size_t stageSize;
     std::uint8_t* (*stageBytes)(EDITOR& editor, int stage);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/change_marks.h"
 #include "model/chip_set_cache.h"
 #include "model/edit_history.h"
 #include "model/editor_host.h"
@@ -57,6 +58,8 @@ public:
 
     // --- Undo history of the tables above ------------------------------------------
     EditHistory history;
+    // --- What differs from the image compared with, for Show Changes ----------------
+    ChangeMarks changeMarks;
     // --- The user's names of the objects' data values (none until a file is read) ---
     ObjectNames objectNames;
 

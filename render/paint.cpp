@@ -1,5 +1,6 @@
 #include "model/editor.h"
 #include "model/view_geometry.h"
+#include "render/change_frames.h"
 #include "render/selection_frame.h"
 #include "render/views.h"
 
@@ -22,6 +23,7 @@ bool composeView(EDITOR& editor)
     default: return false;
     }
     drawSelectionFrame(editor);
+    drawChangeFrames(editor);
     return true;
 }
 

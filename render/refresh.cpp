@@ -45,6 +45,7 @@ void collectFrameState(const EDITOR& editor, std::vector<std::uint8_t>& out)
     appendBytes(out, editor.curPal[s].selector);
     // The panel's name line is drawn from the names as well.
     appendBytes(out, editor.objectNames.revision);
+    appendBytes(out, editor.changeMarks.shown ? editor.changeMarks.revision : 0);
     appendBytes(out, editor.curPal[s].colour);
 }
 

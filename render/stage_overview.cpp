@@ -4,6 +4,7 @@
 
 #include "model/editor.h"
 #include "model/view_geometry.h"
+#include "render/change_frames.h"
 #include "render/frame_rect.h"
 #include "render/object_marker.h"
 
@@ -107,6 +108,9 @@ Surface stageOverview(const EDITOR& editor, const OverviewOptions& options)
             frameRect(overview, page * pageSide, 0, pageSide - 1, pageSide - 1, kWhite);
             frameRect(overview, page * pageSide + 1, 1, pageSide - 3, pageSide - 3, kBlack);
         }
+    for (int page : options.changedPages)
+        if (page >= 0 && page < kPageCount)
+            frameRect(overview, page * pageSide + 2, 2, pageSide - 5, pageSide - 5, changeFrameColour());
     return overview;
 }
 

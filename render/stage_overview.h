@@ -22,6 +22,8 @@ struct OverviewOptions {
     // Pages framed as the ones in view: the two of "MAP" and "OBJECT", or those that
     // show a map set of "MAP SET".
     std::vector<int> framedPages;
+    // Pages framed in the colour of Show Changes.
+    std::vector<int> changedPages;
 };
 Surface stageOverview(const EDITOR& editor, const OverviewOptions& options);
 

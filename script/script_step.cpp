@@ -15,7 +15,7 @@ bool ScriptStep::finish(const std::string& name)
 {
     if (!editor_.history.record(editor_, false))
         return false;
-    editor_.history.nameLastStep(name);
+    editor_.history.nameNewestStep(name);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "state/recovery_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,25 +14,31 @@
 namespace {
 
 constexpr char kMagic[8] = {'Q', 'R', 'X', 'E', 'D', 'I', 'T', 'S'};
-constexpr std::uint32_t kVersion = 3;
+constexpr std::uint32_t kVersion = 4;
 // Files of earlier versions hold the tables that came before later ones in the list,
 // which a restore puts back alone: version 1 was written before the palette sets could
-// be edited, version 2 before the tiles could.
+// be edited, version 2 before the tiles could. Version 3 has all the tables but not the
+// names of the steps.
 constexpr std::size_t kTablesOfVersion[] = {0, 5, 6};
+constexpr std::uint32_t kFirstVersionWithNames = 4;
 
 std::size_t tablesSizeOf(std::uint64_t version)
 {
-    return version < kVersion ? editableTablesSize(kTablesOfVersion[version]) : editableTablesSize();
+    return version < std::size(kTablesOfVersion) ? editableTablesSize(kTablesOfVersion[version]) : editableTablesSize();
 }
 
 // The version whose files hold that many bytes of tables.
 std::uint32_t versionHolding(std::size_t tablesSize)
 {
-    for (std::uint32_t version = 1; version < kVersion; ++version)
+    for (std::uint32_t version = 1; version < std::size(kTablesOfVersion); ++version)
         if (tablesSize == tablesSizeOf(version))
             return version;
     return kVersion;
 }
+
+// Only the newest names are kept, each cut to a length a list shows.
+constexpr std::size_t kNamesKept = 100;
+constexpr std::size_t kNameLimit = 1024;
 // The largest file a valid one can be: the header, a path and the tables.
 constexpr std::size_t kPathLimit = 4096;
 
@@ -105,13 +112,24 @@ std::vector<std::uint8_t> encodeRecoveryFile(const RecoveryFile& file)
 {
     std::vector<std::uint8_t> out(std::begin(kMagic), std::end(kMagic));
     // Edits kept by an earlier version and not yet restored are kept as they came.
-    putU32(out, versionHolding(file.tables.size()));
+    const std::uint32_t version = versionHolding(file.tables.size());
+    putU32(out, version);
     putU64(out, std::uint64_t(file.writtenAtMs));
     putU64(out, file.baseTablesHash);
     putU32(out, std::uint32_t(file.imagePath.size()));
     out.insert(out.end(), file.imagePath.begin(), file.imagePath.end());
     putU32(out, std::uint32_t(file.tables.size()));
     out.insert(out.end(), file.tables.begin(), file.tables.end());
+    if (version >= kFirstVersionWithNames) {
+        const std::size_t first = file.stepNames.size() > kNamesKept ? file.stepNames.size() - kNamesKept : 0;
+        putU32(out, std::uint32_t(file.stepNames.size() - first));
+        for (std::size_t i = first; i < file.stepNames.size(); ++i) {
+            const std::string& name = file.stepNames[i];
+            const std::size_t size = std::min(name.size(), kNameLimit);
+            putU32(out, std::uint32_t(size));
+            out.insert(out.end(), name.begin(), name.begin() + std::ptrdiff_t(size));
+        }
+    }
     putU64(out, stableHash(out));
     return out;
 }
@@ -138,6 +156,18 @@ RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::
         throw RecoveryError("the file is damaged");
     const auto tables = in.run(tablesSize);
     file.tables.assign(tables.begin(), tables.end());
+    if (version >= kFirstVersionWithNames) {
+        const std::size_t count = std::size_t(in.number(4));
+        if (count > kNamesKept)
+            throw RecoveryError("the file is damaged");
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t size = std::size_t(in.number(4));
+            if (size > kNameLimit)
+                throw RecoveryError("the file is damaged");
+            const auto name = in.run(size);
+            file.stepNames.emplace_back(name.begin(), name.end());
+        }
+    }
     const std::size_t checked = in.offset();
     if (in.number(8) != stableHash(bytes.first(checked)) || in.offset() != bytes.size())
         throw RecoveryError("the file is damaged");

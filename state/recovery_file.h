@@ -14,6 +14,9 @@ struct RecoveryFile {
     std::uint64_t baseTablesHash = 0;  // stableHash of the tables the image held when the edits began
     // The edited tables (editableTables); those of an earlier version hold fewer.
     std::vector<std::uint8_t> tables;
+    // The names of the undo steps that made the edits, oldest first; none in files of
+    // earlier versions.
+    std::vector<std::string> stepNames;
 };
 
 // Why a recovery file cannot be used. The text says it in the user's words.

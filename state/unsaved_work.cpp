@@ -5,6 +5,7 @@
 #include <span>
 #include <utility>
 
+#include "changes/step_name.h"
 #include "file/file_access.h"
 #include "file/file_name.h"
 #include "jcode/readable_name.h"
@@ -70,6 +71,7 @@ std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
     file.writtenAtMs = nowMs();
     file.baseTablesHash = stableHash(editor.history.savedTables());
     file.tables = editableTables(editor);
+    file.stepNames = editor.history.unsavedStepNames();
     try {
         writeRecoveryFile(file);
         written_ = true;
@@ -119,7 +121,11 @@ void restoreRecovery(EDITOR& editor, const RecoveryFile& file)
 {
     editor.history.record(editor, false);
     restoreEditableTables(editor, file.tables);
+    const std::size_t steps = editor.history.undoSteps();
     editor.history.record(editor, false);
+    if (editor.history.undoSteps() > steps)
+        editor.history.nameNewestStep(
+            restoredStepName(file.stepNames, editor.history.stepName(editor.history.undoSteps() - 1)));
 }
 
 void discardRecovery(const std::string& imagePath)

@@ -15,6 +15,7 @@
 #include "patch/patch_files.h"
 #include "rom/save_rom.h"
 #include "shell/cli/argument_bytes.h"
+#include "shell/cli/changes_listing.h"
 #include "shell/cli/command_inputs.h"
 #include "shell/cli/command_line.h"
 #include "shell/cli/demo_image_file.h"
@@ -24,8 +25,8 @@
 
 namespace {
 
-constexpr const char* kCommandOptions[] = {"--make-patch", "--apply-patch", "--info", "--export-stage-data",
-                                           "--import-stage-data"};
+constexpr const char* kCommandOptions[] = {"--make-patch",        "--apply-patch",       "--info",
+                                           "--export-stage-data", "--import-stage-data", "--changes"};
 
 std::string exportStageData(const std::string& imagePath, const FileCommand& command)
 {
@@ -129,8 +130,13 @@ FileCommandArguments::FileCommandArguments(QCommandLineParser& parser)
                        "Write a copy of the ROM image with stage <S> replaced by a stage file, and end: "
                        "IMAGE --import-stage-data S FILE.json OUT.nes.",
                        "S")
+    , changes_("changes",
+               "Print what differs between the ROM image's stages and those of <original>, one change a line, "
+               "and end: IMAGE --changes ORIGINAL.",
+               "original")
+    , json_("json", "With --changes: print the changes as a JSON array (stage, table, place, old, new, count).")
 {
-    parser.addOptions({makePatch_, applyPatch_, info_, against_, exportStageData_, importStageData_});
+    parser.addOptions({makePatch_, applyPatch_, info_, against_, exportStageData_, importStageData_, changes_, json_});
 }
 
 std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& parser, QStringList& positional,
@@ -141,13 +147,17 @@ std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& 
     const bool info = parser.isSet(info_);
     const bool exportStage = parser.isSet(exportStageData_);
     const bool importStage = parser.isSet(importStageData_);
-    if (!make && !apply && !info && !exportStage && !importStage) {
+    const bool changes = parser.isSet(changes_);
+    if (parser.isSet(json_) && !changes)
+        return "--json goes with --changes";
+    if (!make && !apply && !info && !exportStage && !importStage && !changes) {
         if (parser.isSet(against_))
             return "--against goes with --info";
         return std::nullopt;
     }
-    if (int(make) + int(apply) + int(info) + int(exportStage) + int(importStage) > 1)
-        return "give one of --make-patch, --apply-patch, --info, --export-stage-data and --import-stage-data";
+    if (int(make) + int(apply) + int(info) + int(exportStage) + int(importStage) + int(changes) > 1)
+        return "give one of --make-patch, --apply-patch, --info, --export-stage-data, --import-stage-data and "
+               "--changes";
     for (const char* other : {"screenshot", "view", "report-first-frame", "export-stage", "export-all"})
         if (parser.isSet(other))
             return "--make-patch, --apply-patch, --info and the stage files open no window and write no picture: "
@@ -165,6 +175,16 @@ std::optional<std::string> FileCommandArguments::read(const QCommandLineParser& 
     }
     if (parser.isSet(against_))
         return "--against goes with --info";
+    if (changes) {
+        if (positional.size() > 1)
+            return "--changes takes the image and its original: IMAGE --changes ORIGINAL";
+        FileCommand command;
+        command.kind = FileCommand::Kind::Changes;
+        command.value = argumentBytes(parser.value(changes_));
+        command.json = parser.isSet(json_);
+        options.fileCommand = command;
+        return std::nullopt;
+    }
     if (exportStage || importStage) {
         const qsizetype files = exportStage ? 1 : 2;
         if (positional.size() != files + 1)
@@ -209,6 +229,7 @@ int runFileCommand(const StartOptions& options)
     case FileCommand::Kind::Info: failure = "cannot tell what the image is"; break;
     case FileCommand::Kind::ExportStageData: failure = "cannot export the stage"; break;
     case FileCommand::Kind::ImportStageData: failure = "cannot import the stage"; break;
+    case FileCommand::Kind::Changes: failure = "cannot list the changes"; break;
     }
     try {
         if (!options.romPath && !(options.demo && command.kind == FileCommand::Kind::Info))
@@ -220,6 +241,9 @@ int runFileCommand(const StartOptions& options)
         case FileCommand::Kind::Info: std::printf("%s\n", imageInfo(image, command).c_str()); break;
         case FileCommand::Kind::ExportStageData: std::printf("%s\n", exportStageData(image, command).c_str()); break;
         case FileCommand::Kind::ImportStageData: std::printf("%s\n", importStageData(image, command).c_str()); break;
+        case FileCommand::Kind::Changes:
+            std::fputs(listChanges(image, command.value, command.json).c_str(), stdout);
+            break;
         }
     } catch (const std::exception& error) {
         std::printf("%s: %s\n", failure, error.what());

@@ -14,19 +14,21 @@ struct StartOptions;
 
 // What such a command asks for. The ROM image it works on is StartOptions::romPath.
 struct FileCommand {
-    enum class Kind { MakePatch, ApplyPatch, Info, ExportStageData, ImportStageData };
+    enum class Kind { MakePatch, ApplyPatch, Info, ExportStageData, ImportStageData, Changes };
     Kind kind = Kind::MakePatch;
-    // The original of --make-patch, the patch of --apply-patch, the stage of
+    // The original of --make-patch and --changes, the patch of --apply-patch, the stage of
     // --export-stage-data and --import-stage-data.
     std::string value;
     std::string stageFile;               // the stage file of --export-stage-data and --import-stage-data
     std::string output;                  // the file the command writes
     std::optional<std::string> against;  // the original that --info compares with
+    bool json = false;                   // --changes as JSON
 };
 
 // The options: IMAGE --make-patch ORIGINAL OUT.bps|OUT.ips,
 // IMAGE --apply-patch PATCH OUT.nes, IMAGE --info [--against ORIGINAL],
-// IMAGE --export-stage-data S FILE.json and IMAGE --import-stage-data S FILE.json OUT.nes.
+// IMAGE --export-stage-data S FILE.json, IMAGE --import-stage-data S FILE.json OUT.nes
+// and IMAGE --changes ORIGINAL [--json].
 class FileCommandArguments {
 public:
     // Adds the options to parser, before it parses.
@@ -44,6 +46,8 @@ private:
     QCommandLineOption against_;
     QCommandLineOption exportStageData_;
     QCommandLineOption importStageData_;
+    QCommandLineOption changes_;
+    QCommandLineOption json_;
 };
 
 // Whether the arguments ask for such a command. Decided before the toolkit starts, so
@@ -51,6 +55,6 @@ private:
 bool asksForFileCommand(int argc, char* argv[]);
 
 // Runs options.fileCommand: prints one line that says what was written (for --info,
-// the report) and returns 0, or prints what went wrong and returns 1, having written
+// the report; for --changes, the list) and returns 0, or prints what went wrong and returns 1, having written
 // nothing.
 int runFileCommand(const StartOptions& options);

@@ -23,9 +23,12 @@
 #include "shell/session/play_test.h"
 #include "shell/session/settings.h"
 #include "shell/windows/about_box.h"
+#include "shell/windows/change_baseline.h"
+#include "shell/windows/changes_window.h"
 #include "shell/windows/colours_window.h"
 #include "shell/windows/command_search_popup.h"
 #include "shell/windows/emulator_choice.h"
+#include "shell/windows/history_window.h"
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
@@ -85,6 +88,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.importStageFile", importIntoCurrentStage},
     {"file.importTileSheet", importTileSheetIntoCurrentStage},
     {"file.exportPictures", exportPicturesToChosenFolder},
+    {"file.compareWith", chooseComparisonImage},
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"edit.findCommand", openSearch},
     {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
@@ -92,6 +96,9 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.colours", toggleColoursWindow},
     {"view.tiles", toggleTileWindow},
     {"view.overview", toggleOverviewWindow},
+    {"view.showChanges", toggleChangeFrames},
+    {"view.changes", toggleChangesWindow},
+    {"view.history", toggleHistoryWindow},
     {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < kLargestZoom; }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
@@ -244,6 +251,7 @@ bool runMenuItem(unsigned id)
         runApplicationCommand(command.id);
     } else {
         const auto before = currentItem(theEditor);
+        theEditor.history.labelAction(command.label);
         command.action(theEditor);
         // As after a key: a selection being extended follows the current item.
         followCurrentItem(theEditor, before);

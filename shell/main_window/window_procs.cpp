@@ -12,7 +12,9 @@
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/unsaved_work_keeper.h"
+#include "shell/windows/changes_window.h"
 #include "shell/windows/colours_window.h"
+#include "shell/windows/history_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/overview_window.h"
 #include "shell/windows/panels.h"
@@ -212,11 +214,14 @@ void afterUserInput()
 {
     recordUserAction(theEditor);
     noteUserAction();
+    // Before the overview, which frames the pages it marks.
+    followEditorInChangesWindow();
     followEditorInUsageWindow();
     followEditorInOverviewWindow();
     followEditorInObjectList();
     followEditorInColoursWindow();
     followEditorInTileWindow();
+    followEditorInHistoryWindow();
     followPanels();
     updateWindowTitle();
 }

@@ -33,7 +33,9 @@
 #include "shell/session/settings.h"
 #include "shell/session/unsaved_work_keeper.h"
 #include "shell/startup/termination_signals.h"
+#include "shell/windows/changes_window.h"
 #include "shell/windows/colours_window.h"
+#include "shell/windows/history_window.h"
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/object_list_window.h"
 #include "shell/windows/object_names_in_use.h"
@@ -191,6 +193,8 @@ void releaseUi()
     closeTileWindow();
     releaseListedPanels();
     endScripts();
+    closeChangesWindow();
+    closeHistoryWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

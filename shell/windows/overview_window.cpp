@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "render/change_frames.h"
 #include "render/stage_overview.h"
 #include "shell/session/app_state.h"
 #include "shell/windows/panel_slot.h"
@@ -23,7 +24,13 @@ std::vector<std::uint8_t> shownInputs(const EDITOR& editor, int chipPixels, bool
 {
     const int s = editor.curStage;
     const int palette = std::clamp(editor.curPalSet, 0, kPaletteSetCount - 1);
-    const int numbers[] = {s, palette, editor.curTab, editor.viewPos, chipPixels, withObjects ? 1 : 0};
+    const int numbers[] = {s,
+                           palette,
+                           editor.curTab,
+                           editor.viewPos,
+                           chipPixels,
+                           withObjects ? 1 : 0,
+                           editor.changeMarks.shown ? int(editor.changeMarks.revision) : -1};
     const struct {
         const void* data;
         std::size_t size;
@@ -139,6 +146,7 @@ public:
         options.chipPixels = chipPixels;
         options.withObjects = objects_->isChecked();
         options.framedPages = pagesInView(editor);
+        options.changedPages = changedPages(editor);
         const Surface overview = stageOverview(editor, options);
         const QImage image(reinterpret_cast<const uchar*>(overview.data()), overview.width(), overview.height(),
                            overview.bytesPerLine(), QImage::Format_RGB32);

@@ -27,6 +27,8 @@ constexpr PanelEntry kPanels[] = {
     {"usage", "view.whereUsed", Qt::LeftDockWidgetArea, "reference"},
     {"keys", "view.keysAndMouse", Qt::LeftDockWidgetArea, "reference"},
     {"overview", "view.overview", Qt::BottomDockWidgetArea, "overview"},
+    {"changes", "view.changes", Qt::LeftDockWidgetArea, "reference"},
+    {"history", "view.history", Qt::LeftDockWidgetArea, "reference"},
     {"scriptConsole", "view.scriptConsole", Qt::BottomDockWidgetArea, "overview", makeScriptConsole},
 };
 

@@ -146,6 +146,38 @@ TEST_F(UndoRedo, TheHistoryKeepsTheNewestThousandStepsAndANewEditEndsRedo)
     EXPECT_EQ(editor->history.redoSteps(), 0u);
 }
 
+TEST_F(UndoRedo, StepsAreNamedWithWhatTheyChangedAfterTheCommandAndTheSavedOneIsKnown)
+{
+    editor->mapSet[2][0][0] = 0x12;
+    editor->history.start(*editor);
+    act([&] { onStepButton(*editor, 0); });  // MAP: left page +1
+    editor->history.markSaved();
+    view(kViewMapSet);
+    ctrlKey('C');
+    editor->cursorCol = 3;
+    ctrlKey('V');
+    act([&] {
+        for (int cell = 0; cell < 8; ++cell)
+            editor->mapSet[2][0][8 + cell] = 0x40;  // column 1
+        editor->chip[3][0x1C].palette = 3;
+    });
+
+    ASSERT_EQ(editor->history.stepCount(), 3u);
+    EXPECT_EQ(editor->history.stepName(0), "Stage 2 · page 00: map set 00 -> 01");
+    EXPECT_EQ(editor->history.stepName(1), "Paste · stage 2 · map set 00 · cell (3, 0): 00 -> 12");
+    EXPECT_EQ(editor->history.stepName(2), "Stage 2 · map set 00 · 8 cells and 1 more");
+    EXPECT_EQ(editor->history.savedStep(), 1u);
+    EXPECT_EQ(editor->history.unsavedStepNames().size(), 2u);
+    undoEdit(*editor);
+    undoEdit(*editor);
+    act([&] { editor->pageSet[2][5] = 9; });  // the saved state stays among the steps
+    EXPECT_EQ(editor->history.savedStep(), 1u);
+    undoEdit(*editor);
+    undoEdit(*editor);
+    act([&] { editor->pageSet[2][6] = 9; });  // and is gone now
+    EXPECT_FALSE(editor->history.savedStep());
+}
+
 TEST(EditHistoryBound, BytesBoundTheHistoryToo)
 {
     EDITOR editor;

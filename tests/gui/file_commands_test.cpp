@@ -3,6 +3,9 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 #include "gui_support.h"
@@ -61,6 +64,43 @@ private slots:
         QCOMPARE(runProgram({original, "--apply-patch", edited, "x.nes"}, dir.path()).exitCode, 1);
         QCOMPARE(runProgram({edited, "--make-patch", original, "edits.diff"}, dir.path()).exitCode, 1);
         QVERIFY(!QFile::exists(dir.filePath("x.nes")) && !QFile::exists(dir.filePath("edits.diff")));
+    }
+
+    void changesListTheThreeEditsAsTextAndJson()
+    {
+        std::vector<std::uint8_t> bytes = readFile(edited.toStdString());
+        bytes[rom_layout::stageBase(7) + rom_layout::kObjectX + 4] ^= 0x08;
+        QFile file(dir.filePath("three.nes"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
+
+        const ProgramRun text = runProgram({"three.nes", "--changes", original}, dir.path());
+        QCOMPARE(text.exitCode, 0);
+        const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith("Stage 4 · page 01: map set "), qPrintable(text.out));
+        QVERIFY2(lines[1].startsWith("Stage 7 · object slot 04 · x: "), qPrintable(text.out));
+        QVERIFY2(lines[2].startsWith("Stage C · chip set 02 · top-right chip: "), qPrintable(text.out));
+
+        const ProgramRun json = runProgram({"three.nes", "--changes", original, "--json"}, dir.path());
+        QCOMPARE(json.exitCode, 0);
+        const QJsonArray items = QJsonDocument::fromJson(json.out.toUtf8()).array();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[1].toObject()["stage"].toInt(), 7);
+        QCOMPARE(items[1].toObject()["table"].toString(), "objects");
+        QCOMPARE(items[1].toObject()["place"].toString(), "object slot 04 · x");
+        QCOMPARE(items[1].toObject()["new"].toString().toInt(nullptr, 16),
+                 items[1].toObject()["old"].toString().toInt(nullptr, 16) ^ 0x08);
+
+        QFile shortFile(dir.filePath("short.nes"));
+        QVERIFY(shortFile.open(QIODevice::WriteOnly));
+        shortFile.write(QByteArray(1000, 0));
+        shortFile.close();
+        const ProgramRun wrongSize = runProgram({"three.nes", "--changes", "short.nes"}, dir.path());
+        QCOMPARE(wrongSize.exitCode, 1);
+        QVERIFY2(wrongSize.out.contains("the size of its image"), qPrintable(wrongSize.out));
+        QCOMPARE(runProgram({"three.nes", "--changes", "missing.nes"}, dir.path()).exitCode, 1);
     }
 
     void infoOnTheDemoImage()

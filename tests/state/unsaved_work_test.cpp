@@ -240,3 +240,35 @@ TEST_F(KeptEdits, AFileWrittenBeforeTheTilesCouldBeDrawnRestoresTheRestAndLeaves
     EXPECT_EQ(next.pageSet[4][0], 0x12);
     EXPECT_EQ(next.tileGfx[6][7][8], tileByte);
 }
+
+TEST_F(KeptEdits, KeepTheNamesOfTheStepsAndAFileWithoutNamesStillRestores)
+{
+    edit(0x30);
+    edit(0x31);
+    work.keep(editor);
+    EDITOR next;
+    next.loadRom(imagePath);
+    next.history.start(next);
+    const RecoveryOffer offer = findRecovery(imagePath, next);
+    ASSERT_EQ(offer.kind, RecoveryOffer::Kind::Restorable) << offer.text;
+    EXPECT_EQ(offer.file.stepNames,
+              (std::vector<std::string>{"Stage 4 · page 00: map set 07 -> 30", "Stage 4 · page 00: map set 30 -> 31"}));
+    restoreRecovery(next, offer.file);
+    EXPECT_EQ(next.history.stepName(0),
+              "Restored kept edits · Stage 4 · page 00: map set 30 -> 31 (and 1 step before it)");
+
+    // As the version before the names wrote it: no count of names.
+    std::vector<std::uint8_t> bytes = recoveryBytes();
+    bytes.resize(bytes.size() - 8);  // the hash
+    const std::size_t namesAt = bytes.size() - 2 * (4 + offer.file.stepNames[0].size()) - 4;
+    bytes.resize(namesAt);
+    bytes[8] = 3;
+    const std::uint64_t hash = stableHash(bytes);
+    for (int i = 0; i < 8; ++i)
+        bytes.push_back(std::uint8_t(hash >> (8 * i)));
+    writeRecovery(bytes);
+    const RecoveryOffer older = findRecovery(imagePath, next);
+    ASSERT_EQ(older.kind, RecoveryOffer::Kind::Restorable) << older.text;
+    EXPECT_TRUE(older.file.stepNames.empty());
+    EXPECT_EQ(older.file.tables, offer.file.tables);
+}

@@ -1,0 +1,262 @@
+#include "shell/windows/changes_window.h"
+
+#include <map>
+#include <vector>
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "changes/change_items.h"
+#include "changes/change_marks.h"
+#include "edit/change_jump.h"
+#include "model/editable_tables.h"
+#include "shell/session/app_state.h"
+#include "shell/windows/change_baseline.h"
+#include "shell/windows/overview_window.h"
+#include "shell/windows/panel_slot.h"
+#include "shell/windows/user_input_follow_up.h"
+
+namespace {
+
+constexpr int kWidth = 520;
+constexpr int kHeight = 460;
+constexpr int kItemRole = Qt::UserRole;
+
+// What was last counted, so that an action that changed no table costs a comparison.
+struct Counted {
+    std::vector<std::uint8_t> tables;
+    std::vector<std::uint8_t> baseline;
+    std::uint64_t revision = 0;
+    std::vector<ChangeItem> items;
+    bool valid = false;
+};
+Counted counted;
+
+// Counts again when the tables or the baseline changed; returns whether it did.
+bool countChanges()
+{
+    const ChangeBaseline baseline = changeBaseline();
+    if (counted.valid && counted.revision == baselineRevision() && *baseline.tables == counted.baseline &&
+        firstTableDifference(theEditor, counted.tables) == counted.tables.size())
+        return false;
+    counted.tables = editableTables(theEditor);
+    counted.baseline = *baseline.tables;
+    counted.revision = baselineRevision();
+    counted.items = describeChanges(counted.baseline, counted.tables, theEditor.tileSources);
+    markChanges(theEditor.changeMarks, counted.baseline, counted.tables);
+    counted.valid = true;
+    return true;
+}
+
+class ChangesWindow : public QWidget {
+public:
+    explicit ChangesWindow(QWidget* owner) : QWidget(owner)
+    {
+        setWindowTitle(tr("Changes"));
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        baseline_ = new QLabel(this);
+        baseline_->setWordWrap(true);
+        list_ = new QTreeWidget(this);
+        list_->setHeaderHidden(true);
+        list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list_->setUniformRowHeights(true);
+        list_->installEventFilter(this);
+        connect(list_, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem* row) { goTo(row); });
+        revert_ = new QPushButton(tr("Revert"), this);
+        revert_->setFocusPolicy(Qt::NoFocus);
+        connect(revert_, &QPushButton::clicked, [] { revertChosenChanges(); });
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(4, 4, 4, 4);
+        layout->addWidget(baseline_);
+        layout->addWidget(list_);
+        layout->addWidget(revert_);
+        resize(kWidth, kHeight);
+    }
+
+    void follow(bool force)
+    {
+        if (!countChanges() && !force)
+            return;
+        baseline_->setText(tr("Changes against %1").arg(QString::fromStdString(changeBaseline().what)));
+        fill();
+    }
+
+    // The changes of the chosen rows; a stage's row stands for all of its changes.
+    std::vector<ChangeItem> chosen() const
+    {
+        std::vector<ChangeItem> items;
+        std::vector<bool> taken(counted.items.size());
+        for (QTreeWidgetItem* row : list_->selectedItems()) {
+            const auto take = [&](QTreeWidgetItem* item) {
+                const int index = item->data(0, kItemRole).toInt();
+                if (index >= 0 && std::size_t(index) < taken.size() && !taken[std::size_t(index)]) {
+                    taken[std::size_t(index)] = true;
+                    items.push_back(counted.items[std::size_t(index)]);
+                }
+            };
+            if (row->childCount() == 0)
+                take(row);
+            for (int c = 0; c < row->childCount(); ++c)
+                take(row->child(c));
+        }
+        return items;
+    }
+
+    QTreeWidget* list() const { return list_; }
+    QPushButton* revert() const { return revert_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_F8 || event->key() == Qt::Key_Escape)
+            close();
+        else
+            QWidget::keyPressEvent(event);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == list_ && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                goTo(list_->currentItem());
+                return true;
+            }
+            if (key == Qt::Key_F8 || key == Qt::Key_Escape) {
+                close();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+private:
+    void goTo(QTreeWidgetItem* row)
+    {
+        if (!row || row->childCount() > 0)
+            return;
+        const int index = row->data(0, kItemRole).toInt();
+        if (index < 0 || std::size_t(index) >= counted.items.size())
+            return;
+        goToChange(theEditor, counted.items[std::size_t(index)]);
+        followUpUserInput();
+        theEditor.refresh(0);
+    }
+
+    // One row per stage that changed, "Stage 3: 5 changes (map sets 3, pages 2)",
+    // holding its changes.
+    void fill()
+    {
+        list_->clear();
+        const std::span<const EditableTable> tables = editableTableList();
+        std::size_t at = 0;
+        while (at < counted.items.size()) {
+            const int stage = counted.items[at].stage;
+            std::map<int, int> perTable;
+            auto* stageRow = new QTreeWidgetItem(list_);
+            stageRow->setData(0, kItemRole, -1);
+            std::size_t count = 0;
+            for (; at < counted.items.size() && counted.items[at].stage == stage; ++at, ++count) {
+                const ChangeItem& item = counted.items[at];
+                ++perTable[item.table];
+                auto* row = new QTreeWidgetItem(stageRow, {QString::fromStdString(item.text)});
+                row->setData(0, kItemRole, int(at));
+            }
+            QStringList counts;
+            for (const auto& [table, n] : perTable)
+                counts << QStringLiteral("%1 %2").arg(QString::fromUtf8(tables[std::size_t(table)].name)).arg(n);
+            const QString digit = QString::number(stage, 16).toUpper();
+            stageRow->setText(
+                0,
+                count == 1 ? tr("Stage %1: 1 change (%2)").arg(digit, counts.join(", "))
+                           : tr("Stage %1: %2 changes (%3)").arg(digit, QString::number(count), counts.join(", ")));
+        }
+        list_->expandAll();
+        // The keyboard starts on the first row.
+        if (list_->topLevelItemCount() > 0)
+            list_->setCurrentItem(list_->topLevelItem(0));
+        revert_->setEnabled(!counted.items.empty());
+    }
+
+    QLabel* baseline_;
+    QTreeWidget* list_;
+    QPushButton* revert_;
+};
+
+PanelSlot<ChangesWindow> slot("changes");
+
+}  // namespace
+
+void toggleChangesWindow()
+{
+    ChangesWindow* window = slot.toggle();
+    if (!window)
+        return;
+    changeBaseline(true);  // Ctrl+E may have remembered an original since
+    window->show();
+    window->follow(true);
+}
+
+void followEditorInChangesWindow()
+{
+    ChangesWindow* window = slot.shown();
+    if (window)
+        window->follow(false);
+    else if (theEditor.changeMarks.shown)
+        countChanges();
+}
+
+void toggleChangeFrames()
+{
+    theEditor.changeMarks.shown = !theEditor.changeMarks.shown;
+    if (theEditor.changeMarks.shown)
+        countChanges();
+    followEditorInOverviewWindow();
+    theEditor.refresh(0);
+}
+
+QTreeWidget* changesList()
+{
+    ChangesWindow* window = slot.shown();
+    return window ? window->list() : nullptr;
+}
+
+QPushButton* revertButton()
+{
+    ChangesWindow* window = slot.shown();
+    return window ? window->revert() : nullptr;
+}
+
+void revertChosenChanges()
+{
+    ChangesWindow* window = slot.shown();
+    if (!window)
+        return;
+    const std::vector<ChangeItem> items = window->chosen();
+    if (items.empty())
+        return;
+    if (revertsSharedTile(items)) {
+        const int answer = MessageBoxA(boxOwner(),
+                                       QObject::tr("A tile among these is loaded by several stages: it is put back in "
+                                                   "every stage that loads it. Revert?")
+                                           .toStdString()
+                                           .c_str(),
+                                       "Revert", MB_YESNO | MB_ICONQUESTION);
+        if (answer != IDYES)
+            return;
+    }
+    theEditor.history.labelAction("Revert");
+    revertChanges(theEditor, counted.baseline, items);
+    followUpUserInput();
+    theEditor.drawChips();
+    theEditor.refresh(0);
+}
+
+void closeChangesWindow()
+{
+    slot.release();
+}
