@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 
@@ -93,6 +96,32 @@ void leaveFocusToMainWindow(SCC& control)
         part->setFocusPolicy(Qt::NoFocus);
 }
 
+// The editing area starts kTopRowHeight under the top of the tab control and covers
+// what the tab row draws below that. The toolkit's tabs are taller than that row with
+// the controls' font, and unselected tabs sit a little lower than the selected one, so
+// their captions ran under the editing area. Tabs as high as the row keep every caption
+// inside it, in the controls' font, with the row and the views where they were.
+class TabsOfTheTopRow : public QProxyStyle {
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override
+    {
+        QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (type == CT_TabBarTab)
+            size.setHeight(std::min(size.height(), kTopRowHeight));
+        return size;
+    }
+};
+
+void fitCaptionsInTabs(SCC& tabs)
+{
+    if (auto* widget = qobject_cast<QTabWidget*>(tabs.handle())) {
+        auto* style = new TabsOfTheTopRow;
+        style->setParent(widget->tabBar());
+        widget->tabBar()->setStyle(style);
+    }
+}
+
 void applyScrollInfo()
 {
     SetScrollInfo(scrollBar->handle(), SB_CTL, &scrollInfo, true);
@@ -163,6 +192,7 @@ void buildUi()
         item.pszText = kViewNames[tab];
         tabControl->sendMessage(TCM_INSERTITEMA, WPARAM(tab), LPARAM(&item));
     }
+    fitCaptionsInTabs(*tabControl);
 
     editArea->create("STATIC", "", *mainWindow);
     const RECT page = tabControl->clientRect();

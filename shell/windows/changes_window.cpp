@@ -67,7 +67,6 @@ public:
         list_->installEventFilter(this);
         connect(list_, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem* row) { goTo(row); });
         revert_ = new QPushButton(tr("Revert"), this);
-        revert_->setFocusPolicy(Qt::NoFocus);
         connect(revert_, &QPushButton::clicked, [] { revertChosenChanges(); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -166,6 +167,11 @@ private slots:
         // Under the tab labels, 4 pixels less high than the tab control.
         QCOMPARE(inWindow(*editArea), QRect(0, top + 40, client.width(), client.height() - 24));
         QCOMPARE(scrollBar->handle()->geometry(), QRect(0, 256, 512, 16));
+
+        // Every tab, and so its caption, ends above the editing area, at any scale.
+        const QTabBar* tabs = qobject_cast<QTabWidget*>(tabControl->handle())->tabBar();
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            QVERIFY(tabs->mapTo(window, tabs->tabRect(tab).bottomLeft()).y() < inWindow(*editArea).top());
     }
 
     void theSmallControlsUseTheTwelvePixelFixedPitchFont()

@@ -84,12 +84,17 @@ private slots:
 
     void everyPanelTogglesFromItsKeyAndFromView()
     {
-        const std::pair<const char*, Qt::Key> keys[] = {{"keys", Qt::Key_F1},     {"usage", Qt::Key_F2},
-                                                        {"colours", Qt::Key_F3},  {"tiles", Qt::Key_F4},
-                                                        {"overview", Qt::Key_F6}, {"objects", Qt::Key_F7}};
+        const std::pair<const char*, Qt::Key> keys[] = {
+            {"keys", Qt::Key_F1},    {"usage", Qt::Key_F2},    {"colours", Qt::Key_F3},
+            {"tiles", Qt::Key_F4},   {"overview", Qt::Key_F6}, {"objects", Qt::Key_F7},
+            {"changes", Qt::Key_F8}, {"history", Qt::Key_F9},  {"scriptConsole", Qt::Key_unknown}};
         QCOMPARE(listedPanels().size(), std::size(keys));
         for (const auto& [name, key] : keys) {
-            press(mainWindow->handle(), key);
+            // The console has no key of its own: View opens it.
+            if (key == Qt::Key_unknown)
+                viewItem(findPanel(name)->commandId)->trigger();
+            else
+                press(mainWindow->handle(), key);
             QVERIFY2(open(name), name);
             QCOMPARE(dockNamed(name)->window(), mainWindow->handle());
             const PanelEntry* entry = findPanel(name);
