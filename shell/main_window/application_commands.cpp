@@ -217,8 +217,8 @@ std::vector<SearchEntry> searchEntries()
         entries.push_back({std::string(kScriptPrefix) + name.toStdString(),
                            QObject::tr("Script %1").arg(name).toStdString(), "", true, SearchTarget::Script});
     for (const ScriptCommand& command : registeredScriptCommands())
-        entries.push_back({std::string(kScriptCommandPrefix) + command.id.toStdString(), command.label.toStdString(), "",
-                           true, SearchTarget::ScriptCommand});
+        entries.push_back({std::string(kScriptCommandPrefix) + command.id.toStdString(), command.label.toStdString(),
+                           "", true, SearchTarget::ScriptCommand});
     return entries;
 }
 
