@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "edit/commands.h"
@@ -147,6 +148,32 @@ void fitMainWindow()
     }
 }
 
+// The panels docked beside the client area get the width they ask for: one docked on
+// the other side would otherwise take its room from them before the window grows.
+void widenSidePanels(QMainWindow& window)
+{
+    QList<QDockWidget*> docks;
+    QList<int> widths;
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>()) {
+        const Qt::DockWidgetArea area = window.dockWidgetArea(dock);
+        if (!dock->isVisible() || dock->isFloating() ||
+            (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea))
+            continue;
+        const auto* holder = qobject_cast<QScrollArea*>(dock->widget());
+        const QWidget* content = holder ? holder->widget() : dock->widget();
+        if (!content)
+            continue;
+        // A panel of fixed size gives no hint, only its minimum; the dock's frame and the
+        // scroll area's edges come on top.
+        const int wanted = std::max(content->sizeHint().width(), content->minimumWidth());
+        const int around = holder ? std::max(0, dock->width() - holder->viewport()->width()) : 0;
+        docks << dock;
+        widths << std::max(dock->width(), wanted + around);
+    }
+    if (!docks.isEmpty())
+        window.resizeDocks(docks, widths, Qt::Horizontal);
+}
+
 // The panels of the list that are made here.
 std::vector<QPointer<QWidget>>& madePanels()
 {
@@ -211,6 +238,8 @@ void showPanel(QWidget& content)
     keepOnScreen(*dock);
     if (reopening)
         return;
+    if (QMainWindow* window = host())
+        widenSidePanels(*window);
     fitMainWindow();
     // Opened by its key, the panel takes the keys, as a window of its own would.
     if (dock->isFloating())
