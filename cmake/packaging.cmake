@@ -90,4 +90,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The views draw their captions in this face, whatever the desktop's language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+# Japanese menus and messages need a Japanese font to be read, and the toolkit's own
+# translations for the buttons of its standard dialogs; the editor runs without either.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

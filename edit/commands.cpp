@@ -59,6 +59,7 @@ constexpr Command kCommands[] = {
     {"view.zoomIn", kView, "Zoom In", "show the editing area one step larger"},
     {"view.zoomOut", kView, "Zoom Out", "show the editing area one step smaller"},
     {"view.actualSize", kView, "Actual Size", "show the editing area at its actual size"},
+    {"view.language", kView, "Language", "choose the language of the menus, panels and messages"},
 
     {"tools.playTest", kTools, "Play-Test", "run the emulator on a copy with the unsaved edits"},
     {"tools.chooseEmulator", kTools, "Choose Emulator...", "name the emulator that Play-Test starts"},

@@ -12,6 +12,8 @@ packages="$packages clang clang-14 libclang-rt-14-dev clang-format"
 # Scripts (QJSEngine), the translations (lupdate, lrelease), the demo's 6502 program
 # (ca65, ld65) and the emulator the play-test checks run it in.
 packages="$packages qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools cc65 fceux"
+# The toolkit's own Japanese texts, which the Japanese translation loads beside its own.
+packages="$packages qt6-translations-l10n"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -53,14 +53,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Script %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No scripts in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>stopped before it ended</source>
         <translation type="unfinished"></translation>
     </message>
@@ -139,6 +131,70 @@
     <message>
         <source>JavaScript, such as editor.stage(0).objects().length</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>application_commands</name>
+    <message>
+        <source>Script %1</source>
+        <translation>スクリプト %1</translation>
+    </message>
+</context>
+<context>
+    <name>main_window</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>menu_bar</name>
+    <message>
+        <source>No scripts in %1</source>
+        <translation>%1 にスクリプトはありません</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>履歴を消去</translation>
+    </message>
+</context>
+<context>
+    <name>open_image</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before opening another image?</source>
+        <translation>別のイメージを開く前に、%1 への変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>The image was saved, but %1</source>
+        <translation>イメージは保存されましたが、%1</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "edit/commands.h"
@@ -20,6 +21,7 @@
 #include "shell/main_window/open_image.h"
 #include "shell/main_window/view_zoom.h"
 #include "shell/session/app_state.h"
+#include "shell/session/language.h"
 #include "shell/session/play_test.h"
 #include "shell/session/settings.h"
 #include "shell/windows/about_box.h"
@@ -103,6 +105,8 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"view.zoomIn", zoomIn, [] { return currentZoom() < kLargestZoom; }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},
+    // From the menu, a language is chosen by name; from the search, the next one.
+    {"view.language", [] { chooseLanguage(nextLanguage()); }},
     {"tools.playTest", playTest},
     {"tools.chooseEmulator", chooseEmulator},
     {"tools.runScript", chooseAndRunScript},
@@ -215,7 +219,8 @@ std::vector<SearchEntry> searchEntries()
     // The scripts of Tools > Scripts: the user's files and the commands scripts registered.
     for (const QString& name : scriptsInFolder())
         entries.push_back({std::string(kScriptPrefix) + name.toStdString(),
-                           QObject::tr("Script %1").arg(name).toStdString(), "", true, SearchTarget::Script});
+                           QCoreApplication::translate("application_commands", "Script %1").arg(name).toStdString(), "",
+                           true, SearchTarget::Script});
     for (const ScriptCommand& command : registeredScriptCommands())
         entries.push_back({std::string(kScriptCommandPrefix) + command.id.toStdString(), command.label.toStdString(),
                            "", true, SearchTarget::ScriptCommand});

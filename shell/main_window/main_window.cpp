@@ -19,9 +19,11 @@
 #include "shell/main_window/step_button_layout.h"
 #include "shell/main_window/window_procs.h"
 #include "shell/session/app_state.h"
+#include "shell/session/language.h"
 #include "shell/session/settings.h"
 #include "shell/windows/key_reference_window.h"
 #include "shell/windows/user_input_follow_up.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -127,6 +129,14 @@ void applyScrollInfo()
     SetScrollInfo(scrollBar->handle(), SB_CTL, &scrollInfo, true);
 }
 
+// The three buttons of the top row in the language in use.
+void nameButtons()
+{
+    saveButton->setText(translated("main_window", "Save"));
+    reloadButton->setText(translated("main_window", "Reload"));
+    exitButton->setText(translated("main_window", "Exit"));
+}
+
 }  // namespace
 
 std::string windowTitle()
@@ -175,9 +185,11 @@ void buildUi()
     stageCombo->move(0, 0, kComboWidth, kComboHeight);
     paletteCombo->move(kComboWidth, 0, kComboWidth, kComboHeight);
 
-    saveButton->create("BUTTON", "Save", *mainWindow);
-    reloadButton->create("BUTTON", "Reload", *mainWindow);
-    exitButton->create("BUTTON", "Exit", *mainWindow);
+    saveButton->create("BUTTON", "", *mainWindow);
+    reloadButton->create("BUTTON", "", *mainWindow);
+    exitButton->create("BUTTON", "", *mainWindow);
+    nameButtons();
+    followLanguage(*mainWindow->handle(), nameButtons);
     saveButton->move(kFirstButtonX, 0, kButtonWidth, kTopRowHeight);
     reloadButton->move(kFirstButtonX + kButtonWidth, 0, kButtonWidth, kTopRowHeight);
     exitButton->move(kFirstButtonX + 2 * kButtonWidth, 0, kButtonWidth, kTopRowHeight);

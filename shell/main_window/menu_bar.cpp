@@ -1,6 +1,8 @@
 #include "shell/main_window/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -12,10 +14,12 @@
 #include "jcode/readable_name.h"
 #include "shell/main_window/application_commands.h"
 #include "shell/session/app_state.h"
+#include "shell/session/language.h"
 #include "shell/session/settings.h"
 #include "shell/windows/script_runs.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/top_level_window.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -24,6 +28,7 @@ constexpr Menu kMenus[] = {Menu::File, Menu::Edit, Menu::View, Menu::Tools, Menu
 QPointer<QMenuBar> menuBar;
 QPointer<QMenu> recentMenu;
 QPointer<QMenu> scriptsMenu;
+QPointer<QMenu> languageMenu;
 
 // A line between groups of a menu, after these commands.
 bool endsGroup(std::string_view id)
@@ -38,11 +43,25 @@ void send(unsigned id)
         mainWindow->sendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+QString label(const Command& command)
+{
+    return QString::fromStdString(translated("commands", command.label));
+}
+
+// "&File" in English; a translated title keeps the English letter as its Alt key, after
+// it in brackets as Japanese menus write it: "ファイル(&F)".
+QString menuTitle(Menu which)
+{
+    const QString english = menuName(which);
+    const QString shown = QString::fromStdString(translated("commands", menuName(which)));
+    return shown == english ? '&' + english : shown + "(&" + english.front() + ')';
+}
+
 // The label and, after a tab, the key: the menu shows the key in its own column
 // without taking it as a shortcut.
 QString itemText(const Command& command)
 {
-    QString text = QString::fromUtf8(command.label);
+    QString text = label(command);
     if (const std::string key = commandShortcut(command); !key.empty())
         text += '\t' + QString::fromStdString(key);
     return text;
@@ -70,6 +89,40 @@ void greyWhatCannotAct(QMenu& menu)
     }
 }
 
+// Each language under its own name, the one in use checked.
+void fillLanguageMenu()
+{
+    auto* group = new QActionGroup(languageMenu);
+    for (const LanguageName& language : languages()) {
+        QAction* item = languageMenu->addAction(QString::fromUtf8(language.ownName));
+        item->setCheckable(true);
+        item->setActionGroup(group);
+        QObject::connect(item, &QAction::triggered, [chosen = language.language] { chooseLanguage(chosen); });
+    }
+    QObject::connect(languageMenu, &QMenu::aboutToShow, [] {
+        const auto known = languages();
+        const QList<QAction*> items = languageMenu->actions();
+        for (std::size_t index = 0; index < known.size() && index < std::size_t(items.size()); ++index)
+            items[qsizetype(index)]->setChecked(known[index].language == currentLanguage());
+    });
+}
+
+// Every title and item in the language now in use, when it changes.
+void retranslateMenuBar()
+{
+    const QList<QAction*> titles = menuBar->actions();
+    for (qsizetype index = 0; index < titles.size() && index < qsizetype(std::size(kMenus)); ++index) {
+        QMenu* menu = titles[index]->menu();
+        menu->setTitle(menuTitle(kMenus[index]));
+        menu->setWindowTitle(menu->title().remove('&'));
+        for (QAction* item : menu->actions())
+            if (const Command* command = findCommand(item->data().toString().toStdString()))
+                item->setText(item->menu() ? label(*command) : itemText(*command));
+    }
+    refreshRecentMenu();
+    refreshScriptsMenu();
+}
+
 void fillMenu(QMenu& menu, Menu which)
 {
     // Help starts with the key list, which the View menu also holds.
@@ -80,12 +133,18 @@ void fillMenu(QMenu& menu, Menu which)
         if (command.menu != which)
             continue;
         if (std::string_view(command.id) == "file.openRecent") {
-            recentMenu = menu.addMenu(QString::fromUtf8(command.label));
+            recentMenu = menu.addMenu(label(command));
+            recentMenu->menuAction()->setData(QString::fromUtf8(command.id));
             refreshRecentMenu();
         } else if (std::string_view(command.id) == "tools.scripts") {
-            scriptsMenu = menu.addMenu(QString::fromUtf8(command.label));
+            scriptsMenu = menu.addMenu(label(command));
+            scriptsMenu->menuAction()->setData(QString::fromUtf8(command.id));
             refreshScriptsMenu();
             setScriptListObserver(refreshScriptsMenu);
+        } else if (std::string_view(command.id) == "view.language") {
+            languageMenu = menu.addMenu(label(command));
+            languageMenu->menuAction()->setData(QString::fromUtf8(command.id));
+            fillLanguageMenu();
         } else {
             addCommand(menu, command);
         }
@@ -103,9 +162,12 @@ void installMenuBar(EWC& window)
     // Mouse clicks on the menus leave the keys with the main window.
     bar->setFocusPolicy(Qt::NoFocus);
     for (Menu which : kMenus) {
-        QMenu* menu = bar->addMenu(QString("&") + menuName(which));
+        QMenu* menu = bar->addMenu(menuTitle(which));
+        // The menu's own window is named after it, for window lists and assistive tools.
+        menu->setWindowTitle(menu->title().remove('&'));
         fillMenu(*menu, which);
     }
+    followLanguage(*bar, retranslateMenuBar);
     menuBar = bar;
     if (auto* topLevel = dynamic_cast<swc::TopLevelWindow*>(window.handle())) {
         // Above the client area, as the platform's menus are: the window grows by it.
@@ -143,7 +205,8 @@ void refreshScriptsMenu()
         });
     }
     if (scriptsMenu->isEmpty()) {
-        QAction* none = scriptsMenu->addAction(QObject::tr("No scripts in %1").arg(QDir::toNativeSeparators(folder)));
+        QAction* none = scriptsMenu->addAction(
+            QCoreApplication::translate("menu_bar", "No scripts in %1").arg(QDir::toNativeSeparators(folder)));
         none->setEnabled(false);
     }
 }
@@ -160,7 +223,7 @@ void refreshRecentMenu()
         QObject::connect(item, &QAction::triggered, [index] { send(recentImageMenuId(int(index))); });
     }
     recentMenu->addSeparator();
-    QAction* clear = recentMenu->addAction("Clear");
+    QAction* clear = recentMenu->addAction(QCoreApplication::translate("menu_bar", "Clear"));
     clear->setEnabled(!recent.empty());
     QObject::connect(clear, &QAction::triggered, [] { send(recentImageMenuId(-1)); });
     recentMenu->setEnabled(!recent.empty());

@@ -15,6 +15,7 @@
 #include "shell/session/unsaved_work_keeper.h"
 #include "shell/windows/open_image_dialog.h"
 #include "state/save_with_backup.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -37,14 +38,21 @@ std::optional<std::string> whyImageCannotOpen(const std::string& path)
     return std::nullopt;
 }
 
+std::string cannotOpen(const std::string& path, const std::string& why)
+{
+    return fillIn(translated("open_image", "cannot open %1: %2"), {readableName(path), why});
+}
+
 // With unsaved edits: saves them, sets them aside or stays, as the user answers.
 // Returns whether to go on.
 bool settleUnsavedEdits()
 {
     if (!theEditor.history.modified() || reportsWithoutBoxes())
         return true;
-    const std::string question = "Save the changes to " + fileNameOf(romPath) + " before opening another image?";
-    switch (ChoiceBoxA(boxOwner(), question.c_str(), "Quarrix Editor", "Save", "Discard", "Cancel")) {
+    const std::string question =
+        fillIn(translated("open_image", "Save the changes to %1 before opening another image?"), {fileNameOf(romPath)});
+    switch (ChoiceBoxA(boxOwner(), question.c_str(), "Quarrix Editor", translated("open_image", "Save").c_str(),
+                       translated("open_image", "Discard").c_str(), translated("open_image", "Cancel").c_str())) {
     case IDYES: return saveImage();
     case IDNO: setUnsavedWorkAside(); return true;
     default: return false;
@@ -70,8 +78,8 @@ bool mayOpenImage(const std::string& path)
         return true;
     const std::optional<ImageLockHolder> holder = lockImage(path);
     return !holder ||
-        QuestionBoxA(boxOwner(), alreadyOpenQuestion(path, *holder).c_str(), "Quarrix Editor", "Open", "Cancel") ==
-        IDYES;
+        QuestionBoxA(boxOwner(), alreadyOpenQuestion(path, *holder).c_str(), "Quarrix Editor",
+                     translated("open_image", "Open").c_str(), translated("open_image", "Cancel").c_str()) == IDYES;
 }
 
 void endImage()
@@ -84,7 +92,7 @@ void endImage()
 bool openAnotherImage(const std::string& path)
 {
     if (const auto why = whyImageCannotOpen(path)) {
-        reportError(("cannot open " + readableName(path) + ": " + *why).c_str());
+        reportError(cannotOpen(path, *why).c_str());
         return false;
     }
     const std::string previous = romPath;
@@ -101,7 +109,7 @@ bool openAnotherImage(const std::string& path)
         // The file changed since it was read: the tables are as they were.
         lockImage(previous);
         startKeepingUnsavedWork(previous);
-        reportError(("cannot open " + readableName(path) + ": " + error.what()).c_str());
+        reportError(cannotOpen(path, error.what()).c_str());
         return false;
     }
     endSelection(theEditor);
@@ -134,7 +142,7 @@ bool saveImage()
         const SaveResult result = saveRomWithBackup(theEditor, romPath);
         theEditor.history.markSaved();
         if (!result.copyProblem.empty())
-            reportKeepFailure("The image was saved, but " + result.copyProblem);
+            reportKeepFailure(fillIn(translated("open_image", "The image was saved, but %1"), {result.copyProblem}));
     } catch (const std::exception& error) {
         reportError(error.what());
         return false;

@@ -15,6 +15,7 @@ struct Remembered {
     std::string emulator;
     int zoom = 1;
     std::string objectNamesFile;
+    std::string language;
     std::vector<std::pair<std::string, bool>> panelsOpen;
     WindowArrangement arrangement;
 };
@@ -58,6 +59,8 @@ Remembered readFile()
     if (const QVariant names = file.value("objects/names"); names.typeId() == QMetaType::QByteArray &&
         !names.toByteArray().isEmpty() && !names.toByteArray().contains('\0'))
         read.objectNamesFile = names.toByteArray().toStdString();
+    if (const QVariant language = file.value("view/language"); language.typeId() == QMetaType::QString)
+        read.language = language.toString().toStdString();
     file.beginGroup("side");
     for (const QString& name : file.childGroups())
         read.panelsOpen.emplace_back(name.toStdString(), file.value(name + "/open").toString() == "true");
@@ -87,6 +90,8 @@ void writeFile()
         file.setValue("view/zoom", remembered.zoom);
     if (!remembered.objectNamesFile.empty())
         file.setValue("objects/names", QByteArray::fromStdString(remembered.objectNamesFile));
+    if (!remembered.language.empty())
+        file.setValue("view/language", QString::fromStdString(remembered.language));
     for (const auto& [name, open] : remembered.panelsOpen)
         file.setValue(QString("side/%1/open").arg(name.c_str()), open ? "true" : "false");
     if (!remembered.arrangement.geometry.isEmpty())
@@ -166,6 +171,17 @@ std::string savedObjectNamesFile()
 void saveObjectNamesFile(const std::string& path)
 {
     remembered.objectNamesFile = path;
+    writeFile();
+}
+
+std::string savedLanguage()
+{
+    return remembered.language;
+}
+
+void saveLanguage(const std::string& code)
+{
+    remembered.language = code;
     writeFile();
 }
 

@@ -3,7 +3,7 @@
 // What the editor remembers for the user from run to run, in
 // ~/.config/quarrix-editor/settings.ini (under XDG_CONFIG_HOME when that is set): the
 // images opened last, the main window's place and zoom, the emulator chosen in Tools,
-// the names file loaded last, which panels were open and how they were arranged.
+// the names file loaded last, the language chosen, which panels were open and how they were arranged.
 //
 // The remembered values are kept in memory as well; the file is read and written only
 // while settings are in use, which a run that no one watches (a screenshot, exported
@@ -43,6 +43,11 @@ void saveZoom(int zoom);
 // The names file chosen with "Load names..." in the object list; empty for none.
 std::string savedObjectNamesFile();
 void saveObjectNamesFile(const std::string& path);
+
+// The language chosen in View > Language ("en", "ja"); empty when the user has not
+// chosen one and the system's is used.
+std::string savedLanguage();
+void saveLanguage(const std::string& code);
 
 // Whether the panel kept under name was open when the editor last ended.
 bool savedPanelOpen(const char* name);

@@ -11,6 +11,7 @@
 #include "shell/cli/script_command.h"
 #include "shell/cli/stage_export.h"
 #include "shell/cli/tile_sheet_commands.h"
+#include "shell/session/language.h"
 #include "shell/startup/private_runtime_folder.h"
 #include "shell/startup/startup.h"
 
@@ -64,6 +65,9 @@ int main(int argc, char* argv[])
     // found once the package is installed, none when run from the build folder.
     QApplication::setWindowIcon(QIcon::fromTheme(QUARRIX_APP_ID));
     QApplication::setApplicationVersion(QUARRIX_VERSION);
+    // Before anything is said: the errors of the command line come in the system's
+    // language too.
+    useLanguage(systemLanguage());
     keepArgumentBytes(argc, argv);
     StartOptions options = parseCommandLine(app);
     // Platforms without a screen: a message box there would wait unseen for ever.

@@ -28,6 +28,7 @@
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/image_lock.h"
+#include "shell/session/language.h"
 #include "shell/session/object_names_source.h"
 #include "shell/session/play_test.h"
 #include "shell/session/settings.h"
@@ -127,6 +128,9 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
     setReportsWithoutBoxes(unattended);
     // A run no one watches neither reads nor changes what the user's runs remember.
     useSettings(!unattended);
+    // The language chosen in View > Language, kept over the system's.
+    if (!unattended)
+        useLanguage(preferredLanguage());
     try {
         // After a Cancel the file choice is the dialog's, also for an image named on
         // the command line.
