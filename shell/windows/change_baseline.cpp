@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -15,10 +16,17 @@
 
 namespace {
 
+// The name of the image the tables come from is kept, not the panel's words for it, so
+// the words follow the language.
 struct Chosen {
-    std::string what;
+    std::string fileName;
     std::vector<std::uint8_t> tables;
 };
+
+std::string filledIn(const char* english, const std::string& value)
+{
+    return QCoreApplication::translate("change_baseline", english).arg(QString::fromStdString(value)).toStdString();
+}
 
 std::string imageShown;  // the image the baseline belongs to
 std::optional<Chosen> chosen;
@@ -41,7 +49,7 @@ void lookUpRemembered()
     RememberedOriginal original = findRememberedOriginal(romPath);
     if (original.status == RememberedOriginal::Status::Found) {
         try {
-            found = Chosen{"the original remembered for Ctrl+E, " + fileName(original.path),
+            found = Chosen{fileName(original.path),
                            tablesOfOriginal(original.bytes, imageSize(), *std::make_unique<EDITOR>())};
         } catch (const std::exception&) {
             // Not an original of this image after all: the saved image stands in.
@@ -72,18 +80,22 @@ ChangeBaseline changeBaseline(bool lookAgain)
 {
     followImage(lookAgain);
     if (chosen)
-        return {chosen->what, &chosen->tables};
+        return {
+            filledIn(QT_TRANSLATE_NOOP("change_baseline", "the image chosen to compare with, %1"), chosen->fileName),
+            &chosen->tables};
     if (remembered)
-        return {remembered->what, &remembered->tables};
-    return {"the image as last saved or opened", &theEditor.history.savedTables()};
+        return {filledIn(QT_TRANSLATE_NOOP("change_baseline", "the original remembered for Ctrl+E, %1"),
+                         remembered->fileName),
+                &remembered->tables};
+    return {QCoreApplication::translate("change_baseline", "the image as last saved or opened").toStdString(),
+            &theEditor.history.savedTables()};
 }
 
 std::optional<std::string> compareWithImage(const std::string& path)
 {
     followImage(false);
     try {
-        chosen = Chosen{"the image chosen to compare with, " + fileName(path),
-                        tablesOfOriginalFile(path, imageSize(), *std::make_unique<EDITOR>())};
+        chosen = Chosen{fileName(path), tablesOfOriginalFile(path, imageSize(), *std::make_unique<EDITOR>())};
     } catch (const std::exception& error) {
         return std::string(error.what());
     }
@@ -94,14 +106,18 @@ std::optional<std::string> compareWithImage(const std::string& path)
 void chooseComparisonImage()
 {
     const QString folder = QFileInfo(QFile::decodeName(romPath.c_str())).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(boxOwner(), QObject::tr("The image to compare with"), folder,
-                                                      QObject::tr("NES images (*.nes);;(*.*) (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        boxOwner(), QCoreApplication::translate("change_baseline", "The image to compare with"), folder,
+        QCoreApplication::translate("change_baseline", "NES images (*.nes);;(*.*) (*)"));
     if (path.isEmpty())
         return;
     if (const std::optional<std::string> wrong = compareWithImage(QFile::encodeName(path).toStdString()))
-        MessageBoxA(boxOwner(),
-                    (QObject::tr("The changes stay counted against what they were: ").toStdString() + *wrong).c_str(),
-                    "Compare with", MB_ICONEXCLAMATION);
+        MessageBoxA(
+            boxOwner(),
+            filledIn(QT_TRANSLATE_NOOP("change_baseline", "The changes stay counted against what they were: %1"),
+                     *wrong)
+                .c_str(),
+            QCoreApplication::translate("change_baseline", "Compare with").toStdString().c_str(), MB_ICONEXCLAMATION);
 }
 
 std::uint64_t baselineRevision()

@@ -19,6 +19,7 @@
 #include "shell/windows/overview_window.h"
 #include "shell/windows/panel_slot.h"
 #include "shell/windows/user_input_follow_up.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -53,10 +54,11 @@ bool countChanges()
 }
 
 class ChangesWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ChangesWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle(tr("Changes"));
         setAttribute(Qt::WA_ShowWithoutActivating);
         baseline_ = new QLabel(this);
         baseline_->setWordWrap(true);
@@ -66,7 +68,7 @@ public:
         list_->setUniformRowHeights(true);
         list_->installEventFilter(this);
         connect(list_, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem* row) { goTo(row); });
-        revert_ = new QPushButton(tr("Revert"), this);
+        revert_ = new QPushButton(this);
         connect(revert_, &QPushButton::clicked, [] { revertChosenChanges(); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);
@@ -74,6 +76,7 @@ public:
         layout->addWidget(list_);
         layout->addWidget(revert_);
         resize(kWidth, kHeight);
+        retranslate();
     }
 
     void follow(bool force)
@@ -109,6 +112,13 @@ public:
     QPushButton* revert() const { return revert_; }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_F8 || event->key() == Qt::Key_Escape)
@@ -134,6 +144,14 @@ protected:
     }
 
 private:
+    void retranslate()
+    {
+        setWindowTitle(tr("Changes"));
+        revert_->setText(tr("Revert"));
+        if (counted.valid)
+            follow(true);
+    }
+
     void goTo(QTreeWidgetItem* row)
     {
         if (!row || row->childCount() > 0)
@@ -167,7 +185,9 @@ private:
             }
             QStringList counts;
             for (const auto& [table, n] : perTable)
-                counts << QStringLiteral("%1 %2").arg(QString::fromUtf8(tables[std::size_t(table)].name)).arg(n);
+                counts << QStringLiteral("%1 %2").arg(
+                    QString::fromStdString(translated("editable_tables", tables[std::size_t(table)].name)),
+                    QString::number(n));
             const QString digit = QString::number(stage, 16).toUpper();
             stageRow->setText(
                 0,
@@ -239,16 +259,19 @@ void revertChosenChanges()
     if (items.empty())
         return;
     if (revertsSharedTile(items)) {
-        const int answer = MessageBoxA(boxOwner(),
-                                       QObject::tr("A tile among these is loaded by several stages: it is put back in "
-                                                   "every stage that loads it. Revert?")
-                                           .toStdString()
-                                           .c_str(),
-                                       "Revert", MB_YESNO | MB_ICONQUESTION);
+        // Asked with its own buttons: a plain message box offers only OK.
+        const int answer = QuestionBoxA(
+            boxOwner(),
+            ChangesWindow::tr("A tile among these is loaded by several stages: it is put back in "
+                              "every stage that loads it. Revert?")
+                .toStdString()
+                .c_str(),
+            ChangesWindow::tr("Revert").toStdString().c_str(), ChangesWindow::tr("Revert").toStdString().c_str(),
+            ChangesWindow::tr("Cancel").toStdString().c_str());
         if (answer != IDYES)
             return;
     }
-    theEditor.history.labelAction("Revert");
+    theEditor.history.labelAction(ChangesWindow::tr("Revert").toStdString());
     revertChanges(theEditor, counted.baseline, items);
     followUpUserInput();
     theEditor.drawChips();
@@ -259,3 +282,5 @@ void closeChangesWindow()
 {
     slot.release();
 }
+
+#include "changes_window.moc"

@@ -77,15 +77,24 @@ int hexDigitOf(const QKeyEvent& event)
 }
 
 class ColoursWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ColoursWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle("Colours");
         setFocusPolicy(Qt::StrongFocus);
         setFixedSize(kWidth, kHeight);
+        retranslate();
     }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -93,7 +102,7 @@ protected:
         const int stage = theEditor.curStage & 0x0F;
         painter.setPen(palette().windowText().color());
         painter.drawText(kMargin, kMargin + 12,
-                         QString("Stage %1: the four palette sets, each four sub-palettes and their animation")
+                         tr("Stage %1: the four palette sets, each four sub-palettes and their animation")
                              .arg(QString::number(stage, 16).toUpper()));
         for (int set = 0; set < kPaletteSetCount; ++set)
             paintSet(painter, set, theEditor.palSet[stage][set]);
@@ -105,7 +114,7 @@ protected:
             painter.drawText(box, Qt::AlignCenter, hex2(colour));
         }
         painter.setPen(palette().windowText().color());
-        painter.drawText(kMargin, kGridTop + kSwatchHeight / 2 + 4, "Colours");
+        painter.drawText(kMargin, kGridTop + kSwatchHeight / 2 + 4, tr("Colours"));
         painter.drawText(QRect(kMargin, kStatusTop, kWidth - 2 * kMargin, 40), Qt::AlignLeft | Qt::TextWordWrap,
                          statusText(stage));
     }
@@ -177,6 +186,13 @@ protected:
     }
 
 private:
+    // The other texts are drawn: the next paint shows them in the language.
+    void retranslate()
+    {
+        setWindowTitle(tr("Colours"));
+        update();
+    }
+
     void paintSet(QPainter& painter, int set, const PaletteRecord& record)
     {
         if (cursor_.wholeSet && set == cursor_.set) {
@@ -190,7 +206,7 @@ private:
         font.setBold(set == theEditor.curPalSet);
         painter.setFont(font);
         painter.setPen(palette().windowText().color());
-        painter.drawText(row, Qt::AlignVCenter | Qt::AlignLeft, QString("Set %1").arg(set));
+        painter.drawText(row, Qt::AlignVCenter | Qt::AlignLeft, tr("Set %1").arg(set));
         font.setBold(false);
         painter.setFont(font);
         for (int slot = 0; slot < kColourSlots; ++slot) {
@@ -199,7 +215,8 @@ private:
             if (isSelectorSlot(slot)) {
                 painter.fillRect(box, palette().base());
                 painter.setPen(palette().text().color());
-                const QString text = (value & kAnimatedBit ? "on " : "off ") + hex2(value & kAnimationNumber);
+                const QString number = hex2(value & kAnimationNumber);
+                const QString text = value & kAnimatedBit ? tr("on %1").arg(number) : tr("off %1").arg(number);
                 painter.drawText(box, Qt::AlignCenter, text);
             } else {
                 const QColor fill = colourOf(value);
@@ -226,16 +243,23 @@ private:
     {
         const PaletteRecord& record = theEditor.palSet[stage][cursor_.set];
         const int p = subPaletteOfSlot(cursor_.slot);
-        QString text = QString("Set %1, sub-palette %2, ").arg(cursor_.set).arg(p);
-        if (isSelectorSlot(cursor_.slot))
-            text += "animation selector: Space turns it on or off, + and - or two digits choose the animation.";
-        else
-            text += QString("colour %1: + and -, two digits or a click in the grid set it.").arg(cursor_.slot % 4);
+        // One sentence each; a translation without spaces between sentences leaves out
+        // the space that leads the later ones.
+        QString text = isSelectorSlot(cursor_.slot)
+            ? tr("Set %1, sub-palette %2, animation selector: Space turns it on or off, + and - or two digits "
+                 "choose the animation.")
+                  .arg(cursor_.set)
+                  .arg(p)
+            : tr("Set %1, sub-palette %2, colour %3: + and -, two digits or a click in the grid set it.")
+                  .arg(cursor_.set)
+                  .arg(p)
+                  .arg(cursor_.slot % 4);
         if (overriddenByAnimation(record, cursor_.slot))
-            text += " The animation shows its own colour here; this one shows when it is off.";
-        text += cursor_.wholeSet ? " Ctrl+C copies the whole set." : " Ctrl+C copies the sub-palette, Ctrl+A the set.";
+            text += tr(" The animation shows its own colour here; this one shows when it is off.");
+        text += cursor_.wholeSet ? tr(" Ctrl+C copies the whole set.")
+                                 : tr(" Ctrl+C copies the sub-palette, Ctrl+A the set.");
         if (cursor_.typedDigit >= 0)
-            text += " Typed: " + QString::number(cursor_.typedDigit, 16).toUpper() + "_";
+            text += tr(" Typed: %1_").arg(QString::number(cursor_.typedDigit, 16).toUpper());
         return text;
     }
 
@@ -283,3 +307,5 @@ void closeColoursWindow()
 {
     slot.release();
 }
+
+#include "colours_window.moc"

@@ -17,6 +17,8 @@ constexpr int kHeight = 320;
 constexpr int kTopMargin = 24;
 
 class CommandSearchPopup : public QFrame {
+    Q_OBJECT
+
 public:
     CommandSearchPopup(QWidget* over, std::vector<SearchEntry> entries, std::span<const std::string> recentRuns,
                        std::function<void(const SearchEntry&)> run)
@@ -27,9 +29,7 @@ public:
     {
         setAttribute(Qt::WA_DeleteOnClose);
         setFrameStyle(QFrame::Panel | QFrame::Raised);
-        setAccessibleName(tr("Find Command"));
         field_ = new QLineEdit(this);
-        field_->setPlaceholderText(tr("Type a command, a stage or an object's name"));
         list_ = new QTreeWidget(this);
         list_->setColumnCount(2);
         list_->setHeaderHidden(true);
@@ -45,6 +45,7 @@ public:
         field_->installEventFilter(this);
         connect(field_, &QLineEdit::textChanged, this, &CommandSearchPopup::fill);
         connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { choose(item); });
+        retranslate();
         fill();
 
         resize(std::min(kWidth, over->width()), kHeight);
@@ -59,6 +60,13 @@ public:
     }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QFrame::changeEvent(event);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != field_ || event->type() != QEvent::KeyPress)
@@ -79,6 +87,12 @@ protected:
     }
 
 private:
+    void retranslate()
+    {
+        setAccessibleName(tr("Find Command"));
+        field_->setPlaceholderText(tr("Type a command, a stage or an object's name"));
+    }
+
     void fill()
     {
         list_->clear();
@@ -133,3 +147,5 @@ QWidget* openCommandSearchWidget()
     // A closed search lingers until the event loop deletes it.
     return openPopup && openPopup->isVisible() ? openPopup.data() : nullptr;
 }
+
+#include "command_search_popup.moc"

@@ -1,5 +1,6 @@
 #include "shell/windows/emulator_choice.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 
 #include "shell/session/app_state.h"
@@ -15,10 +16,12 @@ std::optional<std::string> ask(const std::string& current)
     if (emulatorDialog)
         return emulatorDialog(current);
     bool chosen = false;
-    const QString command = QInputDialog::getText(mainWindow ? mainWindow->handle() : nullptr, "Choose Emulator",
-                                                  "The command that Play-Test starts; %f stands for the image.\n"
-                                                  "Leave it empty to look for fceux, nestopia or mednafen.",
-                                                  QLineEdit::Normal, QString::fromStdString(current), &chosen);
+    const QString command = QInputDialog::getText(
+        mainWindow ? mainWindow->handle() : nullptr, QCoreApplication::translate("emulator_choice", "Choose Emulator"),
+        QCoreApplication::translate("emulator_choice",
+                                    "The command that Play-Test starts; %f stands for the image.\n"
+                                    "Leave it empty to look for fceux, nestopia or mednafen."),
+        QLineEdit::Normal, QString::fromStdString(current), &chosen);
     if (!chosen)
         return std::nullopt;
     return command.trimmed().toStdString();

@@ -37,10 +37,11 @@ Shown shownNow()
 }
 
 class HistoryWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit HistoryWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle(tr("History"));
         setAttribute(Qt::WA_ShowWithoutActivating);
         list_ = new QListWidget(this);
         list_->setUniformItemSizes(true);
@@ -50,6 +51,7 @@ public:
         layout->setContentsMargins(4, 4, 4, 4);
         layout->addWidget(list_);
         resize(kWidth, kHeight);
+        retranslate();
     }
 
     void follow(bool force)
@@ -64,6 +66,13 @@ public:
     QListWidget* list() const { return list_; }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_F9 || event->key() == Qt::Key_Escape)
@@ -84,6 +93,13 @@ protected:
     }
 
 private:
+    void retranslate()
+    {
+        setWindowTitle(tr("History"));
+        if (shown_)
+            fill();
+    }
+
     void fill()
     {
         const Shown& shown = *shown_;
@@ -146,3 +162,5 @@ void closeHistoryWindow()
 {
     slot.release();
 }
+
+#include "history_window.moc"

@@ -1,5 +1,7 @@
 #include "shell/windows/key_reference_window.h"
 
+#include <optional>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTreeWidget>
@@ -15,16 +17,16 @@ constexpr int kWidth = 560;
 constexpr int kHeight = 520;
 
 class KeyReferenceWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit KeyReferenceWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle("Keys and mouse");
         // Shown beside the main window, which keeps the keys: the user reads and edits
         // at once.
         setAttribute(Qt::WA_ShowWithoutActivating);
         list_ = new QTreeWidget(this);
         list_->setColumnCount(2);
-        list_->setHeaderLabels({"Key or mouse", "Does"});
         list_->setRootIsDecorated(false);
         list_->setSelectionMode(QAbstractItemView::NoSelection);
         list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -32,10 +34,12 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(list_);
         resize(kWidth, kHeight);
+        retranslate();
     }
 
     void showView(int view)
     {
+        view_ = view;
         list_->clear();
         for (const ReferenceSection& section : keyReference(view)) {
             auto* title = new QTreeWidgetItem(list_, {QString::fromStdString(section.title)});
@@ -52,6 +56,13 @@ public:
     QTreeWidget* list() const { return list_; }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape)
@@ -61,7 +72,17 @@ protected:
     }
 
 private:
+    // The key tables' texts are put into the language as the list is made: it is made again.
+    void retranslate()
+    {
+        setWindowTitle(tr("Keys and mouse"));
+        list_->setHeaderLabels({tr("Key or mouse"), tr("Does")});
+        if (view_)
+            showView(*view_);
+    }
+
     QTreeWidget* list_;
+    std::optional<int> view_;
 };
 
 // Owned by the main window, so it goes with it at the latest.
@@ -94,3 +115,5 @@ void closeKeyReference()
 {
     slot.release();
 }
+
+#include "key_reference_window.moc"

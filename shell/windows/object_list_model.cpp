@@ -1,5 +1,7 @@
 #include "shell/windows/object_list_model.h"
 
+#include "text/translation.h"
+
 void ObjectListModel::setRows(const std::vector<ObjectRow>& rows, bool withNames)
 {
     const bool sameShape = rows.size() == rows_.size() && withNames == withNames_;
@@ -16,6 +18,12 @@ void ObjectListModel::setRows(const std::vector<ObjectRow>& rows, bool withNames
         endResetModel();
     else if (!rows_.empty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void ObjectListModel::retranslateHeaders()
+{
+    if (columnCount() > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 int ObjectListModel::slotAt(int row) const
@@ -85,6 +93,8 @@ QVariant ObjectListModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole || section < 0)
         return {};
     if (orientation == Qt::Horizontal)
-        return section < columnCount() ? QVariant(kObjectColumnTitles[section]) : QVariant();
+        return section < columnCount()
+            ? QVariant(QString::fromStdString(translated("object_table", kObjectColumnTitles[section])))
+            : QVariant();
     return {};
 }

@@ -22,6 +22,8 @@ public:
     // Shows rows; the names column only withNames. A list of the same length and
     // columns is changed in place, so the view keeps its current cell and any editor.
     void setRows(const std::vector<ObjectRow>& rows, bool withNames);
+    // The column titles are shown in the language now.
+    void retranslateHeaders();
 
     // The slot of a row of this model, or -1.
     int slotAt(int row) const;

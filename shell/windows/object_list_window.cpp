@@ -86,10 +86,11 @@ void afterAction()
 }
 
 class ObjectListWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ObjectListWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle("Objects");
         model_ = new ObjectListModel(
             [this](int slot, ObjectColumn column, const QString& text) { return typed(slot, column, text); }, this);
         proxy_ = new QSortFilterProxyModel(this);
@@ -113,16 +114,17 @@ public:
                 [this](const QModelIndex& current) { chosen(current); });
 
         names_ = new QLabel(this);
-        auto* load = new QPushButton("Load names...", this);
-        connect(load, &QPushButton::clicked, [] { loadObjectNamesFromDialog(); });
+        load_ = new QPushButton(this);
+        connect(load_, &QPushButton::clicked, [] { loadObjectNamesFromDialog(); });
         auto* bar = new QHBoxLayout;
         bar->addWidget(names_, 1);
-        bar->addWidget(load);
+        bar->addWidget(load_);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);
         layout->addWidget(table_);
         layout->addLayout(bar);
         resize(kWidth, kHeight);
+        retranslate();
     }
 
     // Makes the table again when what it shows has changed, and marks the current
@@ -157,6 +159,13 @@ public:
     QTableView* table() const { return table_; }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_F7 || event->key() == Qt::Key_Escape)
@@ -209,12 +218,20 @@ protected:
     }
 
 private:
+    void retranslate()
+    {
+        setWindowTitle(tr("Objects"));
+        load_->setText(tr("Load names..."));
+        model_->retranslateHeaders();
+        names_->setText(namesText(theEditor.objectNames));
+    }
+
     static QString namesText(const ObjectNames& names)
     {
         if (!names.loaded)
-            return "No names loaded";
+            return tr("No names loaded");
         const QString title = QString::fromStdString(names.title.empty() ? names.file : names.title);
-        return "Names: " + title;
+        return tr("Names: %1").arg(title);
     }
 
     void chosen(const QModelIndex& current)
@@ -245,6 +262,7 @@ private:
     QSortFilterProxyModel* proxy_;
     QTableView* table_;
     QLabel* names_;
+    QPushButton* load_;
     std::optional<ShownKey> shown_;
     bool following_ = false;
 };
@@ -280,8 +298,8 @@ QTableView* objectListTable()
 
 void loadObjectNamesFromDialog()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(slot.made(), "Load names", QString(), "Object names (*.json);;All files (*)");
+    const QString path = QFileDialog::getOpenFileName(slot.made(), ObjectListWindow::tr("Load names"), QString(),
+                                                      ObjectListWindow::tr("Object names (*.json);;All files (*)"));
     if (!path.isEmpty())
         loadObjectNamesFrom(QFile::encodeName(path).toStdString());
 }
@@ -292,7 +310,10 @@ void loadObjectNamesFrom(const std::string& path)
         useObjectNames(loadObjectNamesFile(path));
         saveObjectNamesFile(path);
     } catch (const std::exception& error) {
-        reportError(("The object names are not used: " + std::string(error.what()) + ".").c_str());
+        reportError(ObjectListWindow::tr("The object names are not used: %1.")
+                        .arg(QString::fromStdString(error.what()))
+                        .toStdString()
+                        .c_str());
     }
     theEditor.refresh(0);
 }
@@ -301,3 +322,5 @@ void closeObjectList()
 {
     slot.release();
 }
+
+#include "object_list_window.moc"

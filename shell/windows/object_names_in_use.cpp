@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "shell/session/app_state.h"
@@ -18,7 +19,12 @@ void useStartingObjectNames(const std::optional<std::string>& named, const std::
         useObjectNames(ObjectNames{});
         // Once the message loop runs, so that the box has its window.
         QTimer::singleShot(0, [text = std::string(error.what())] {
-            reportError(("The object names are not used: " + text + ". The editor goes on without names.").c_str());
+            reportError(QCoreApplication::translate("object_names_in_use",
+                                                    "The object names are not used: %1. The editor goes on without "
+                                                    "names.")
+                            .arg(QString::fromStdString(text))
+                            .toStdString()
+                            .c_str());
         });
     }
 }

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -19,7 +20,11 @@ std::optional<std::string> openRomDialog()
     // The dialog's strings cannot carry a name whose bytes are not UTF-8: what comes
     // back names another file, or none. Opening that instead would be wrong.
     if (path.contains(QChar::ReplacementCharacter) && ::access(name.c_str(), F_OK) != 0)
-        throw std::runtime_error("the file dialog cannot pass on the name of '" + readableName(name) +
-                                 "' because it is not UTF-8; name the file on the command line instead");
+        throw std::runtime_error(
+            QCoreApplication::translate("open_image_dialog",
+                                        "the file dialog cannot pass on the name of '%1' because "
+                                        "it is not UTF-8; name the file on the command line instead")
+                .arg(QString::fromStdString(readableName(name)))
+                .toStdString());
     return name;
 }

@@ -116,13 +116,14 @@ private:
 };
 
 class OverviewWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit OverviewWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle("Overview of the stage");
         setAttribute(Qt::WA_ShowWithoutActivating);
         picture_ = new OverviewPicture(this);
-        objects_ = new QCheckBox("Objects", this);
+        objects_ = new QCheckBox(this);
         objects_->setFocusPolicy(Qt::NoFocus);
         connect(objects_, &QCheckBox::toggled, [this] { follow(theEditor); });
         auto* layout = new QVBoxLayout(this);
@@ -130,6 +131,7 @@ public:
         layout->addWidget(picture_);
         layout->addWidget(objects_);
         layout->addStretch();
+        retranslate();
     }
 
     void follow(EDITOR& editor)
@@ -156,6 +158,13 @@ public:
     void forget() { shown_.clear(); }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_F6 || event->key() == Qt::Key_Escape)
@@ -170,6 +179,12 @@ protected:
     }
 
 private:
+    void retranslate()
+    {
+        setWindowTitle(tr("Overview of the stage"));
+        objects_->setText(tr("Objects"));
+    }
+
     OverviewPicture* picture_;
     QCheckBox* objects_;
     std::vector<std::uint8_t> shown_;
@@ -214,3 +229,5 @@ void closeOverviewWindow()
 {
     slot.release();
 }
+
+#include "overview_window.moc"

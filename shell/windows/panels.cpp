@@ -17,6 +17,7 @@
 #include "shell/session/settings.h"
 #include "shell/windows/script_console_window.h"
 #include "swc/top_level_window.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -55,11 +56,34 @@ QDockWidget* dockOf(const QWidget* content)
     return nullptr;
 }
 
+// The title of a panel's dock: the panel's own, else its command's menu label.
+QString panelTitle(const QWidget& content, const char* name)
+{
+    if (!content.windowTitle().isEmpty())
+        return content.windowTitle();
+    const PanelEntry* entry = findPanel(name);
+    const Command* command = entry ? findCommand(entry->commandId) : nullptr;
+    return command ? QString::fromStdString(translated("commands", command->label)) : QString(name);
+}
+
 class PanelDock : public QDockWidget {
 public:
-    PanelDock(const QString& title, QWidget* parent) : QDockWidget(title, parent) {}
+    PanelDock(QWidget& content, const char* name, QWidget* parent)
+        : QDockWidget(panelTitle(content, name), parent)
+        , content_(&content)
+        , name_(name)
+    {}
 
 protected:
+    // A panel retranslates its own title after its dock has seen the change: the
+    // title changing sets the dock's again (see eventFilter).
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange && content_)
+            setWindowTitle(panelTitle(*content_, name_));
+        QDockWidget::changeEvent(event);
+    }
+
     bool event(QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
@@ -84,6 +108,8 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::WindowTitleChange && watched == content_)
+            setWindowTitle(panelTitle(*content_, name_));
         // The panel closing itself (Escape, its key) closes its dock.
         if (event->type() == QEvent::Close && watched->isWidgetType() &&
             dockOf(static_cast<QWidget*>(watched)) == this) {
@@ -93,6 +119,10 @@ protected:
         }
         return QDockWidget::eventFilter(watched, event);
     }
+
+private:
+    QPointer<QWidget> content_;
+    const char* name_;
 };
 
 bool isOpen(const QDockWidget* dock)
@@ -200,11 +230,7 @@ QDockWidget* dockPanel(QWidget& content, const char* name)
 {
     QMainWindow* window = host();
     const PanelEntry* entry = findPanel(name);
-    const Command* command = entry ? findCommand(entry->commandId) : nullptr;
-    QString title = content.windowTitle();
-    if (title.isEmpty())
-        title = command ? QCoreApplication::translate("Menu", command->label) : QString(name);
-    auto* dock = new PanelDock(title, window);
+    auto* dock = new PanelDock(content, name, window);
     dock->setObjectName(name);
     dock->setAttribute(Qt::WA_DeleteOnClose, false);
     // In a scroll area of its own: a panel of fixed size neither limits the height of

@@ -3,6 +3,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,12 +21,24 @@ namespace {
 
 PatchExportDialogs dialogs;
 
+QString translatedText(const char* english)
+{
+    return QCoreApplication::translate("patch_export", english);
+}
+
+// A readable file name as a value for a text.
+QString nameOf(const std::string& path)
+{
+    return QString::fromStdString(readableName(path));
+}
+
 std::optional<std::string> originalDialog()
 {
     const QString folder = QFileInfo(QFile::decodeName(romPath.c_str())).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(mainWindow ? mainWindow->handle() : nullptr,
-                                                      "The original (unmodified) image to make the patch against",
-                                                      folder, "NES images (*.nes);;(*.*) (*)");
+    const QString path = QFileDialog::getOpenFileName(
+        mainWindow ? mainWindow->handle() : nullptr,
+        translatedText(QT_TRANSLATE_NOOP("patch_export", "The original (unmodified) image to make the patch against")),
+        folder, translatedText(QT_TRANSLATE_NOOP("patch_export", "NES images (*.nes);;(*.*) (*)")));
     if (path.isEmpty())
         return std::nullopt;
     return QFile::encodeName(path).toStdString();
@@ -33,9 +46,10 @@ std::optional<std::string> originalDialog()
 
 std::optional<std::string> patchFileDialog(const std::string& suggested)
 {
-    const QString bps = "BPS patch (*.bps)";
-    const QString ips = "IPS patch (*.ips)";
-    QFileDialog dialog(mainWindow ? mainWindow->handle() : nullptr, "Export a patch",
+    const QString bps = translatedText(QT_TRANSLATE_NOOP("patch_export", "BPS patch (*.bps)"));
+    const QString ips = translatedText(QT_TRANSLATE_NOOP("patch_export", "IPS patch (*.ips)"));
+    QFileDialog dialog(mainWindow ? mainWindow->handle() : nullptr,
+                       translatedText(QT_TRANSLATE_NOOP("patch_export", "Export a patch")),
                        QFile::decodeName(suggested.c_str()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({bps, ips});
@@ -55,9 +69,10 @@ std::string suggestedPatchName(const std::string& imagePath)
     return QFile::encodeName(image.absoluteDir().filePath(image.completeBaseName() + ".bps")).toStdString();
 }
 
-void tell(const std::string& text)
+void tell(const QString& message)
 {
-    MessageBoxA(boxOwner(), text.c_str(), "patch", MB_ICONASTERISK);
+    MessageBoxA(boxOwner(), message.toStdString().c_str(),
+                translatedText(QT_TRANSLATE_NOOP("patch_export", "patch")).toStdString().c_str(), MB_ICONASTERISK);
 }
 
 // The bytes of the original, the remembered one or one the user chooses now, or none
@@ -68,11 +83,15 @@ std::optional<RememberedOriginal> findOriginal()
     if (original.status == RememberedOriginal::Status::Found)
         return original;
     if (original.status == RememberedOriginal::Status::Changed)
-        tell("The original image remembered for this image, '" + readableName(original.path) +
-             "', has changed since: choose the original (unmodified) image again.");
+        tell(translatedText(QT_TRANSLATE_NOOP("patch_export",
+                                              "The original image remembered for this image, '%1', has changed "
+                                              "since: choose the original (unmodified) image again."))
+                 .arg(nameOf(original.path)));
     else if (original.status == RememberedOriginal::Status::Vanished)
-        tell("The original image remembered for this image, '" + readableName(original.path) +
-             "', can no longer be read: choose the original (unmodified) image again.");
+        tell(translatedText(QT_TRANSLATE_NOOP("patch_export",
+                                              "The original image remembered for this image, '%1', can no "
+                                              "longer be read: choose the original (unmodified) image again."))
+                 .arg(nameOf(original.path)));
     const std::optional<std::string> chosen = dialogs.chooseOriginal ? dialogs.chooseOriginal() : originalDialog();
     if (!chosen)
         return std::nullopt;
@@ -113,13 +132,20 @@ void exportPatch()
             return;
         for (const std::string* input : {static_cast<const std::string*>(&romPath), &original->path})
             if (isSameFile(*out, *input))
-                throw std::runtime_error("the patch would replace the image '" + readableName(*input) +
-                                         "': choose another file");
+                throw std::runtime_error(
+                    translatedText(QT_TRANSLATE_NOOP("patch_export",
+                                                     "the patch would replace the image '%1': choose another file"))
+                        .arg(nameOf(*input))
+                        .toStdString());
         const PatchWritten written = writePatchFile(original->bytes, image, *out);
-        tell(std::string(patchFormatName(written.format)) + " patch written to '" + readableName(*out) +
-             "': " + std::to_string(written.patchSize) + " bytes for " + std::to_string(written.changedBytes) +
-             " changed bytes.");
+        tell(translatedText(
+                 QT_TRANSLATE_NOOP("patch_export", "%1 patch written to '%2': %3 bytes for %4 changed bytes."))
+                 .arg(QString::fromLatin1(patchFormatName(written.format)), nameOf(*out),
+                      QString::number(written.patchSize), QString::number(written.changedBytes)));
     } catch (const std::exception& error) {
-        reportError((std::string("The patch could not be exported: ") + error.what()).c_str());
+        reportError(translatedText(QT_TRANSLATE_NOOP("patch_export", "The patch could not be exported: %1"))
+                        .arg(QString::fromStdString(error.what()))
+                        .toStdString()
+                        .c_str());
     }
 }

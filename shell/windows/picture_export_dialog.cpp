@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QProgressDialog>
@@ -22,11 +23,17 @@ namespace {
 
 std::function<std::optional<std::string>()> folderDialog;
 
+QString translatedText(const char* english)
+{
+    return QCoreApplication::translate("picture_export_dialog", english);
+}
+
 std::optional<std::string> askFolder()
 {
     if (folderDialog)
         return folderDialog();
-    const QString folder = QFileDialog::getExistingDirectory(boxOwner(), "Export pictures into");
+    const QString folder = QFileDialog::getExistingDirectory(
+        boxOwner(), translatedText(QT_TRANSLATE_NOOP("picture_export_dialog", "Export pictures into")));
     if (folder.isEmpty())
         return std::nullopt;
     return QFile::encodeName(folder).toStdString();
@@ -55,8 +62,10 @@ void exportPicturesToChosenFolder()
     std::memcpy(drawer->curPal, theEditor.curPal, sizeof theEditor.curPal);
     std::copy(std::begin(theEditor.palAnim), std::end(theEditor.palAnim), drawer->palAnim);
 
-    QProgressDialog progress("Writing the pictures of every stage...", QString(), 0, kStageCount, boxOwner());
-    progress.setWindowTitle("Export pictures");
+    QProgressDialog progress(
+        translatedText(QT_TRANSLATE_NOOP("picture_export_dialog", "Writing the pictures of every stage...")), QString(),
+        0, kStageCount, boxOwner());
+    progress.setWindowTitle(translatedText(QT_TRANSLATE_NOOP("picture_export_dialog", "Export pictures")));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setValue(0);
@@ -64,8 +73,12 @@ void exportPicturesToChosenFolder()
         const int written = writeEveryStagePicture(*drawer, *folder, false, theEditor.curPalSet,
                                                    [&progress](int stage) { progress.setValue(stage + 1); });
         progress.close();
-        const std::string text = std::to_string(written) + " pictures of 16 stages written to " + readableName(*folder);
-        MessageBoxA(boxOwner(), text.c_str(), "Export pictures", MB_ICONASTERISK);
+        const QString done =
+            translatedText(QT_TRANSLATE_NOOP("picture_export_dialog", "%1 pictures of 16 stages written to %2"))
+                .arg(QString::number(written), QString::fromStdString(readableName(*folder)));
+        MessageBoxA(boxOwner(), done.toStdString().c_str(),
+                    translatedText(QT_TRANSLATE_NOOP("picture_export_dialog", "Export pictures")).toStdString().c_str(),
+                    MB_ICONASTERISK);
     } catch (const std::exception& error) {
         progress.close();
         reportError(error.what());

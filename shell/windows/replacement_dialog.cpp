@@ -1,5 +1,6 @@
 #include "shell/windows/replacement_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -24,15 +25,16 @@ std::optional<int> numberIn(const QString& text, int highest)
 std::optional<int> askReplacementNumber(QWidget* owner, std::string_view prompt, int suggested, int highest)
 {
     QDialog dialog(owner);
-    dialog.setWindowTitle("Replace");
+    dialog.setWindowTitle(QCoreApplication::translate("replacement_dialog", "Replace"));
     auto* label = new QLabel(QString::fromUtf8(prompt.data(), qsizetype(prompt.size())), &dialog);
     auto* field = new QLineEdit(QString::asprintf("%.2X", unsigned(suggested) & 0xFFu), &dialog);
     field->setMaxLength(2);
     field->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9A-Fa-f]{0,2}"), field));
     field->selectAll();
     auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* replace = buttons->addButton("Replace", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    QPushButton* replace =
+        buttons->addButton(QCoreApplication::translate("replacement_dialog", "Replace"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QCoreApplication::translate("replacement_dialog", "Cancel"), QDialogButtonBox::RejectRole);
     replace->setDefault(true);
     // A number beyond the kind's last item (a map set past 1F) cannot be chosen.
     QObject::connect(field, &QLineEdit::textChanged,

@@ -15,15 +15,15 @@ constexpr int kWidth = 560;
 constexpr int kHeight = 360;
 
 class ScriptConsoleWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ScriptConsoleWindow(QWidget* parent) : QWidget(parent)
     {
-        setWindowTitle(tr("Script Console"));
         log_ = new QPlainTextEdit(this);
         log_->setReadOnly(true);
         log_->setFont(QFont("monospace"));
         line_ = new QLineEdit(this);
-        line_->setPlaceholderText(tr("JavaScript, such as editor.stage(0).objects().length"));
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(log_);
@@ -31,6 +31,7 @@ public:
         resize(kWidth, kHeight);
         connect(line_, &QLineEdit::returnPressed, this, &ScriptConsoleWindow::evaluate);
         setScriptOutput([this](const QString& text, bool isError) { append(text, isError); });
+        retranslate();
     }
     ~ScriptConsoleWindow() override { setScriptOutput({}); }
 
@@ -43,7 +44,21 @@ public:
 
     QLineEdit* line() const { return line_; }
 
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
 private:
+    void retranslate()
+    {
+        setWindowTitle(tr("Script Console"));
+        line_->setPlaceholderText(tr("JavaScript, such as editor.stage(0).objects().length"));
+    }
+
     void evaluate()
     {
         const QString text = line_->text();
@@ -77,3 +92,5 @@ QWidget* scriptConsole()
 {
     return console && panelShown(console) ? console.data() : nullptr;
 }
+
+#include "script_console_window.moc"

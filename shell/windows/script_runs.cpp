@@ -72,7 +72,10 @@ ScriptThread& thread()
 ScriptOutcome runAndWait(const QString& name, std::function<ScriptOutcome(ScriptSession&)> task)
 {
     if (running)
-        return {ScriptOutcome::Result::Failed, {}, {name, 0, QObject::tr("another script is still running")}, false};
+        return {ScriptOutcome::Result::Failed,
+                {},
+                {name, 0, QCoreApplication::translate("script_runs", "another script is still running")},
+                false};
     running = true;
     tablesLentToScript = true;
     ScriptOutcome outcome;
@@ -99,12 +102,14 @@ ScriptOutcome runAndWait(const QString& name, std::function<ScriptOutcome(Script
     QObject::connect(&patience, &QTimer::timeout, [&] {
         if (finished)
             return;
-        QMessageBox box(
-            QMessageBox::Question, QObject::tr("Script"),
-            QObject::tr("The script %1 has run for 2 seconds. Stop it and take back its changes?").arg(name),
-            QMessageBox::NoButton, boxOwner());
-        QPushButton* stop = box.addButton(QObject::tr("Stop"), QMessageBox::DestructiveRole);
-        box.addButton(QObject::tr("Let It Run"), QMessageBox::RejectRole);
+        QMessageBox box(QMessageBox::Question, QCoreApplication::translate("script_runs", "Script"),
+                        QCoreApplication::translate(
+                            "script_runs", "The script %1 has run for 2 seconds. Stop it and take back its changes?")
+                            .arg(name),
+                        QMessageBox::NoButton, boxOwner());
+        QPushButton* stop =
+            box.addButton(QCoreApplication::translate("script_runs", "Stop"), QMessageBox::DestructiveRole);
+        box.addButton(QCoreApplication::translate("script_runs", "Let It Run"), QMessageBox::RejectRole);
         offer = &box;
         box.exec();
         offer = nullptr;
@@ -140,12 +145,14 @@ void reportFailure(const ScriptOutcome& outcome, bool inBox)
     if (outcome.succeeded())
         return;
     const QString text = outcome.result == ScriptOutcome::Result::Stopped
-        ? QObject::tr("%1: stopped; its changes are taken back").arg(outcome.error.file)
+        ? QCoreApplication::translate("script_runs", "%1: stopped; its changes are taken back").arg(outcome.error.file)
         : outcome.error.text();
     show(text, true);
     if (inBox && outcome.result == ScriptOutcome::Result::Failed)
-        QMessageBox::warning(boxOwner(), QObject::tr("Script"),
-                             QObject::tr("The script failed and its changes are taken back:\n%1").arg(text));
+        QMessageBox::warning(
+            boxOwner(), QCoreApplication::translate("script_runs", "Script"),
+            QCoreApplication::translate("script_runs", "The script failed and its changes are taken back:\n%1")
+                .arg(text));
 }
 
 void watchFolder()
@@ -191,8 +198,9 @@ QStringList scriptsInFolder()
 
 void chooseAndRunScript()
 {
-    const QString path = QFileDialog::getOpenFileName(boxOwner(), QObject::tr("Run Script"), QString(),
-                                                      QObject::tr("JavaScript (*.js);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(boxOwner(), QCoreApplication::translate("script_runs", "Run Script"), QString(),
+                                     QCoreApplication::translate("script_runs", "JavaScript (*.js);;All files (*)"));
     if (!path.isEmpty())
         runScriptFile(path);
 }
@@ -202,8 +210,9 @@ void runScriptFile(const QString& path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(boxOwner(), QObject::tr("Script"),
-                             QObject::tr("The script %1 cannot be read: %2").arg(path, file.errorString()));
+        QMessageBox::warning(boxOwner(), QCoreApplication::translate("script_runs", "Script"),
+                             QCoreApplication::translate("script_runs", "The script %1 cannot be read: %2")
+                                 .arg(path, file.errorString()));
         return;
     }
     const QString program = QString::fromUtf8(file.readAll());
@@ -222,7 +231,7 @@ std::vector<ScriptCommand> registeredScriptCommands()
 
 ScriptOutcome evaluateScriptLine(const QString& line)
 {
-    const QString name = QObject::tr("Script Console");
+    const QString name = QCoreApplication::translate("script_runs", "Script Console");
     const ScriptOutcome outcome =
         runAndWait(name, [&](ScriptSession& session) { return session.run(line, name, name); });
     reportFailure(outcome, false);

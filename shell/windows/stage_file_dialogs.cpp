@@ -1,9 +1,9 @@
 #include "shell/windows/stage_file_dialogs.h"
 
-#include <cstdio>
 #include <exception>
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,7 +18,15 @@ namespace {
 
 StageFileDialogs dialogs;
 
-constexpr const char* kFilter = "Stage files (*.json);;(*.*) (*)";
+QString translatedText(const char* english)
+{
+    return QCoreApplication::translate("stage_file_dialogs", english);
+}
+
+QString filter()
+{
+    return translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "Stage files (*.json);;(*.*) (*)"));
+}
 
 QWidget* dialogOwner()
 {
@@ -27,7 +35,8 @@ QWidget* dialogOwner()
 
 std::optional<std::string> exportDialog(const std::string& suggested)
 {
-    QFileDialog dialog(dialogOwner(), "Export the stage", QFile::decodeName(suggested.c_str()), kFilter);
+    QFileDialog dialog(dialogOwner(), translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "Export the stage")),
+                       QFile::decodeName(suggested.c_str()), filter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("json");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -38,8 +47,10 @@ std::optional<std::string> exportDialog(const std::string& suggested)
 std::optional<std::string> importDialog()
 {
     const QString folder = QFileInfo(QFile::decodeName(romPath.c_str())).absolutePath();
-    const QString path =
-        QFileDialog::getOpenFileName(dialogOwner(), "Import a stage file into the current stage", folder, kFilter);
+    const QString path = QFileDialog::getOpenFileName(
+        dialogOwner(),
+        translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "Import a stage file into the current stage")), folder,
+        filter());
     if (path.isEmpty())
         return std::nullopt;
     return QFile::encodeName(path).toStdString();
@@ -71,15 +82,23 @@ void exportCurrentStage()
         if (!out)
             return;
         if (isSameFile(*out, romPath))
-            throw std::runtime_error("the stage file would replace the image itself: choose another file");
+            throw std::runtime_error(
+                translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs",
+                                                 "the stage file would replace the image itself: choose another file"))
+                    .toStdString());
         const std::string text = writeStageFile(stageDataOf(theEditor, stage), stage);
         writeOutputFile(*out, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-        char line[64];
-        std::snprintf(line, sizeof line, "Stage %X written to '", unsigned(stage));
-        const std::string written = line + readableName(*out) + "'.";
-        MessageBoxA(boxOwner(), written.c_str(), "stage file", MB_ICONASTERISK);
+        const QString written =
+            translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "Stage %1 written to '%2'."))
+                .arg(QString::number(stage, 16).toUpper(), QString::fromStdString(readableName(*out)));
+        MessageBoxA(boxOwner(), written.toStdString().c_str(),
+                    translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "stage file")).toStdString().c_str(),
+                    MB_ICONASTERISK);
     } catch (const std::exception& error) {
-        reportError((std::string("The stage could not be exported: ") + error.what()).c_str());
+        reportError(translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "The stage could not be exported: %1"))
+                        .arg(QString::fromStdString(error.what()))
+                        .toStdString()
+                        .c_str());
     }
 }
 
@@ -99,6 +118,9 @@ void importIntoCurrentStage()
         if (!theEditor.object[theEditor.curStage][theEditor.curObject & 0x3F].isUsed())
             theEditor.curObject = 0;
     } catch (const std::exception& error) {
-        reportError((std::string("The stage file could not be imported: ") + error.what()).c_str());
+        reportError(translatedText(QT_TRANSLATE_NOOP("stage_file_dialogs", "The stage file could not be imported: %1"))
+                        .arg(QString::fromStdString(error.what()))
+                        .toStdString()
+                        .c_str());
     }
 }

@@ -261,8 +261,6 @@ public:
     {
         setFocusPolicy(Qt::NoFocus);
         setFixedHeight(kSwatchHeight + 1);
-        setToolTip("The colour drawn with: a click or the keys 1 to 4 choose it, the right button picks it from "
-                   "the tile.");
     }
 
 protected:
@@ -305,21 +303,21 @@ private:
     std::function<void()> changed_;
 };
 
-QToolButton* toolButton(QWidget* parent, const QString& text, const QString& tip)
+QToolButton* toolButton(QWidget* parent, const QString& text = {})
 {
     auto* button = new QToolButton(parent);
     button->setText(text);
-    button->setToolTip(tip);
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;
 }
 
 class TileWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TileWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle("Tiles");
         setFocusPolicy(Qt::StrongFocus);
         const auto changed = [this] { follow(); };
 
@@ -327,7 +325,7 @@ public:
         QFont bold = title_->font();
         bold.setBold(true);
         title_->setFont(bold);
-        chipMode_ = toolButton(this, "Chip 2 \u00d7 2", "Show the current chip's four tiles instead of the tile (C)");
+        chipMode_ = toolButton(this);
         chipMode_->setCheckable(true);
         connect(chipMode_, &QToolButton::toggled, [this](bool on) {
             choice_.wholeChip = on;
@@ -347,7 +345,6 @@ public:
         subPalette_ = new QComboBox(this);
         subPalette_->setFocusPolicy(Qt::NoFocus);
         subPalette_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        subPalette_->setToolTip("The sub-palette the tiles are shown and copied with");
         subPalette_->addItem(QString());
         for (int p = 0; p < 4; ++p)
             subPalette_->addItem(QString::number(p));
@@ -356,21 +353,22 @@ public:
             follow();
         });
 
-        auto* flipH = toolButton(this, "\u2194", "Flip horizontally (H)");
-        auto* flipV = toolButton(this, "\u2195", "Flip vertically (V)");
-        auto* turnButton = toolButton(this, "\u21bb", "Turn a quarter turn clockwise (R)");
-        connect(flipH, &QToolButton::clicked, [this] { flip(true); });
-        connect(flipV, &QToolButton::clicked, [this] { flip(false); });
-        connect(turnButton, &QToolButton::clicked, [this] { turn(); });
+        flipH_ = toolButton(this, "\u2194");
+        flipV_ = toolButton(this, "\u2195");
+        turn_ = toolButton(this, "\u21bb");
+        connect(flipH_, &QToolButton::clicked, [this] { flip(true); });
+        connect(flipV_, &QToolButton::clicked, [this] { flip(false); });
+        connect(turn_, &QToolButton::clicked, [this] { turn(); });
         where_ = new QLabel(this);
         where_->setMinimumHeight(where_->sizeHint().height());
         auto* tools = new QHBoxLayout;
-        tools->addWidget(new QLabel("Sub-palette", this));
+        subPaletteLabel_ = new QLabel(this);
+        tools->addWidget(subPaletteLabel_);
         tools->addWidget(subPalette_);
         tools->addStretch();
-        tools->addWidget(flipH);
-        tools->addWidget(flipV);
-        tools->addWidget(turnButton);
+        tools->addWidget(flipH_);
+        tools->addWidget(flipV_);
+        tools->addWidget(turn_);
 
         sharing_ = new QLabel(this);
         sharing_->setWordWrap(true);
@@ -379,15 +377,12 @@ public:
         QPalette warning = refusal_->palette();
         warning.setColor(QPalette::WindowText, QColor(0xB0, 0x20, 0x20));
         refusal_->setPalette(warning);
-        auto* hint =
-            new QLabel("Left button draws, right button picks, Shift+left fills. 1 to 4: colour; H, V: flip; R: turn; "
-                       "arrows, wheel: next tile; C: tile or chip; Ctrl+C, Ctrl+V: copy, paste.",
-                       this);
-        hint->setWordWrap(true);
-        QFont small = hint->font();
+        hint_ = new QLabel(this);
+        hint_->setWordWrap(true);
+        QFont small = hint_->font();
         small.setPointSizeF(small.pointSizeF() * 0.9);
-        hint->setFont(small);
-        hint->setForegroundRole(QPalette::PlaceholderText);
+        hint_->setFont(small);
+        hint_->setForegroundRole(QPalette::PlaceholderText);
 
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(10, 8, 10, 8);
@@ -400,7 +395,8 @@ public:
         layout->addWidget(sharing_);
         layout->addWidget(refusal_);
         layout->addStretch();
-        layout->addWidget(hint);
+        layout->addWidget(hint_);
+        retranslate();
         zoom_ = editorZoom();
         fitToZoom();
     }
@@ -422,29 +418,28 @@ public:
         const TileBlock block = blockShown(choice_);
         const int stage = stageShown();
         const int chip = theEditor.curChip & 0xFF;
-        title_->setText(choice_.wholeChip ? QString("Chip %1 of stage %2").arg(hex(chip, 2), hex(stage, 1))
-                                          : QString("Tile %1 of stage %2").arg(hex(block.tiles[0], 2), hex(stage, 1)));
+        title_->setText(choice_.wholeChip ? tr("Chip %1 of stage %2").arg(hex(chip, 2), hex(stage, 1))
+                                          : tr("Tile %1 of stage %2").arg(hex(block.tiles[0], 2), hex(stage, 1)));
         chipMode_->setChecked(choice_.wholeChip);
-        subPalette_->setItemText(0, QString("%1 (chip's)").arg(theEditor.chip[stage][chip].palette & 3));
+        subPalette_->setItemText(0, tr("%1 (chip's)").arg(theEditor.chip[stage][chip].palette & 3));
         subPalette_->setCurrentIndex(choice_.subPalette + 1);
         const QPoint at = canvas_->hovered();
         const auto colourName = [&](int value) {
-            return QString("colour %1 (%2)")
-                .arg(value + 1)
-                .arg(hex(theEditor.curPal[stage].colour[subPaletteShown(choice_)][value], 2));
+            return tr("colour %1 (%2)")
+                .arg(QString::number(value + 1),
+                     hex(theEditor.curPal[stage].colour[subPaletteShown(choice_)][value], 2));
         };
         if (block.contains(at.x(), at.y()))
-            where_->setText(QString("Tile %1 at x %2, y %3: %4")
-                                .arg(hex(block.tileAt(at.x(), at.y()), 2))
-                                .arg(at.x() % kTilePixels)
-                                .arg(at.y() % kTilePixels)
-                                .arg(colourName(blockPixel(theEditor, block, at.x(), at.y()))));
+            where_->setText(tr("Tile %1 at x %2, y %3: %4")
+                                .arg(hex(block.tileAt(at.x(), at.y()), 2), QString::number(at.x() % kTilePixels),
+                                     QString::number(at.y() % kTilePixels),
+                                     colourName(blockPixel(theEditor, block, at.x(), at.y()))));
+        else if (block.count() > 1)
+            where_->setText(tr("Tiles %1 %2 %3 %4; drawing with %5")
+                                .arg(hex(block.tiles[0], 2), hex(block.tiles[1], 2), hex(block.tiles[2], 2),
+                                     hex(block.tiles[3], 2), colourName(choice_.colour)));
         else
-            where_->setText((block.count() > 1 ? QString("Tiles %1 %2 %3 %4; d")
-                                                     .arg(hex(block.tiles[0], 2), hex(block.tiles[1], 2),
-                                                          hex(block.tiles[2], 2), hex(block.tiles[3], 2))
-                                               : QString("D")) +
-                            "rawing with " + colourName(choice_.colour));
+            where_->setText(tr("Drawing with %1").arg(colourName(choice_.colour)));
         sharing_->setText(blockLines(
             block, [&](int tile) { return tileSharingText(tilesSharingSource(theEditor, stage, tile), stage); }));
         const QString refusals =
@@ -458,6 +453,13 @@ public:
     TileCanvas* canvas() const { return canvas_; }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         const int key = event->key();
@@ -503,6 +505,25 @@ protected:
     }
 
 private:
+    // The texts that follow() sets are set again by it, while the window is shown.
+    void retranslate()
+    {
+        setWindowTitle(tr("Tiles"));
+        chipMode_->setText(tr("Chip 2 × 2"));
+        chipMode_->setToolTip(tr("Show the current chip's four tiles instead of the tile (C)"));
+        swatches_->setToolTip(tr(
+            "The colour drawn with: a click or the keys 1 to 4 choose it, the right button picks it from the tile."));
+        subPaletteLabel_->setText(tr("Sub-palette"));
+        subPalette_->setToolTip(tr("The sub-palette the tiles are shown and copied with"));
+        flipH_->setToolTip(tr("Flip horizontally (H)"));
+        flipV_->setToolTip(tr("Flip vertically (V)"));
+        turn_->setToolTip(tr("Turn a quarter turn clockwise (R)"));
+        hint_->setText(tr("Left button draws, right button picks, Shift+left fills. 1 to 4: colour; H, V: flip; R: "
+                          "turn; arrows, wheel: next tile; C: tile or chip; Ctrl+C, Ctrl+V: copy, paste."));
+        if (isVisible())
+            follow();
+    }
+
     void flip(bool horizontally)
     {
         if (flipTileBlock(theEditor, blockShown(choice_), horizontally))
@@ -536,7 +557,7 @@ private:
                 continue;
             const QString text = QString::fromStdString(say(tile));
             if (!text.isEmpty())
-                lines << (block.count() > 1 ? QString("Tile %1: ").arg(hex(tile, 2)) + text : text);
+                lines << (block.count() > 1 ? tr("Tile %1: %2").arg(hex(tile, 2), text) : text);
         }
         lines.removeDuplicates();
         return lines.join('\n');
@@ -548,6 +569,11 @@ private:
     TileCanvas* canvas_;
     ColourSwatches* swatches_;
     QComboBox* subPalette_;
+    QLabel* subPaletteLabel_;
+    QToolButton* flipH_;
+    QToolButton* flipV_;
+    QToolButton* turn_;
+    QLabel* hint_;
     QLabel* where_;
     QLabel* sharing_;
     QLabel* refusal_;
@@ -592,3 +618,5 @@ void closeTileWindow()
 {
     slot.release();
 }
+
+#include "tile_window.moc"

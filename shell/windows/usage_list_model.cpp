@@ -1,5 +1,6 @@
 #include "shell/windows/usage_list_model.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 void UsageListModel::setReport(std::vector<UsageSection> sections)
@@ -92,5 +93,6 @@ QVariant UsageListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? QString("Where") : QString("What");
+    return section == 0 ? QCoreApplication::translate("usage_list_model", "Where")
+                        : QCoreApplication::translate("usage_list_model", "What");
 }

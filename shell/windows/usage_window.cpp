@@ -70,10 +70,11 @@ ShownKey keyOf(const EDITOR& editor, std::uint64_t countsVersion)
 }
 
 class UsageWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit UsageWindow(QWidget* owner) : QWidget(owner)
     {
-        setWindowTitle("Where it is used");
         // Beside the main window, which keeps the keys: U and Ctrl+H go on working.
         setAttribute(Qt::WA_ShowWithoutActivating);
         model_ = new UsageListModel(this);
@@ -91,6 +92,7 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(list_);
         resize(kWidth, kHeight);
+        retranslate();
     }
 
     // Makes the list again when what it shows has changed.
@@ -115,6 +117,13 @@ public:
     const UsePlace* placeAt(const QModelIndex& row) const { return model_->placeAt(row); }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_F2 || event->key() == Qt::Key_Escape)
@@ -141,6 +150,16 @@ protected:
     }
 
 private:
+    // The report's texts are put into the language as it is made: it is made again.
+    void retranslate()
+    {
+        setWindowTitle(tr("Where it is used"));
+        if (shown_) {
+            forget();
+            follow(theEditor);
+        }
+    }
+
     // Marks the first use at place, or the first use of all.
     void mark(std::optional<int> place)
     {
@@ -236,3 +255,5 @@ void closeUsageWindow()
 {
     slot.release();
 }
+
+#include "usage_window.moc"

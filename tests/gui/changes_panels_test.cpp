@@ -2,8 +2,13 @@
 // undo step; Compare with... chooses another baseline and refuses a wrong one; the
 // History panel names the steps and goes back three of them with a click.
 
+#include <map>
+#include <tuple>
+
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -15,6 +20,7 @@
 #include "shell/windows/change_baseline.h"
 #include "shell/windows/changes_window.h"
 #include "shell/windows/history_window.h"
+#include "shell/windows/user_input_follow_up.h"
 
 namespace {
 
@@ -69,6 +75,47 @@ private slots:
         QVERIFY(changeRows().isEmpty());
         QTest::keyClick(main, Qt::Key_F8);
         QVERIFY(!changesList());
+    }
+
+    // The real box, not a test's answer: it must offer a button that goes on.
+    void revertingASharedTileAsksAndGoesOnWhenTold()
+    {
+        int stage = -1, tile = -1;
+        std::map<std::uint32_t, int> stageOfSource;
+        for (int s = 0; s < kStageCount && stage < 0; ++s)
+            for (int t = 0; t < kTileCount && stage < 0; ++t)
+                if (theEditor.tileSources.writable(s, t)) {
+                    const auto [first, added] = stageOfSource.emplace(theEditor.tileSources.offset[s][t], s);
+                    if (!added && first->second != s)
+                        std::tie(stage, tile) = std::pair(s, t);
+                }
+        QVERIFY2(stage >= 0, "the demo image has a tile that two stages load");
+        const std::uint32_t source = theEditor.tileSources.offset[stage][tile];
+        const std::uint8_t was = theEditor.tileGfx[stage][tile][0];
+        // Drawn as the tile window draws it: in every stage that loads it.
+        for (int s = 0; s < kStageCount; ++s)
+            for (int t = 0; t < kTileCount; ++t)
+                if (theEditor.tileSources.offset[s][t] == source)
+                    theEditor.tileGfx[s][t][0] = std::uint8_t(~was);
+        followUpUserInput();
+        QTest::keyClick(mainWindow->handle(), Qt::Key_F8);
+        QVERIFY(changesList() && changesList()->topLevelItemCount() > 0);
+        changesList()->selectAll();
+
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            asked = box->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "Revert")
+                    return button->click();
+            box->reject();
+        });
+        revertChosenChanges();
+        QVERIFY(asked.contains("loaded by several stages"));
+        QCOMPARE(theEditor.tileGfx[stage][tile][0], was);
+        QTest::keyClick(mainWindow->handle(), Qt::Key_F8);
     }
 
     void compareWithChoosesTheBaselineAndRefusesAWrongOne()
