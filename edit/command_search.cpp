@@ -53,9 +53,14 @@ char32_t lower(char32_t c)
 // Letters and digits of any script continue a word; spaces and punctuation end one.
 bool isWordCharacter(char32_t c)
 {
+    constexpr char32_t kIdeographicSpace = 0x3000;
+    constexpr char32_t kIdeographicCommaToDitto = 0x3003;  // 、 。 〃
+    constexpr char32_t kKatakanaMiddleDot = 0x30FB;        // ・
+    constexpr char32_t kFullWidthPunctuation[2] = {0xFF01, 0xFF0F};
     if (c < 0x80)
         return std::isalnum(static_cast<unsigned char>(c)) != 0;
-    return c != 0x3000 && c != 0x30FB && !(c >= 0x3001 && c <= 0x3003) && !(c >= 0xFF01 && c <= 0xFF0F);
+    return !(c >= kIdeographicSpace && c <= kIdeographicCommaToDitto) && c != kKatakanaMiddleDot &&
+        !(c >= kFullWidthPunctuation[0] && c <= kFullWidthPunctuation[1]);
 }
 
 bool startsWord(std::u32string_view label, std::size_t at)

@@ -860,19 +860,19 @@
     </message>
     <message>
         <source>Pointer over %1</source>
-        <translation>%1 の上のポインタ</translation>
+        <translation>%1の上のポインタ</translation>
     </message>
     <message>
         <source>Left button on %1</source>
-        <translation>%1 で左ボタン</translation>
+        <translation>%1で左ボタン</translation>
     </message>
     <message>
         <source>Right button on %1</source>
-        <translation>%1 で右ボタン</translation>
+        <translation>%1で右ボタン</translation>
     </message>
     <message>
         <source>Shift+drag over %1</source>
-        <translation>%1 で Shift+ドラッグ</translation>
+        <translation>%1で Shift+ドラッグ</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -1800,15 +1800,15 @@
     </message>
     <message>
         <source>Restored kept edits · %1</source>
-        <translation>保存されていた編集を復元 · %1</translation>
+        <translation>残っていた編集を復元 · %1</translation>
     </message>
     <message>
         <source>Restored kept edits · %1 (and 1 step before it)</source>
-        <translation>保存されていた編集を復元 · %1 (とその前の 1 ステップ)</translation>
+        <translation>残っていた編集を復元 · %1 (とその前の 1 ステップ)</translation>
     </message>
     <message>
         <source>Restored kept edits · %1 (and %2 steps before it)</source>
-        <translation>保存されていた編集を復元 · %1 (とその前の %2 ステップ)</translation>
+        <translation>残っていた編集を復元 · %1 (とその前の %2 ステップ)</translation>
     </message>
 </context>
 <context>
@@ -1881,7 +1881,7 @@
     </message>
     <message>
         <source>Also %1.</source>
-        <translation>%1 でも使われています。</translation>
+        <translation>%1でも使われています。</translation>
     </message>
 </context>
 <context>
