@@ -7,15 +7,19 @@
 #include "model/editable_tables.h"
 #include "model/editor.h"
 #include "rom/load_rom.h"
+#include "text/translation.h"
 
 std::vector<std::uint8_t> tablesOfOriginal(std::span<const std::uint8_t> original, std::size_t imageSize,
                                            EDITOR& scratch)
 {
-    const std::string needed = "an original has the size of its image, " + std::to_string(imageSize) + " bytes";
     if (original.size() > imageSize)
-        throw std::runtime_error("it is larger than the image: " + needed);
+        throw std::runtime_error(fillIn(
+            translated("baseline", "it is larger than the image: an original has the size of its image, %1 bytes"),
+            {std::to_string(imageSize)}));
     if (original.size() < imageSize)
-        throw std::runtime_error("it is " + std::to_string(original.size()) + " bytes: " + needed);
+        throw std::runtime_error(
+            fillIn(translated("baseline", "it is %1 bytes: an original has the size of its image, %2 bytes"),
+                   {std::to_string(original.size()), std::to_string(imageSize)}));
     loadRomImage(scratch, original);
     return editableTables(scratch);
 }
@@ -28,6 +32,7 @@ std::vector<std::uint8_t> tablesOfOriginalFile(const std::string& path, std::siz
     try {
         return tablesOfOriginal(bytes, imageSize, scratch);
     } catch (const std::exception& error) {
-        throw std::runtime_error("'" + readableName(path) + "' cannot be the original: " + error.what());
+        throw std::runtime_error(
+            fillIn(translated("baseline", "'%1' cannot be the original: %2"), {readableName(path), error.what()}));
     }
 }

@@ -1,7 +1,6 @@
 #include "changes/change_items.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <tuple>
@@ -10,6 +9,7 @@
 #include "model/editable_tables.h"
 #include "model/editor.h"
 #include "model/tile_sources.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -20,14 +20,35 @@ std::string hex(int value, int digits)
     return text;
 }
 
+// The layout's names are English; a description shown to a person translates them, the
+// place that programs read (JSON) keeps them.
+std::string shownName(const char* name)
+{
+    return translated("editable_tables", name);
+}
+
 std::string elementName(const TableLayout& layout, int element)
 {
     return std::string(layout.element) + " " + hex(element, layout.numberDigits);
 }
 
-std::string stagePrefix(int stage)
+std::string shownElementName(const TableLayout& layout, int element)
 {
-    return "Stage " + hex(stage, 1) + " · ";
+    return fillIn(translated("change_items", "%1 %2"), {shownName(layout.element), hex(element, layout.numberDigits)});
+}
+
+// "Stage 3 · map set 05 · 14 cells": the stage, then what changed in it.
+std::string withStage(int stage, const std::string& what)
+{
+    return fillIn(translated("change_items", "Stage %1 · %2"), {hex(stage, 1), what});
+}
+
+// "14 cells", "1 pixel".
+std::string countText(int count, const TableLayout& layout)
+{
+    if (count == 1 && layout.countChanges)
+        return translated("change_items", "1 pixel");
+    return fillIn(translated("change_items", "%1 %2"), {std::to_string(count), shownName(layout.parts)});
 }
 
 // The stages that load the same bytes of the image as tile `tile` of `stage`, with
@@ -108,13 +129,13 @@ void describeTile(Scan& scan, TileSharing& sharing, int tableIndex, std::size_t 
                                   std::size_t(copy.tile) * std::size_t(layout.elementSize),
                               std::size_t(layout.elementSize)});
     }
-    const std::string count = std::to_string(item.count) + " " + (item.count == 1 ? "pixel" : layout.parts);
-    std::string name = item.place;
-    name[0] = char(std::toupper(static_cast<unsigned char>(name[0])));
+    const std::string count = countText(item.count, layout);
+    const std::string tileText = hex(tile, layout.numberDigits);
     // A tile no list loads is the stage's own, and no save writes it.
     const std::string stages = stagesText(item.stages);
-    item.text = name + " (" +
-        (item.bytes.size() > 1 || sharing.hasSource(stage, tile) ? "loaded by " + stages : stages) + ") · " + count;
+    item.text = item.bytes.size() > 1 || sharing.hasSource(stage, tile)
+        ? fillIn(translated("change_items", "Tile %1 (loaded by %2) · %3"), {tileText, stages, count})
+        : fillIn(translated("change_items", "Tile %1 (%2) · %3"), {tileText, stages, count});
     scan.items.push_back(std::move(item));
 }
 
@@ -130,9 +151,11 @@ void describeValue(Scan& scan, int tableIndex, const TableLayout& layout, int st
             last.part = -1;
             last.oldValue.clear();
             last.newValue.clear();
-            last.place = std::string(layout.elements) + " " + hex(last.element, layout.numberDigits) + " to " +
-                hex(element, layout.numberDigits);
-            last.text = stagePrefix(stage) + last.place;
+            const std::string first = hex(last.element, layout.numberDigits);
+            const std::string end = hex(element, layout.numberDigits);
+            last.place = std::string(layout.elements) + " " + first + " to " + end;
+            last.text = withStage(
+                stage, fillIn(translated("change_items", "%1 %2 to %3"), {shownName(layout.elements), first, end}));
             return;
         }
     }
@@ -143,8 +166,13 @@ void describeValue(Scan& scan, int tableIndex, const TableLayout& layout, int st
     item.place = elementName(layout, element);
     item.oldValue = layout.valueText(0, scan.before.data() + at);
     item.newValue = layout.valueText(0, scan.after.data() + at);
-    item.text = stagePrefix(stage) + item.place + ": " +
-        (layout.valueNames ? std::string(layout.valueNames) + " " : "") + item.oldValue + " -> " + item.newValue;
+    const std::string shownPlace = shownElementName(layout, element);
+    item.text =
+        withStage(stage,
+                  layout.valueNames
+                      ? fillIn(translated("change_items", "%1: %2 %3 -> %4"),
+                               {shownPlace, shownName(layout.valueNames), item.oldValue, item.newValue})
+                      : fillIn(translated("change_items", "%1: %2 -> %3"), {shownPlace, item.oldValue, item.newValue}));
     item.stages = {stage};
     item.bytes.push_back({at, std::size_t(layout.elementSize)});
     scan.items.push_back(std::move(item));
@@ -170,14 +198,19 @@ void describeParts(Scan& scan, int tableIndex, const TableLayout& layout, int st
     const std::string element_ = elementName(layout, element);
     if (item.count == 1) {
         const std::size_t partAt = at + std::size_t(item.part * layout.partSize);
-        item.place = element_ + " · " + layout.partName(item.part);
+        item.place = element_ + " · " + layout.partName(item.part, false);
         item.oldValue = layout.valueText(item.part, scan.before.data() + partAt);
         item.newValue = layout.valueText(item.part, scan.after.data() + partAt);
-        item.text = stagePrefix(stage) + item.place + ": " + item.oldValue + " -> " + item.newValue;
+        item.text = withStage(stage,
+                              fillIn(translated("change_items", "%1 · %2: %3 -> %4"),
+                                     {shownElementName(layout, element), layout.partName(item.part, true),
+                                      item.oldValue, item.newValue}));
     } else {
         item.part = -1;
         item.place = element_;
-        item.text = stagePrefix(stage) + element_ + " · " + std::to_string(item.count) + " " + layout.parts;
+        item.text = withStage(stage,
+                              fillIn(translated("change_items", "%1 · %2"),
+                                     {shownElementName(layout, element), countText(item.count, layout)}));
     }
     scan.items.push_back(std::move(item));
 }
@@ -186,20 +219,21 @@ void describeParts(Scan& scan, int tableIndex, const TableLayout& layout, int st
 
 std::string stagesText(const std::vector<int>& stages)
 {
+    if (stages.empty())
+        return {};
     if (stages.size() == 1)
-        return "stage " + hex(stages[0], 1);
+        return fillIn(translated("change_items", "stage %1"), {hex(stages[0], 1)});
     bool consecutive = true;
     for (std::size_t i = 1; i < stages.size(); ++i)
         consecutive = consecutive && stages[i] == stages[i - 1] + 1;
     if (consecutive)
-        return "stages " + hex(stages.front(), 1) + " to " + hex(stages.back(), 1);
-    std::string text = "stages ";
-    for (std::size_t i = 0; i < stages.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == stages.size() ? " and " : ", ";
-        text += hex(stages[i], 1);
-    }
-    return text;
+        return fillIn(translated("change_items", "stages %1 to %2"), {hex(stages.front(), 1), hex(stages.back(), 1)});
+    std::string list = hex(stages[0], 1);
+    for (std::size_t i = 1; i < stages.size(); ++i)
+        list = fillIn(i + 1 == stages.size() ? translated("change_items", "%1 and %2")
+                                             : translated("change_items", "%1, %2"),
+                      {list, hex(stages[i], 1)});
+    return fillIn(translated("change_items", "stages %1"), {list});
 }
 
 std::vector<ChangeItem> describeChanges(std::span<const std::uint8_t> before, std::span<const std::uint8_t> after,

@@ -7,6 +7,7 @@
 
 #include "model/selection.h"
 #include "model/stage_records.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -98,7 +99,9 @@ bool wholeNumber(std::string_view text, int& value, int base = 10)
 
 ReadSelection damaged(const Lines& lines, const std::string& what)
 {
-    return {SelectionTextProblem::Damaged, joined({"line ", std::to_string(lines.number()), ": ", what}), {}};
+    return {SelectionTextProblem::Damaged,
+            fillIn(translated("selection_text", "line %1: %2"), {std::to_string(lines.number()), what}),
+            {}};
 }
 
 // The view named at the start of line, and the rest after it.
@@ -125,16 +128,17 @@ std::string readItem(int view, std::string_view text, std::uint8_t* item)
         const std::size_t colon = text.find(':');
         const std::string_view part = text.substr(0, colon);
         if (field >= itemBytes(view))
-            return joined({"an item has more than ", std::to_string(itemBytes(view)), " numbers"});
+            return fillIn(translated("selection_text", "an item has more than %1 numbers"),
+                          {std::to_string(itemBytes(view))});
         int value = 0;
         if (view == kViewObject && field == 0) {
             if (!wholeNumber(part, value) || value < -kMaxPageDistance || value > kMaxPageDistance)
-                return joined({"'", part, "' is no page distance"});
+                return fillIn(translated("selection_text", "'%1' is no page distance"), {part});
             item[field] = static_cast<std::uint8_t>(static_cast<std::int8_t>(value));
         } else {
             if (part.size() != 2 || !std::isxdigit(static_cast<unsigned char>(part[0])) ||
                 !std::isxdigit(static_cast<unsigned char>(part[1])) || !wholeNumber(part, value, 16))
-                return joined({"'", part, "' is no two-digit hexadecimal number"});
+                return fillIn(translated("selection_text", "'%1' is no two-digit hexadecimal number"), {part});
             item[field] = static_cast<std::uint8_t>(value);
         }
         ++field;
@@ -143,12 +147,14 @@ std::string readItem(int view, std::string_view text, std::uint8_t* item)
         text.remove_prefix(colon + 1);
     }
     if (field != itemBytes(view))
-        return joined({"an item has ", std::to_string(field), " numbers instead of ", std::to_string(itemBytes(view))});
+        return fillIn(translated("selection_text", "an item has %1 numbers instead of %2"),
+                      {std::to_string(field), std::to_string(itemBytes(view))});
     if (view == kViewChip) {
         if (item[4] > 3)
-            return joined({"a chip's sub-palette is ", std::to_string(item[4]), ", above 3"});
+            return fillIn(translated("selection_text", "a chip's sub-palette is %1, above 3"),
+                          {std::to_string(item[4])});
         if ((item[5] & 3) != 0)
-            return joined({"a chip's style ", hexByte(item[5]), " has bit 0 or 1 set"});
+            return fillIn(translated("selection_text", "a chip's style %1 has bit 0 or 1 set"), {hexByte(item[5])});
     }
     return {};
 }
@@ -168,12 +174,13 @@ std::string readItemRows(Lines& lines, CopiedItems& items)
     std::string_view line;
     for (int row = 0; row < items.rows; ++row) {
         if (!lines.next(line))
-            return joined({"the text ends after ", std::to_string(row), " of ", std::to_string(items.rows), " rows"});
+            return fillIn(translated("selection_text", "the text ends after %1 of %2 rows"),
+                          {std::to_string(row), std::to_string(items.rows)});
         std::string_view rest = trimmed(line);
         for (int column = 0; column < items.columns; ++column) {
             if (rest.empty())
-                return joined(
-                    {"the row has ", std::to_string(column), " of ", std::to_string(items.columns), " items"});
+                return fillIn(translated("selection_text", "the row has %1 of %2 items"),
+                              {std::to_string(column), std::to_string(items.columns)});
             const std::size_t gap = rest.find_first_of(" \t");
             const std::string problem = readItem(items.view, rest.substr(0, gap), items.item(column, row));
             if (!problem.empty())
@@ -181,7 +188,8 @@ std::string readItemRows(Lines& lines, CopiedItems& items)
             rest = gap == std::string_view::npos ? std::string_view{} : trimmed(rest.substr(gap));
         }
         if (!rest.empty())
-            return joined({"the row has more than ", std::to_string(items.columns), " items"});
+            return fillIn(translated("selection_text", "the row has more than %1 items"),
+                          {std::to_string(items.columns)});
     }
     return {};
 }
@@ -207,13 +215,16 @@ std::string readPixelRows(Lines& lines, CopiedItems& items)
     std::string_view line;
     for (int y = 0; y < height; ++y) {
         if (!lines.next(line))
-            return joined({"the text ends after ", std::to_string(y), " of ", std::to_string(height), " pixel rows"});
+            return fillIn(translated("selection_text", "the text ends after %1 of %2 pixel rows"),
+                          {std::to_string(y), std::to_string(height)});
         const std::string_view row = trimmed(line);
         if (int(row.size()) != width)
-            return joined({"the row has ", std::to_string(row.size()), " pixels instead of ", std::to_string(width)});
+            return fillIn(translated("selection_text", "the row has %1 pixels instead of %2"),
+                          {std::to_string(row.size()), std::to_string(width)});
         for (int x = 0; x < width; ++x) {
             if (row[std::size_t(x)] < '0' || row[std::size_t(x)] > '3')
-                return joined({"'", row.substr(std::size_t(x), 1), "' is no pixel value 0 to 3"});
+                return fillIn(translated("selection_text", "'%1' is no pixel value 0 to 3"),
+                              {row.substr(std::size_t(x), 1)});
             items.item(x / kTilePixels, y / kTilePixels)[(y % kTilePixels) * kTilePixels + x % kTilePixels] =
                 std::uint8_t(row[std::size_t(x)] - '0');
         }
@@ -250,28 +261,28 @@ ReadSelection readSelectionText(std::string_view text)
         return {SelectionTextProblem::NotOurs, {}, {}};
     int version = 0;
     if (!wholeNumber(trimmed(line.substr(kHeader.size())), version))
-        return damaged(lines, "no version number");
+        return damaged(lines, translated("selection_text", "no version number"));
     if (version > kSelectionTextVersion)
         return {SelectionTextProblem::NewerVersion, std::to_string(version), {}};
     if (version != kSelectionTextVersion)
-        return damaged(lines, joined({"unknown version ", std::to_string(version)}));
+        return damaged(lines, fillIn(translated("selection_text", "unknown version %1"), {std::to_string(version)}));
 
     if (!lines.next(line))
-        return damaged(lines, "the text ends before the view is named");
+        return damaged(lines, translated("selection_text", "the text ends before the view is named"));
     std::string_view size;
     CopiedItems items;
     items.view = viewNamed(trimmed(line), size);
     if (items.view < 0)
-        return damaged(lines, "no view is named");
+        return damaged(lines, translated("selection_text", "no view is named"));
     const std::size_t cross = size.find('x');
     const SelectionGrid grid = gridOf(items.view);
     if (cross == std::string_view::npos || !wholeNumber(size.substr(0, cross), items.columns) ||
         !wholeNumber(size.substr(cross + 1), items.rows))
-        return damaged(lines, "no size of the form COLUMNSxROWS");
+        return damaged(lines, translated("selection_text", "no size of the form COLUMNSxROWS"));
     if (items.columns < 1 || items.columns > grid.columns || items.rows < 1 || items.rows > grid.rows)
         return damaged(lines,
-                       joined({"the size ", std::to_string(items.columns), "x", std::to_string(items.rows),
-                               " does not fit ", itemKindName(items.view)}));
+                       fillIn(translated("selection_text", "the size %1x%2 does not fit %3"),
+                              {std::to_string(items.columns), std::to_string(items.rows), itemKindName(items.view)}));
 
     items.bytes.assign(std::size_t(items.count()) * std::size_t(itemBytes(items.view)), 0);
     const std::string problem = items.view == kTileItems ? readPixelRows(lines, items) : readItemRows(lines, items);
@@ -279,6 +290,6 @@ ReadSelection readSelectionText(std::string_view text)
         return damaged(lines, problem);
     while (lines.next(line))
         if (!trimmed(line).empty())
-            return damaged(lines, "text after the last row");
+            return damaged(lines, translated("selection_text", "text after the last row"));
     return {SelectionTextProblem::None, {}, std::move(items)};
 }

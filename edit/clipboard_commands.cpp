@@ -10,11 +10,15 @@
 #include "edit/selection_editing.h"
 #include "model/view_geometry.h"
 #include "render/selection_picture.h"
+#include "text/translation.h"
 
 namespace {
 
 // What "paste" calls the items of each view in its refusals.
-constexpr const char* kItemNames[kViewCount] = {"pages", "objects", "map-set cells", "chip sets", "chips"};
+constexpr const char* kItemNames[kViewCount] = {
+    TEXT_NOOP("clipboard_commands", "pages"), TEXT_NOOP("clipboard_commands", "objects"),
+    TEXT_NOOP("clipboard_commands", "map-set cells"), TEXT_NOOP("clipboard_commands", "chip sets"),
+    TEXT_NOOP("clipboard_commands", "chips")};
 
 // The bytes of the item at index of view in the current stage's tables.
 std::uint8_t* tableItem(EDITOR& editor, int view, int group, int index)
@@ -77,7 +81,7 @@ void pasteObjects(EDITOR& editor, const CopiedItems& items)
     if (count == 0)
         return;
     if (count > kObjectSlots - used) {
-        refuse(editor, "It cannot add any more!");
+        refuse(editor, translated("clipboard_commands", "It cannot add any more!"));
         return;
     }
     ObjectRecord* list = editor.object[editor.curStage];
@@ -118,15 +122,20 @@ void refusePaste(EDITOR& editor, const ReadSelection& read)
 {
     switch (read.problem) {
     case SelectionTextProblem::NotOurs:
-        refuse(editor, "The clipboard holds nothing that Quarrix Editor can paste.");
+        refuse(editor, translated("clipboard_commands", "The clipboard holds nothing that Quarrix Editor can paste."));
         break;
     case SelectionTextProblem::NewerVersion:
         refuse(editor,
-               "The clipboard holds a selection of a newer Quarrix Editor (format " + read.detail +
-                   "), which this one cannot read.");
+               fillIn(translated("clipboard_commands",
+                                 "The clipboard holds a selection of a newer Quarrix "
+                                 "Editor (format %1), which this one cannot read."),
+                      {read.detail}));
         break;
     case SelectionTextProblem::Damaged:
-        refuse(editor, "The selection on the clipboard is damaged (" + read.detail + "); nothing was pasted.");
+        refuse(editor,
+               fillIn(translated("clipboard_commands",
+                                 "The selection on the clipboard is damaged (%1); nothing was pasted."),
+                      {read.detail}));
         break;
     case SelectionTextProblem::None: break;
     }
@@ -158,18 +167,21 @@ CopiedItems copyItems(const EDITOR& editor, const Selection& selection)
 void pasteItems(EDITOR& editor, const CopiedItems& items)
 {
     if (items.view == kSubPaletteItems || items.view == kTileItems) {
-        const bool tiles = items.view == kTileItems;
-        refuse(editor,
-               std::string("The clipboard holds ") + (tiles ? "tiles" : "sub-palettes") + ", which \"" +
-                   kViewNames[editor.curTab] + "\" cannot paste: the " +
-                   (tiles ? "tile window (F4)" : "Colours window (F3)") + " pastes them.");
+        const std::string refusal = items.view == kTileItems
+            ? translated("clipboard_commands",
+                         "The clipboard holds tiles, which \"%1\" cannot paste: the tile window (F4) pastes them.")
+            : translated("clipboard_commands",
+                         "The clipboard holds sub-palettes, which \"%1\" cannot paste: the "
+                         "Colours window (F3) pastes them.");
+        refuse(editor, fillIn(refusal, {kViewNames[editor.curTab]}));
         return;
     }
     if (items.view != editor.curTab) {
         refuse(editor,
-               std::string("The clipboard holds ") + kItemNames[items.view] + " of \"" + kViewNames[items.view] +
-                   "\", which \"" + kViewNames[editor.curTab] + "\" cannot paste: it pastes " +
-                   kItemNames[editor.curTab] + ".");
+               fillIn(translated("clipboard_commands",
+                                 "The clipboard holds %1 of \"%2\", which \"%3\" cannot paste: it pastes %4."),
+                      {translated("clipboard_commands", kItemNames[items.view]), kViewNames[items.view],
+                       kViewNames[editor.curTab], translated("clipboard_commands", kItemNames[editor.curTab])}));
         return;
     }
     if (items.view == kViewObject)
@@ -194,7 +206,7 @@ void cutObjects(EDITOR& editor)
         return;
     // The list never loses its last object.
     if (selection.count() >= usedObjectCount(editor)) {
-        refuse(editor, "It cannot erase any more!");
+        refuse(editor, translated("clipboard_commands", "It cannot erase any more!"));
         return;
     }
     copyToClipboard(editor);

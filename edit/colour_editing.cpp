@@ -6,6 +6,7 @@
 #include "edit/clipboard_commands.h"
 #include "edit/refusal.h"
 #include "model/editor.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -137,8 +138,10 @@ bool pasteSubPalettes(EDITOR& editor, const ColourCursor& cursor)
     const CopiedItems& items = read.items;
     if (items.view != kSubPaletteItems) {
         refuse(editor,
-               std::string("The clipboard holds items of \"") + itemKindName(items.view) +
-                   "\", which the Colours window cannot paste: it pastes sub-palettes.");
+               fillIn(translated("colour_editing",
+                                 "The clipboard holds items of \"%1\", which the Colours "
+                                 "window cannot paste: it pastes sub-palettes."),
+                      {itemKindName(items.view)}));
         return false;
     }
     PaletteRecord set = editor.palSet[editor.curStage & 0x0F][cursor.set & 3];

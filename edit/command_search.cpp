@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "edit/key_reference.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -19,17 +20,52 @@ constexpr int kSkipPenalty = 1;
 constexpr int kWholeLabelBonus = 4;
 constexpr std::size_t kRecentRunsKept = 32;
 
-char lower(char c)
+// Labels may be Japanese: letters are matched as whole characters, never as the bytes
+// of one. A byte that starts no valid character stands for itself.
+std::u32string characters(std::string_view text)
 {
-    return char(std::tolower(static_cast<unsigned char>(c)));
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6               ? 2
+            : (lead >> 4) == 0xE               ? 3
+            : (lead >> 3) == 0x1E              ? 4
+                                               : 0;
+        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        bool valid = length != 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        out.push_back(valid ? c : lead);
+        i += valid ? length : 1;
+    }
+    return out;
 }
 
-bool startsWord(std::string_view label, std::size_t at)
+char32_t lower(char32_t c)
 {
-    if (at == 0)
-        return true;
-    const auto before = static_cast<unsigned char>(label[at - 1]);
-    return !std::isalnum(before);
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+}
+
+// Letters and digits of any script continue a word; spaces and punctuation end one.
+bool isWordCharacter(char32_t c)
+{
+    constexpr char32_t kIdeographicSpace = 0x3000;
+    constexpr char32_t kIdeographicCommaToDitto = 0x3003;  // 、 。 〃
+    constexpr char32_t kKatakanaMiddleDot = 0x30FB;        // ・
+    constexpr char32_t kFullWidthPunctuation[2] = {0xFF01, 0xFF0F};
+    if (c < 0x80)
+        return std::isalnum(static_cast<unsigned char>(c)) != 0;
+    return !(c >= kIdeographicSpace && c <= kIdeographicCommaToDitto) && c != kKatakanaMiddleDot &&
+        !(c >= kFullWidthPunctuation[0] && c <= kFullWidthPunctuation[1]);
+}
+
+bool startsWord(std::u32string_view label, std::size_t at)
+{
+    return at == 0 || !isWordCharacter(label[at - 1]);
 }
 
 }  // namespace
@@ -38,16 +74,19 @@ std::vector<SearchEntry> commandEntries(const std::function<bool(const Command&)
 {
     std::vector<SearchEntry> entries;
     for (const Command& command : commands())
-        entries.push_back({command.id, command.label, commandShortcut(command), enabled(command)});
+        entries.push_back({command.id, translated("commands", command.label), commandShortcut(command),
+                           enabled(command), SearchTarget::Command, 0, command.label});
     return entries;
 }
 
 std::vector<SearchEntry> stageEntries(std::span<const std::string> stageNames)
 {
     std::vector<SearchEntry> entries;
+    const std::string label = translated("command_search", "Stage %1");
+    const std::string key = translated("command_search", "stage");
     for (std::size_t stage = 0; stage < stageNames.size(); ++stage)
-        entries.push_back({"stage." + std::to_string(stage), "Stage " + stageNames[stage], "stage", true,
-                           SearchTarget::Stage, int(stage)});
+        entries.push_back({"stage." + std::to_string(stage), fillIn(label, {stageNames[stage]}), key, true,
+                           SearchTarget::Stage, int(stage), "Stage " + stageNames[stage]});
     return entries;
 }
 
@@ -63,15 +102,19 @@ std::vector<SearchEntry> objectNameEntries(const EDITOR& editor)
         const std::string* name = editor.objectNames.find(editor.curStage, record.data);
         if (!name || std::ranges::any_of(entries, [name](const SearchEntry& e) { return e.label == *name; }))
             continue;
-        char where[16];
-        std::snprintf(where, sizeof where, "object %02X", slot);
-        entries.push_back({"object." + std::to_string(slot), *name, where, true, SearchTarget::Object, slot});
+        char number[4];
+        std::snprintf(number, sizeof number, "%02X", slot);
+        entries.push_back({"object." + std::to_string(slot), *name,
+                           fillIn(translated("command_search", "object %1"), {number}), true, SearchTarget::Object,
+                           slot});
     }
     return entries;
 }
 
-int matchScore(std::string_view typed, std::string_view label)
+int matchScore(std::string_view typedText, std::string_view labelText)
 {
+    const std::u32string typed = characters(typedText);
+    const std::u32string label = characters(labelText);
     if (typed.empty())
         return 0;
     if (typed.size() > label.size())
@@ -124,7 +167,10 @@ std::vector<std::size_t> rankEntries(std::span<const SearchEntry> entries, std::
     };
     std::vector<Ranked> ranked;
     for (std::size_t place = 0; place < entries.size(); ++place) {
-        const int score = matchScore(typed, entries[place].label);
+        const SearchEntry& entry = entries[place];
+        int score = matchScore(typed, entry.label);
+        if (!entry.alsoMatches.empty())
+            score = std::max(score, matchScore(typed, entry.alsoMatches));
         if (score < 0)
             continue;
         const auto run = std::ranges::find(recentRuns, entries[place].id);

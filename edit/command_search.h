@@ -31,13 +31,17 @@ struct SearchEntry {
     bool enabled = true;
     SearchTarget target = SearchTarget::Command;
     int number = 0;
+    // Typed letters may match this instead of the label: the English label of a
+    // translated one, so a user may type either. Empty when there is none.
+    std::string alsoMatches = {};
 };
 
-// Every command of the registry, in the order of the menus, with its label, its key
-// and whether `enabled` says it can act now.
+// Every command of the registry, in the order of the menus, with its label in the
+// user's language, its key and whether `enabled` says it can act now.
 std::vector<SearchEntry> commandEntries(const std::function<bool(const Command&)>& enabled);
 
-// One entry per stage, labelled "Stage " and the name that the stage combo shows.
+// One entry per stage, labelled "Stage " and the name that the stage combo shows (in
+// the user's language, the English label also matching).
 std::vector<SearchEntry> stageEntries(std::span<const std::string> stageNames);
 
 // One entry per object name in use in the current stage, for the first object that
@@ -45,12 +49,13 @@ std::vector<SearchEntry> stageEntries(std::span<const std::string> stageNames);
 std::vector<SearchEntry> objectNameEntries(const EDITOR& editor);
 
 // How well typed matches label, or a negative number when it does not: every letter
-// of typed must appear in label in the same order, whatever the case. Letters that
+// (Unicode character) of typed must appear in label in the same order, whatever the case. Letters that
 // start the label or a word of it, and letters that follow one another, count for
 // more; letters skipped count against, and typing the whole label counts most.
 int matchScore(std::string_view typed, std::string_view label);
 
-// The places in entries of those that typed matches, best match first; on a tie the
+// The places in entries of those that typed matches (the label or alsoMatches, the
+// better of the two), best match first; on a tie the
 // one run more recently (recentRuns holds ids, the latest first), then the earlier.
 std::vector<std::size_t> rankEntries(std::span<const SearchEntry> entries, std::string_view typed,
                                      std::span<const std::string> recentRuns);

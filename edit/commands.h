@@ -12,6 +12,9 @@
 //
 // One row per command; its keys are rows of the key tables that name it by id, so the
 // keys, the key list of F1 and the menus all come from here.
+//
+// The labels, descriptions and menu names are English and marked for translation:
+// whoever shows one shows translated("commands", text).
 
 using KeyAction = void (*)(EDITOR&);
 using Availability = bool (*)(const EDITOR&);

@@ -8,6 +8,7 @@
 #include "edit/virtual_keys.h"
 #include "model/stage_records.h"
 #include "model/view_geometry.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ ReferenceEntry entryOf(const KeyBinding& binding, const std::string& prefix)
     std::string input = withModifiers(prefix, binding, binding.key);
     if (binding.twin != 0)
         input += ", " + withModifiers(prefix, binding, binding.twin);
-    return {input, binding.does};
+    return {input, translated("key_tables", binding.does)};
 }
 
 void addKeys(ReferenceSection& section, int view, std::span<const KeyBinding> table, const std::string& prefix = "")
@@ -31,42 +32,56 @@ void addKeys(ReferenceSection& section, int view, std::span<const KeyBinding> ta
             section.entries.push_back(entryOf(binding, prefix));
 }
 
-ReferenceSection mouseSection(int view, const std::string& viewName)
+std::string mouseText(const char* text)
 {
-    ReferenceSection section{"Mouse in " + viewName, {}};
+    return translated("mouse_editing", text);
+}
+
+ReferenceSection mouseSection(int view, const char* viewName)
+{
+    ReferenceSection section{fillIn(translated("key_reference", "Mouse in \"%1\""), {viewName}), {}};
     for (const MouseArea& area : mouseAreas(view)) {
+        const std::string name = mouseText(area.name);
         if (area.pointer)
-            section.entries.push_back({std::string("Pointer over ") + area.name, area.pointerDoes});
+            section.entries.push_back(
+                {fillIn(translated("key_reference", "Pointer over %1"), {name}), mouseText(area.pointerDoes)});
         if (area.left)
-            section.entries.push_back({std::string("Left button on ") + area.name, area.leftDoes});
+            section.entries.push_back(
+                {fillIn(translated("key_reference", "Left button on %1"), {name}), mouseText(area.leftDoes)});
         if (area.right)
-            section.entries.push_back({std::string("Right button on ") + area.name, area.rightDoes});
+            section.entries.push_back(
+                {fillIn(translated("key_reference", "Right button on %1"), {name}), mouseText(area.rightDoes)});
         if (area.shiftDrag)
-            section.entries.push_back({std::string("Shift+drag over ") + area.name, area.shiftDragDoes});
+            section.entries.push_back(
+                {fillIn(translated("key_reference", "Shift+drag over %1"), {name}), mouseText(area.shiftDragDoes)});
     }
     if (section.entries.empty())
-        section.entries.push_back({"Mouse", "does nothing in this view"});
+        section.entries.push_back(
+            {translated("key_reference", "Mouse"), translated("key_reference", "does nothing in this view")});
     return section;
 }
 
 // The step buttons in the order the view places them, by their labels.
-ReferenceSection buttonSection(int view, const std::string& viewName)
+ReferenceSection buttonSection(int view, const char* viewName)
 {
-    ReferenceSection section{"Buttons in " + viewName, {}};
+    ReferenceSection section{fillIn(translated("key_reference", "Buttons in \"%1\""), {viewName}), {}};
     for (const StepButtonPlace& place : stepButtonPlaces(view))
         for (const StepButtonBinding& button : stepButtonTable(view))
             if (button.index == place.index)
-                section.entries.push_back({std::string("Button \"") + place.label + "\"", button.does});
+                section.entries.push_back({fillIn(translated("key_reference", "Button \"%1\""), {place.label}),
+                                           translated("step_buttons", button.does)});
     return section;
 }
 
 // The commands of the menus that no key gives, by where they are in the menus.
 ReferenceSection menuSection(int view)
 {
-    ReferenceSection section{"In the menus only", {}};
+    ReferenceSection section{translated("key_reference", "In the menus only"), {}};
     for (const Command& command : commands())
         if (command.appliesIn(view) && commandShortcut(command).empty())
-            section.entries.push_back({std::string(menuName(command.menu)) + " > " + command.label, command.does});
+            section.entries.push_back(
+                {translated("commands", menuName(command.menu)) + " > " + translated("commands", command.label),
+                 translated("commands", command.does)});
     return section;
 }
 
@@ -93,11 +108,11 @@ std::vector<ReferenceSection> keyReference(int view)
 {
     if (view < 0 || view >= kViewCount)
         return {};
-    const std::string viewName = std::string("\"") + kViewNames[view] + "\"";
-    ReferenceSection keys{"Keys in " + viewName, {}};
+    const char* viewName = kViewNames[view];
+    ReferenceSection keys{fillIn(translated("key_reference", "Keys in \"%1\""), {viewName}), {}};
     addKeys(keys, view, everyViewKeyTable());
     addKeys(keys, view, viewKeyTable(view));
-    ReferenceSection ctrl{"Keys with Ctrl", {}};
+    ReferenceSection ctrl{translated("key_reference", "Keys with Ctrl"), {}};
     addKeys(ctrl, view, ctrlKeyTable(), "Ctrl+");
     std::vector<ReferenceSection> sections{keys, mouseSection(view, viewName), ctrl};
     if (ReferenceSection buttons = buttonSection(view, viewName); !buttons.entries.empty())

@@ -26,7 +26,7 @@ struct KeyBinding {
     int twin;  // another key that does the same, or 0
     ShiftUse shift;
     KeyAction action;  // nullptr for a key of a named command
-    const char* does;  // for the key reference
+    const char* does;  // for the key reference, marked TEXT_NOOP("key_tables", ...)
     // The views in which the row applies.
     int firstView = 0;
     int lastView = kViewCount - 1;

@@ -3,6 +3,7 @@
 #include "edit/selection_editing.h"
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
+#include "text/translation.h"
 
 void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
 {
@@ -15,7 +16,7 @@ void EDITOR::onKeyDown(int key, std::intptr_t /*keyData*/)
     if (!action)
         return;
     if (const Command* command = commandOf(*binding))
-        history.labelAction(command->label);
+        history.labelAction(translated("commands", command->label));
     const auto before = currentItem(*this);
     action(*this);
     // A selection being extended follows the current item wherever the key took it.

@@ -16,6 +16,7 @@ using MouseAction = void (*)(EDITOR&, int x, int y);
 using ItemAt = std::optional<SelectionPoint> (*)(const EDITOR&, int x, int y);
 
 struct MouseArea {
+    // The texts are marked TEXT_NOOP("mouse_editing", ...) and shown translated.
     const char* name;  // for the reference, e.g. "the chip sheet"
     Rect area;
     // Runs at every position over the area, whatever the buttons, before them.

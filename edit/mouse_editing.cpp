@@ -14,6 +14,7 @@
 #include "edit/virtual_keys.h"
 #include "model/editor.h"
 #include "model/view_geometry.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -82,47 +83,56 @@ std::optional<SelectionPoint> chipAt(const EDITOR&, int x, int y)
 using E = EDITOR&;
 
 constexpr MouseArea kObjectAreas[] = {
-    {"the two pages", kUpperArea, nullptr, nullptr, [](E e, int x, int y) { placeObject(e, x, y, false); },
-     "place the selected object at the pointer", [](E e, int x, int y) { placeObject(e, x, y, true); },
-     "place it on the 8-pixel grid"},
+    {TEXT_NOOP("mouse_editing", "the two pages"), kUpperArea, nullptr, nullptr,
+     [](E e, int x, int y) { placeObject(e, x, y, false); },
+     TEXT_NOOP("mouse_editing", "place the selected object at the pointer"),
+     [](E e, int x, int y) { placeObject(e, x, y, true); }, TEXT_NOOP("mouse_editing", "place it on the 8-pixel grid")},
 };
 
 constexpr MouseArea kMapSetAreas[] = {
-    {"the two map sets", kUpperArea, followPointer, "the cursor follows the pointer", paintCell,
-     "paint the chip set into the cell", pickCell, "pick the cell's chip set", cellAt,
-     "select a rectangle of cells of one map set"},
+    {TEXT_NOOP("mouse_editing", "the two map sets"), kUpperArea, followPointer,
+     TEXT_NOOP("mouse_editing", "the cursor follows the pointer"), paintCell,
+     TEXT_NOOP("mouse_editing", "paint the chip set into the cell"), pickCell,
+     TEXT_NOOP("mouse_editing", "pick the cell's chip set"), cellAt,
+     TEXT_NOOP("mouse_editing", "select a rectangle of cells of one map set")},
     // Each chip set shows at one chip's size in the small sheet.
-    {"the chip-set sheet", kSmallChipSetSheet, nullptr, nullptr,
-     [](E e, int x, int y) { e.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels); }, "select a chip set",
-     nullptr, nullptr},
+    {TEXT_NOOP("mouse_editing", "the chip-set sheet"), kSmallChipSetSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curChipSet = sheetIndexAt(x, y, kSmallChipSetSheet, kChipPixels); },
+     TEXT_NOOP("mouse_editing", "select a chip set"), nullptr, nullptr},
 };
 
 constexpr MouseArea kChipSetAreas[] = {
-    {"the chip sets", kUpperArea, nullptr, nullptr,
+    {TEXT_NOOP("mouse_editing", "the chip sets"), kUpperArea, nullptr, nullptr,
      [](E e, int x, int y) {
          e.curChipSet = (e.curChipSet & kChipSetHalfBit) | sheetIndexAt(x, y, kUpperArea, kChipSetPixels);
      },
-     "select a chip set of the half shown", [](E e, int, int) { e.curChipSet ^= kChipSetHalfBit; },
-     "show the other half", chipSetAt, "select a rectangle of chip sets"},
-    {"the chip sheet", kChipSetViewChipSheet, nullptr, nullptr,
-     [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels); }, "select a chip",
-     nullptr, nullptr},
-    {"the enlarged chip set", kMagnifierHitArea, nullptr, nullptr,
-     [](E e, int x, int y) { putChipIntoQuadrant(e, magnifierQuadrant(x, y)); }, "put the chip into the quadrant",
-     [](E e, int x, int y) { pickChipFromQuadrant(e, magnifierQuadrant(x, y)); }, "pick the quadrant's chip"},
+     TEXT_NOOP("mouse_editing", "select a chip set of the half shown"),
+     [](E e, int, int) { e.curChipSet ^= kChipSetHalfBit; }, TEXT_NOOP("mouse_editing", "show the other half"),
+     chipSetAt, TEXT_NOOP("mouse_editing", "select a rectangle of chip sets")},
+    {TEXT_NOOP("mouse_editing", "the chip sheet"), kChipSetViewChipSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipSetViewChipSheet, kChipPixels); },
+     TEXT_NOOP("mouse_editing", "select a chip"), nullptr, nullptr},
+    {TEXT_NOOP("mouse_editing", "the enlarged chip set"), kMagnifierHitArea, nullptr, nullptr,
+     [](E e, int x, int y) { putChipIntoQuadrant(e, magnifierQuadrant(x, y)); },
+     TEXT_NOOP("mouse_editing", "put the chip into the quadrant"),
+     [](E e, int x, int y) { pickChipFromQuadrant(e, magnifierQuadrant(x, y)); },
+     TEXT_NOOP("mouse_editing", "pick the quadrant's chip")},
 };
 
 constexpr MouseArea kChipAreas[] = {
-    {"the chip sheet", kChipViewChipSheet, nullptr, nullptr,
-     [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipViewChipSheet, kChipPixels); }, "select a chip",
-     nullptr, nullptr, chipAt, "select a rectangle of chips"},
+    {TEXT_NOOP("mouse_editing", "the chip sheet"), kChipViewChipSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curChip = sheetIndexAt(x, y, kChipViewChipSheet, kChipPixels); },
+     TEXT_NOOP("mouse_editing", "select a chip"), nullptr, nullptr, chipAt,
+     TEXT_NOOP("mouse_editing", "select a rectangle of chips")},
     // Tiles show at twice their size.
-    {"the tile sheet", kTileSheet, nullptr, nullptr,
-     [](E e, int x, int y) { e.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels); }, "select a tile", nullptr,
-     nullptr},
-    {"the enlarged chip", kMagnifierHitArea, nullptr, nullptr,
-     [](E e, int x, int y) { putTileIntoQuadrant(e, magnifierQuadrant(x, y)); }, "put the tile into the quadrant",
-     [](E e, int x, int y) { pickTileFromQuadrant(e, magnifierQuadrant(x, y)); }, "pick the quadrant's tile"},
+    {TEXT_NOOP("mouse_editing", "the tile sheet"), kTileSheet, nullptr, nullptr,
+     [](E e, int x, int y) { e.curTile = sheetIndexAt(x, y, kTileSheet, 2 * kTilePixels); },
+     TEXT_NOOP("mouse_editing", "select a tile"), nullptr, nullptr},
+    {TEXT_NOOP("mouse_editing", "the enlarged chip"), kMagnifierHitArea, nullptr, nullptr,
+     [](E e, int x, int y) { putTileIntoQuadrant(e, magnifierQuadrant(x, y)); },
+     TEXT_NOOP("mouse_editing", "put the tile into the quadrant"),
+     [](E e, int x, int y) { pickTileFromQuadrant(e, magnifierQuadrant(x, y)); },
+     TEXT_NOOP("mouse_editing", "pick the quadrant's tile")},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "edit/object_list.h"
 #include "edit/refusal.h"
 #include "model/editor.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void EDITOR::eraseObject()
     ObjectRecord* list = object[curStage];
     // The list never loses its last object.
     if (!list[1].isUsed()) {
-        refuse(*this, "It cannot erase any more!");
+        refuse(*this, translated("object_commands", "It cannot erase any more!"));
         return;
     }
     // A selection on a free slot (left by a stage change from the keyboard or a
@@ -104,7 +105,7 @@ void EDITOR::insertObject()
     ObjectRecord* list = object[curStage];
     const int firstFree = lowestFreeObjectSlot(*this);
     if (firstFree == kObjectSlots) {
-        refuse(*this, "It cannot add any more!");
+        refuse(*this, translated("object_commands", "It cannot add any more!"));
         return;
     }
 

@@ -4,6 +4,7 @@
 
 #include "model/editor.h"
 #include "model/hex_digit.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -73,15 +74,15 @@ bool isTypedObjectColumn(ObjectColumn column)
 std::optional<std::string> typeObjectValue(EDITOR& editor, int slot, ObjectColumn column, std::string_view text)
 {
     if (!isTypedObjectColumn(column))
-        return std::string("Only the page, x, y and data can be typed.");
+        return translated("object_table", "Only the page, x, y and data can be typed.");
     if (editor.curStage < 0 || editor.curStage >= kStageCount || slot < 0 || slot >= kObjectSlots ||
         !editor.object[editor.curStage][slot].isUsed())
-        return std::string("There is no object in that slot.");
+        return translated("object_table", "There is no object in that slot.");
     const std::optional<int> value = typedByte(text);
     if (!value)
-        return std::string("Type a value as two hexadecimal digits, 00 to FF.");
+        return translated("object_table", "Type a value as two hexadecimal digits, 00 to FF.");
     if (column == ObjectColumn::Page && *value > kLastPage)
-        return std::string("The page must be 00 to 2F.");
+        return translated("object_table", "The page must be 00 to 2F.");
 
     ObjectRecord& record = editor.object[editor.curStage][slot];
     const auto byte = static_cast<std::uint8_t>(*value);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/stage_records.h"
+#include "text/translation.h"
 
 class EDITOR;
 
@@ -15,7 +16,10 @@ class EDITOR;
 
 enum class ObjectColumn { Slot, Page, X, Y, Data, Name };
 inline constexpr int kObjectColumnCount = 6;
-inline constexpr const char* kObjectColumnTitles[kObjectColumnCount] = {"slot", "page", "x", "y", "data", "name"};
+// Shown as translated("object_table", title).
+inline constexpr const char* kObjectColumnTitles[kObjectColumnCount] = {
+    TEXT_NOOP("object_table", "slot"), TEXT_NOOP("object_table", "page"), TEXT_NOOP("object_table", "x"),
+    TEXT_NOOP("object_table", "y"),    TEXT_NOOP("object_table", "data"), TEXT_NOOP("object_table", "name")};
 
 struct ObjectRow {
     int slot = 0;

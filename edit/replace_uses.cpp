@@ -5,6 +5,7 @@
 #include "edit/map_set_cursor.h"
 #include "edit/usage_subject.h"
 #include "model/editor.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -13,8 +14,10 @@ constexpr int kLastNumber = 0xFF;
 
 std::string question(const UsageSubject& subject, std::size_t uses)
 {
-    return "Replace " + std::to_string(uses) + (uses == 1 ? " use of " : " uses of ") +
-        itemName(subject.kind, subject.item) + " with:";
+    const std::string item = itemName(subject.kind, subject.item);
+    if (uses == 1)
+        return fillIn(translated("replace_uses", "Replace 1 use of %1 with:"), {item});
+    return fillIn(translated("replace_uses", "Replace %1 uses of %2 with:"), {std::to_string(uses), item});
 }
 
 }  // namespace

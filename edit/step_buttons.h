@@ -14,7 +14,7 @@ using StepButtonAction = void (*)(EDITOR&);
 struct StepButtonBinding {
     int index;  // the button, as stepButtonPlaces lists it for the view
     StepButtonAction action;
-    const char* does;  // for the key reference
+    const char* does;  // for the key reference, marked TEXT_NOOP("step_buttons", ...)
 };
 
 // The buttons of view 0 ("MAP") to 4 ("CHIP"); "MAP SET" has none.

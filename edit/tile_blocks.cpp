@@ -11,6 +11,7 @@
 #include "model/editor.h"
 #include "model/tile_sources.h"
 #include "render/colour_table.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -67,7 +68,9 @@ bool writeTiles(EDITOR& editor, int stage, const std::vector<TileWrite>& writes)
     const bool several = writes.size() > 1;
     for (const TileWrite& write : changed)
         if (const std::string refusal = tileDrawingRefusal(editor, stage, write.tile); !refusal.empty()) {
-            refuse(editor, several ? "Tile " + tileNumber(write.tile) + ": " + refusal : refusal);
+            refuse(editor,
+                   several ? fillIn(translated("tile_blocks", "Tile %1: %2"), {tileNumber(write.tile), refusal})
+                           : refusal);
             return false;
         }
     const auto& offsets = editor.tileSources.offset[stage];
@@ -75,10 +78,14 @@ bool writeTiles(EDITOR& editor, int stage, const std::vector<TileWrite>& writes)
         for (const TileWrite& other : writes)
             if (&other != &write && offsets[other.tile] == offsets[write.tile] && other.pixels != write.pixels) {
                 refuse(editor,
-                       other.tile == write.tile ? "Tile " + tileNumber(write.tile) +
-                               " stands in more than one quadrant, so the block cannot change as a whole."
-                                                : "Tiles " + tileNumber(write.tile) + " and " + tileNumber(other.tile) +
-                               " are loaded from the same bytes, so the block cannot change as a whole.");
+                       other.tile == write.tile ? fillIn(translated("tile_blocks",
+                                                                    "Tile %1 stands in more than one quadrant, so the "
+                                                                    "block cannot change as a whole."),
+                                                         {tileNumber(write.tile)})
+                                                : fillIn(translated("tile_blocks",
+                                                                    "Tiles %1 and %2 are loaded from the same bytes, "
+                                                                    "so the block cannot change as a whole."),
+                                                         {tileNumber(write.tile), tileNumber(other.tile)}));
                 return false;
             }
     for (const TileWrite& write : changed)
@@ -208,8 +215,10 @@ bool pasteTileBlock(EDITOR& editor, const TileBlock& block)
     const CopiedItems& items = read.items;
     if (items.view != kTileItems) {
         refuse(editor,
-               std::string("The clipboard holds items of \"") + itemKindName(items.view) +
-                   "\", which the tile window cannot paste: it pastes tiles.");
+               fillIn(translated("tile_blocks",
+                                 "The clipboard holds items of \"%1\", which the tile window "
+                                 "cannot paste: it pastes tiles."),
+                      {itemKindName(items.view)}));
         return false;
     }
     std::vector<TileWrite> writes;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/editor.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -64,11 +65,12 @@ std::string tileDrawingRefusal(const EDITOR& editor, int stage, int tile)
 {
     const TileSources& sources = editor.tileSources;
     if (!validTile(stage, tile) || !sources.hasSource(stage, tile))
-        return "This tile is not loaded from the image, so it cannot be drawn.";
+        return translated("tile_editing", "This tile is not loaded from the image, so it cannot be drawn.");
     const std::uint16_t area = sources.reservedBy[stage][tile];
     if (area != TileSources::kNotReserved && area < sources.reserved.size())
-        return "This tile is loaded from bytes that also hold " + sources.reserved[area].what +
-            ", so it cannot be drawn.";
+        return fillIn(
+            translated("tile_editing", "This tile is loaded from bytes that also hold %1, so it cannot be drawn."),
+            {sources.reserved[area].what});
     return {};
 }
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <map>
 
+#include "text/translation.h"
+
 namespace {
 
 // Beyond this many tile numbers the rest are only counted.
@@ -24,16 +26,19 @@ std::string stageList(const std::vector<int>& stages)
         while (end + 1 < stages.size() && stages[end + 1] == stages[end] + 1)
             ++end;
         if (end - i >= 2) {
-            parts.push_back(hex(stages[i], 1) + " to " + hex(stages[end], 1));
+            parts.push_back(
+                fillIn(translated("tile_sharing_text", "%1 to %2"), {hex(stages[i], 1), hex(stages[end], 1)}));
         } else {
             for (std::size_t j = i; j <= end; ++j)
                 parts.push_back(hex(stages[j], 1));
         }
         i = end + 1;
     }
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    std::string text = parts.empty() ? std::string() : parts[0];
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        text = fillIn(i + 1 == parts.size() ? translated("tile_sharing_text", "%1 and %2")
+                                            : translated("tile_sharing_text", "%1, %2"),
+                      {text, parts[i]});
     return text;
 }
 
@@ -46,7 +51,7 @@ std::string tileSharingText(const std::vector<TilePlace>& places, int currentSta
     std::map<int, std::vector<int>> stagesByTile;
     for (const TilePlace& place : places)
         stagesByTile[place.tile].push_back(place.stage);
-    std::string text = "Also ";
+    std::string text;
     std::size_t named = 0;
     std::size_t unnamed = 0;
     for (const auto& [tile, stages] : stagesByTile) {
@@ -54,13 +59,18 @@ std::string tileSharingText(const std::vector<TilePlace>& places, int currentSta
             unnamed += stages.size();
             continue;
         }
-        text += (named++ == 0 ? "tile " : "; tile ") + hex(tile, 2) + " of ";
+        std::string place;
         if (stages.size() == 1 && stages[0] == currentStage)
-            text += "this stage";
+            place = fillIn(translated("tile_sharing_text", "tile %1 of this stage"), {hex(tile, 2)});
+        else if (stages.size() == 1)
+            place = fillIn(translated("tile_sharing_text", "tile %1 of stage %2"), {hex(tile, 2), stageList(stages)});
         else
-            text += (stages.size() == 1 ? "stage " : "stages ") + stageList(stages);
+            place = fillIn(translated("tile_sharing_text", "tile %1 of stages %2"), {hex(tile, 2), stageList(stages)});
+        text = named++ == 0 ? place : fillIn(translated("tile_sharing_text", "%1; %2"), {text, place});
     }
-    if (unnamed > 0)
-        text += "; and " + std::to_string(unnamed) + (unnamed == 1 ? " more place" : " more places");
-    return text + ".";
+    if (unnamed == 1)
+        text = fillIn(translated("tile_sharing_text", "%1; and 1 more place"), {text});
+    else if (unnamed > 1)
+        text = fillIn(translated("tile_sharing_text", "%1; and %2 more places"), {text, std::to_string(unnamed)});
+    return fillIn(translated("tile_sharing_text", "Also %1."), {text});
 }

@@ -7,6 +7,7 @@
 #include "edit/tile_editing.h"
 #include "edit/usage_subject.h"
 #include "model/editor.h"
+#include "text/translation.h"
 #include "usage/number_list.h"
 
 namespace {
@@ -18,34 +19,41 @@ std::string capitalised(std::string text)
     return text;
 }
 
-// Every use of item, each as a place to go to.
-UsageSection usesSection(const EDITOR& editor, const std::string& what, ItemKind kind, int item)
+// Every use of item, each as a place to go to. The title is a translated pattern of the
+// item's name (%1) and the count of its uses (%2).
+UsageSection usesSection(const EDITOR& editor, const std::string& title, ItemKind kind, int item)
 {
     const std::vector<ItemUse> uses = usesOf(editor, editor.curStage, kind, item);
-    UsageSection section{what + " " + itemName(kind, item) + " (" + std::to_string(uses.size()) + ")", {}};
+    UsageSection section{fillIn(title, {itemName(kind, item), std::to_string(uses.size())}), {}};
     for (const ItemUse& use : uses)
         section.entries.push_back({useName(kind, use), {}, UsePlace{kind, use}});
     if (uses.empty())
-        section.entries.push_back({"nowhere", {}, std::nullopt});
+        section.entries.push_back({translated("usage_report", "nowhere"), {}, std::nullopt});
     return section;
 }
 
-std::string timesText(int times)
+std::string timesUsedText(int times)
 {
-    return std::to_string(times) + (times == 1 ? " time" : " times");
+    if (times == 1)
+        return translated("usage_report", "used 1 time in the stage's map sets");
+    return fillIn(translated("usage_report", "used %1 times in the stage's map sets"), {std::to_string(times)});
 }
 
 UsageSection stageSection(const EDITOR& editor, const StageUsage& usage)
 {
-    static constexpr const char* kKindNames[kItemKindCount] = {"map sets", "chip sets", "chips", "tiles"};
-    UsageSection section{
-        "Stage " + std::string(1, "0123456789ABCDEF"[editor.curStage & 0xF]) + ": what the 48 pages use", {}};
+    static constexpr const char* kKindNames[kItemKindCount] = {
+        TEXT_NOOP("usage_report", "map sets"), TEXT_NOOP("usage_report", "chip sets"),
+        TEXT_NOOP("usage_report", "chips"), TEXT_NOOP("usage_report", "tiles")};
+    UsageSection section{fillIn(translated("usage_report", "Stage %1: what the 48 pages use"),
+                                {std::string(1, "0123456789ABCDEF"[editor.curStage & 0xF])}),
+                         {}};
     for (int k = 0; k < kItemKindCount; ++k) {
         const auto kind = ItemKind(k);
         const KindUsage& counts = usage.of(kind);
-        section.entries.push_back({kKindNames[k],
-                                   std::to_string(counts.reachedCount) + " of " + std::to_string(itemCount(kind)) +
-                                       " used; not used: " + compactNumberList(counts.unreached),
+        section.entries.push_back({translated("usage_report", kKindNames[k]),
+                                   fillIn(translated("usage_report", "%1 of %2 used; not used: %3"),
+                                          {std::to_string(counts.reachedCount), std::to_string(itemCount(kind)),
+                                           compactNumberList(counts.unreached)}),
                                    std::nullopt});
     }
     return section;
@@ -65,14 +73,17 @@ UsageSection objectsSection(const EDITOR& editor)
     int count = 0;
     for (int slot = 0; slot < kObjectSlots && editor.object[editor.curStage][slot].isUsed(); ++slot, ++count)
         slotsOfData[editor.object[editor.curStage][slot].data].push_back(slot);
-    UsageSection section{"Objects by data (" + std::to_string(count) + ")", {}};
+    UsageSection section{fillIn(translated("usage_report", "Objects by data (%1)"), {std::to_string(count)}), {}};
     for (const auto& [data, slots] : slotsOfData) {
-        std::string where = "data " + hex2(data);
+        std::string where = fillIn(translated("usage_report", "data %1"), {hex2(data)});
         if (const std::string* name = editor.objectNames.find(editor.curStage, data))
             where += " " + *name;
-        std::string what = std::to_string(slots.size()) + (slots.size() == 1 ? " object: slot " : " objects: slots ");
+        std::string list;
         for (std::size_t i = 0; i < slots.size(); ++i)
-            what += (i ? ", " : "") + hex2(slots[i]);
+            list += (i ? ", " : "") + hex2(slots[i]);
+        const std::string what = slots.size() == 1
+            ? fillIn(translated("usage_report", "1 object: slot %1"), {list})
+            : fillIn(translated("usage_report", "%1 objects: slots %2"), {std::to_string(slots.size()), list});
         section.entries.push_back({where, what, std::nullopt});
     }
     return section;
@@ -85,10 +96,13 @@ UsageSection subPaletteSection(const EDITOR& editor)
     int chips[4] = {};
     for (const ChipRecord& chip : editor.chip[editor.curStage])
         ++chips[chip.palette & 3];
-    UsageSection section{"Chips of the stage drawn with each sub-palette", {}};
+    UsageSection section{translated("usage_report", "Chips of the stage drawn with each sub-palette"), {}};
     for (int p = 0; p < 4; ++p)
-        section.entries.push_back({"sub-palette " + std::to_string(p),
-                                   std::to_string(chips[p]) + (chips[p] == 1 ? " chip" : " chips"), std::nullopt});
+        section.entries.push_back({fillIn(translated("usage_report", "sub-palette %1"), {std::to_string(p)}),
+                                   chips[p] == 1
+                                       ? translated("usage_report", "1 chip")
+                                       : fillIn(translated("usage_report", "%1 chips"), {std::to_string(chips[p])}),
+                                   std::nullopt});
     return section;
 }
 
@@ -96,25 +110,30 @@ UsageSection subPaletteSection(const EDITOR& editor)
 // from the same bytes, which a drawing on it changes too.
 std::vector<UsageSection> tileSections(const EDITOR& editor)
 {
-    static constexpr const char* kQuadrants[4] = {"top-left", "top-right", "bottom-left", "bottom-right"};
+    static constexpr const char* kQuadrants[4] = {
+        TEXT_NOOP("usage_report", "top-left"), TEXT_NOOP("usage_report", "top-right"),
+        TEXT_NOOP("usage_report", "bottom-left"), TEXT_NOOP("usage_report", "bottom-right")};
     const int stage = editor.curStage;
     const int tile = editor.curTile & 0xFF;
     const std::string name = itemName(ItemKind::Tile, tile);
-    UsageSection chips{"Chips that show " + name, {}};
+    UsageSection chips;
     for (int c = 0; c < kChipCount; ++c)
         for (int q = 0; q < 4; ++q)
             if (editor.chip[stage][c].tile[q] == tile)
-                chips.entries.push_back(
-                    {itemName(ItemKind::Chip, c) + ", quadrant " + std::to_string(q) + " (" + kQuadrants[q] + ")",
-                     {},
-                     std::nullopt});
-    chips.title += " (" + std::to_string(chips.entries.size()) + ")";
+                chips.entries.push_back({fillIn(translated("usage_report", "%1, quadrant %2 (%3)"),
+                                                {itemName(ItemKind::Chip, c), std::to_string(q),
+                                                 translated("usage_report", kQuadrants[q])}),
+                                         {},
+                                         std::nullopt});
+    chips.title =
+        fillIn(translated("usage_report", "Chips that show %1 (%2)"), {name, std::to_string(chips.entries.size())});
     if (chips.entries.empty())
-        chips.entries.push_back({"nowhere", {}, std::nullopt});
+        chips.entries.push_back({translated("usage_report", "nowhere"), {}, std::nullopt});
 
-    UsageSection shared{"Tiles drawn from the same bytes as " + name, {}};
+    UsageSection shared{fillIn(translated("usage_report", "Tiles drawn from the same bytes as %1"), {name}), {}};
     if (!editor.tileSources.hasSource(stage, tile)) {
-        shared.entries.push_back({"none: the tile is not loaded from the image", {}, std::nullopt});
+        shared.entries.push_back(
+            {translated("usage_report", "none: the tile is not loaded from the image"), {}, std::nullopt});
     } else {
         const std::vector<TilePlace> places = tilesSharingSource(editor, stage, tile);
         for (std::size_t i = 0; i < places.size();) {
@@ -123,11 +142,14 @@ std::vector<UsageSection> tileSections(const EDITOR& editor)
             int count = 0;
             for (; i < places.size() && places[i].stage == s; ++i, ++count)
                 tiles += (count ? ", " : "") + hex2(places[i].tile);
-            shared.entries.push_back({"stage " + std::string(1, "0123456789ABCDEF"[s]),
-                                      (count == 1 ? "tile " : "tiles ") + tiles, std::nullopt});
+            shared.entries.push_back(
+                {fillIn(translated("usage_report", "stage %1"), {std::string(1, "0123456789ABCDEF"[s])}),
+                 fillIn(count == 1 ? translated("usage_report", "tile %1") : translated("usage_report", "tiles %1"),
+                        {tiles}),
+                 std::nullopt});
         }
         if (places.empty())
-            shared.entries.push_back({"none", {}, std::nullopt});
+            shared.entries.push_back({translated("usage_report", "none"), {}, std::nullopt});
     }
     return {chips, shared};
 }
@@ -144,28 +166,32 @@ std::vector<UsageSection> usageReport(const EDITOR& editor, const StageUsage& us
     switch (editor.curTab) {
     case kViewMap:
         if (subject)
-            sections.push_back(usesSection(editor, "Pages that show", subject->kind, subject->item));
+            sections.push_back(usesSection(editor, translated("usage_report", "Pages that show %1 (%2)"), subject->kind,
+                                           subject->item));
         else
-            sections.push_back({"The left page shows no map set", {}});
+            sections.push_back({translated("usage_report", "The left page shows no map set"), {}});
         break;
     case kViewMapSet:
         if (const std::optional<ItemUse> cell = cursorCellPlace(editor); cell && subject) {
-            sections.push_back(usesSection(editor, "Pages that show", ItemKind::MapSet, cell->holder));
+            sections.push_back(usesSection(editor, translated("usage_report", "Pages that show %1 (%2)"),
+                                           ItemKind::MapSet, cell->holder));
             const int times = usage.of(ItemKind::ChipSet).namedTimes[std::size_t(subject->item)];
-            sections.push_back({"Under the cursor",
-                                {{capitalised(itemName(ItemKind::ChipSet, subject->item)),
-                                  "used " + timesText(times) + " in the stage's map sets", std::nullopt}}});
+            sections.push_back(
+                {translated("usage_report", "Under the cursor"),
+                 {{capitalised(itemName(ItemKind::ChipSet, subject->item)), timesUsedText(times), std::nullopt}}});
         } else {
-            sections.push_back({"The cursor is on no map set", {}});
+            sections.push_back({translated("usage_report", "The cursor is on no map set"), {}});
         }
         break;
     case kViewChipSet:
         if (subject)
-            sections.push_back(usesSection(editor, "Map-set cells that hold", subject->kind, subject->item));
+            sections.push_back(usesSection(editor, translated("usage_report", "Map-set cells that hold %1 (%2)"),
+                                           subject->kind, subject->item));
         break;
     case kViewChip:
         if (subject)
-            sections.push_back(usesSection(editor, "Chip-set quadrants that hold", subject->kind, subject->item));
+            sections.push_back(usesSection(editor, translated("usage_report", "Chip-set quadrants that hold %1 (%2)"),
+                                           subject->kind, subject->item));
         for (UsageSection& section : tileSections(editor))
             sections.push_back(std::move(section));
         sections.push_back(subPaletteSection(editor));

@@ -8,6 +8,7 @@
 
 #include "model/editor.h"
 #include "model/stage_bank_layout.h"
+#include "text/translation.h"
 
 namespace L = rom_layout;
 
@@ -135,24 +136,35 @@ std::string hexByte(int /*part*/, const std::uint8_t* bytes)
     return text;
 }
 
+std::string say(bool shown, const char* text)
+{
+    return shown ? translated("editable_tables", text) : std::string(text);
+}
+
 // A map set is kept column by column.
-std::string cellName(int part)
+std::string cellName(int part, bool shown)
 {
-    return "cell (" + std::to_string(part / 8) + ", " + std::to_string(part % 8) + ")";
+    return fillIn(say(shown, TEXT_NOOP("editable_tables", "cell (%1, %2)")),
+                  {std::to_string(part / 8), std::to_string(part % 8)});
 }
 
-constexpr const char* kQuadrantNames[4] = {"top-left", "top-right", "bottom-left", "bottom-right"};
+constexpr const char* kQuadrantChips[4] = {
+    TEXT_NOOP("editable_tables", "top-left chip"), TEXT_NOOP("editable_tables", "top-right chip"),
+    TEXT_NOOP("editable_tables", "bottom-left chip"), TEXT_NOOP("editable_tables", "bottom-right chip")};
+constexpr const char* kQuadrantTiles[4] = {
+    TEXT_NOOP("editable_tables", "top-left tile"), TEXT_NOOP("editable_tables", "top-right tile"),
+    TEXT_NOOP("editable_tables", "bottom-left tile"), TEXT_NOOP("editable_tables", "bottom-right tile")};
 
-std::string chipSetPart(int part)
+std::string chipSetPart(int part, bool shown)
 {
-    return std::string(kQuadrantNames[part]) + " chip";
+    return say(shown, kQuadrantChips[part]);
 }
 
-std::string chipPart(int part)
+std::string chipPart(int part, bool shown)
 {
     if (part < 4)
-        return std::string(kQuadrantNames[part]) + " tile";
-    return part == 4 ? "palette" : "style";
+        return say(shown, kQuadrantTiles[part]);
+    return say(shown, part == 4 ? TEXT_NOOP("editable_tables", "palette") : TEXT_NOOP("editable_tables", "style"));
 }
 
 std::string chipValue(int part, const std::uint8_t* bytes)
@@ -160,18 +172,20 @@ std::string chipValue(int part, const std::uint8_t* bytes)
     return part == 4 ? std::string(1, "0123"[*bytes & 3]) : hexByte(part, bytes);
 }
 
-constexpr const char* kObjectFields[4] = {"page", "x", "y", "data"};
+constexpr const char* kObjectFields[4] = {TEXT_NOOP("editable_tables", "page"), TEXT_NOOP("editable_tables", "x"),
+                                          TEXT_NOOP("editable_tables", "y"), TEXT_NOOP("editable_tables", "data")};
 
-std::string objectPart(int part)
+std::string objectPart(int part, bool shown)
 {
-    return kObjectFields[part];
+    return say(shown, kObjectFields[part]);
 }
 
-std::string palettePart(int part)
+std::string palettePart(int part, bool shown)
 {
     if (part < 16)
-        return "sub-palette " + std::to_string(part / 4) + " · colour " + std::to_string(part % 4);
-    return "sub-palette " + std::to_string(part - 16) + " · animation";
+        return fillIn(say(shown, TEXT_NOOP("editable_tables", "sub-palette %1 · colour %2")),
+                      {std::to_string(part / 4), std::to_string(part % 4)});
+    return fillIn(say(shown, TEXT_NOOP("editable_tables", "sub-palette %1 · animation")), {std::to_string(part - 16)});
 }
 
 // Two bit planes of eight rows: a pixel differs where either plane's bit does.
@@ -183,16 +197,66 @@ int changedPixels(const std::uint8_t* before, const std::uint8_t* after)
     return count;
 }
 
-constexpr TableLayout kPageLayout{"page", "pages", 1, 2, 1, nullptr, "pages", &hexByte, "map set"};
-constexpr TableLayout kMapSetLayout{"map set", "map sets", kMapSetCells, 2, 1, &cellName, "cells", &hexByte};
-constexpr TableLayout kChipSetLayout{"chip set", "chip sets", 4, 2, 1, &chipSetPart, "chips", &hexByte};
-constexpr TableLayout kChipLayout{"chip", "chips", sizeof(ChipRecord), 2, 1, &chipPart, "fields", &chipValue};
-constexpr TableLayout kObjectLayout{"object slot", "object slots", sizeof(ObjectRecord), 2, 1, &objectPart,
-                                    "fields",      &hexByte};
-constexpr TableLayout kPaletteLayout{"palette set", "palette sets", sizeof(PaletteRecord), 1, 1, &palettePart,
-                                     "colours",     &hexByte};
-constexpr TableLayout kTileLayout{"tile",  "tiles", kTileBytes,     2,   kTileBytes, nullptr, "pixels",
-                                  nullptr, nullptr, &changedPixels, true};
+constexpr TableLayout kPageLayout{TEXT_NOOP("editable_tables", "page"),
+                                  TEXT_NOOP("editable_tables", "pages"),
+                                  1,
+                                  2,
+                                  1,
+                                  nullptr,
+                                  TEXT_NOOP("editable_tables", "pages"),
+                                  &hexByte,
+                                  TEXT_NOOP("editable_tables", "map set")};
+constexpr TableLayout kMapSetLayout{TEXT_NOOP("editable_tables", "map set"),
+                                    TEXT_NOOP("editable_tables", "map sets"),
+                                    kMapSetCells,
+                                    2,
+                                    1,
+                                    &cellName,
+                                    TEXT_NOOP("editable_tables", "cells"),
+                                    &hexByte};
+constexpr TableLayout kChipSetLayout{TEXT_NOOP("editable_tables", "chip set"),
+                                     TEXT_NOOP("editable_tables", "chip sets"),
+                                     4,
+                                     2,
+                                     1,
+                                     &chipSetPart,
+                                     TEXT_NOOP("editable_tables", "chips"),
+                                     &hexByte};
+constexpr TableLayout kChipLayout{TEXT_NOOP("editable_tables", "chip"),
+                                  TEXT_NOOP("editable_tables", "chips"),
+                                  sizeof(ChipRecord),
+                                  2,
+                                  1,
+                                  &chipPart,
+                                  TEXT_NOOP("editable_tables", "fields"),
+                                  &chipValue};
+constexpr TableLayout kObjectLayout{TEXT_NOOP("editable_tables", "object slot"),
+                                    TEXT_NOOP("editable_tables", "object slots"),
+                                    sizeof(ObjectRecord),
+                                    2,
+                                    1,
+                                    &objectPart,
+                                    TEXT_NOOP("editable_tables", "fields"),
+                                    &hexByte};
+constexpr TableLayout kPaletteLayout{TEXT_NOOP("editable_tables", "palette set"),
+                                     TEXT_NOOP("editable_tables", "palette sets"),
+                                     sizeof(PaletteRecord),
+                                     1,
+                                     1,
+                                     &palettePart,
+                                     TEXT_NOOP("editable_tables", "colours"),
+                                     &hexByte};
+constexpr TableLayout kTileLayout{TEXT_NOOP("editable_tables", "tile"),
+                                  TEXT_NOOP("editable_tables", "tiles"),
+                                  kTileBytes,
+                                  2,
+                                  kTileBytes,
+                                  nullptr,
+                                  TEXT_NOOP("editable_tables", "pixels"),
+                                  nullptr,
+                                  nullptr,
+                                  &changedPixels,
+                                  true};
 
 static_assert(sizeof(ChipRecord) == 6 && sizeof(ObjectRecord) == 4 && sizeof(PaletteRecord) == 20,
               "the records must have no padding");

@@ -7,14 +7,18 @@
 // chips, ...), each made of parts that have a value of their own (a cell, a field, a
 // colour). Whatever lists or names changes reads the tables through this, so a new
 // table describes itself here and needs no code of its own there.
+//
+// The names are English, marked TEXT_NOOP("editable_tables", ...): a description shown to
+// a person translates them, one read by programs (JSON) keeps them.
 struct TableLayout {
     const char* element;   // "map set"
     const char* elements;  // "map sets"
     int elementSize;       // bytes of one element
     int numberDigits;      // hexadecimal digits of the element's number
     int partSize;          // bytes of one part: elementSize when the element is one value
-    // The name of a part of an element ("cell (2, 5)", "x"); null when the element is one value.
-    std::string (*partName)(int part) = nullptr;
+    // The name of a part of an element ("cell (2, 5)", "x"), in the user's language when
+    // shown; null when the element is one value.
+    std::string (*partName)(int part, bool shown) = nullptr;
     const char* parts = "";  // the parts, counted: "cells"
     // The value of a part as shown: "1A". Null for elements whose changes are counted.
     std::string (*valueText)(int part, const std::uint8_t* bytes) = nullptr;

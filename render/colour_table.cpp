@@ -1,4 +1,5 @@
 #include "render/colour_table.h"
+#include "text/translation.h"
 
 #include <stdexcept>
 #include <string>
@@ -53,8 +54,10 @@ std::array<Colour, 64> paletteFileColours(std::span<const std::uint8_t> bytes)
     constexpr std::size_t kPlain = 64 * 3;
     constexpr std::size_t kWithEmphasis = 8 * kPlain;
     if (bytes.size() != kPlain && bytes.size() != kWithEmphasis)
-        throw std::runtime_error("it holds " + std::to_string(bytes.size()) +
-                                 " bytes; a palette file holds 64 colours of 3 bytes (192 bytes) or 1536 bytes");
+        throw std::runtime_error(fillIn(translated("colour_table",
+                                                   "it holds %1 bytes; a palette file holds 64 colours "
+                                                   "of 3 bytes (192 bytes) or 1536 bytes"),
+                                        {std::to_string(bytes.size())}));
     std::array<Colour, 64> colours{};
     for (std::size_t i = 0; i < colours.size(); ++i)
         colours[i] = rgb(bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]);

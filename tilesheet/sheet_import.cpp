@@ -8,6 +8,7 @@
 #include "edit/tile_editing.h"
 #include "model/editable_tables.h"
 #include "model/editor.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -34,14 +35,16 @@ SheetImport putSheetTiles(EDITOR& editor, int stage, const SheetTiles& read)
                     !std::binary_search(import.written.begin(), import.written.end(), place.tile))
                     continue;
                 if (std::memcmp(read.tiles[std::size_t(place.tile)].data(), bytes.data(), kTileBytes) != 0) {
-                    refusal = "It is loaded from the same bytes as tile " + tileName(place.tile) +
-                        ", which the sheet draws otherwise.";
+                    refusal = fillIn(translated("sheet_import",
+                                                "It is loaded from the same bytes as tile %1, "
+                                                "which the sheet draws otherwise."),
+                                     {tileName(place.tile)});
                     break;
                 }
             }
         }
         if (refusal.empty() && !setTileBytes(editor, stage, tile, bytes))
-            refusal = "The tile could not be written.";
+            refusal = translated("sheet_import", "The tile could not be written.");
         if (refusal.empty())
             import.written.push_back(tile);
         else
@@ -63,9 +66,10 @@ void writeStageTiles(const EDITOR& editor, int stage, std::vector<std::uint8_t>&
 {
     for (const ImagePlace& place : imagePlacesOfStage(editor, stage)) {
         if (place.offset > image.size() || image.size() - place.offset < place.size) {
-            char text[96];
-            std::snprintf(text, sizeof text, "the image is too short to hold the tiles of stage %X", unsigned(stage));
-            throw std::runtime_error(text);
+            char number[16];
+            std::snprintf(number, sizeof number, "%X", unsigned(stage));
+            throw std::runtime_error(
+                fillIn(translated("sheet_import", "the image is too short to hold the tiles of stage %1"), {number}));
         }
         std::memcpy(image.data() + place.offset, place.bytes, place.size);
     }
@@ -73,12 +77,16 @@ void writeStageTiles(const EDITOR& editor, int stage, std::vector<std::uint8_t>&
 
 std::string sheetImportSummary(const SheetImport& import, int stage, const std::string& where)
 {
-    char line[96];
+    char number[16];
+    std::snprintf(number, sizeof number, "%X", unsigned(stage));
     const std::size_t count = import.written.size();
-    std::snprintf(line, sizeof line, "%zu %s of stage %X changed", count, count == 1 ? "tile" : "tiles",
-                  unsigned(stage));
-    std::string text = line + where + ".";
-    for (const TileLeft& left : import.left)
-        text += "\nTile " + tileName(left.tile) + " is left as it is: " + left.reason;
+    // where is a clause of the caller's: ", in a copy of the image written to ...".
+    std::string text = count == 1
+        ? fillIn(translated("sheet_import", "1 tile of stage %1 changed%2."), {number, where})
+        : fillIn(translated("sheet_import", "%1 tiles of stage %2 changed%3."), {std::to_string(count), number, where});
+    for (const TileLeft& left : import.left) {
+        text += '\n';
+        text += fillIn(translated("sheet_import", "Tile %1 is left as it is: %2"), {tileName(left.tile), left.reason});
+    }
     return text;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/view_geometry.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -25,18 +26,17 @@ std::string colourName(Colour colour)
 
 [[noreturn]] void refusePixel(int x, int y, const std::string& what)
 {
-    throw TileSheetError("The pixel at x " + std::to_string(x) + ", y " + std::to_string(y) + " " + what +
-                         "; nothing was imported.");
+    throw TileSheetError(fillIn(translated("sheet_tiles", "The pixel at x %1, y %2 %3; nothing was imported."),
+                                {std::to_string(x), std::to_string(y), what}));
 }
 
 // The pixel's colour, or its index for a sheet read by index, as the message names it.
 std::string pixelName(const TileSheetImage& sheet, std::uint32_t pixel, bool byIndex)
 {
     if (byIndex)
-        return "the index " + std::to_string(pixel);
-    if (sheet.indexed)
-        return "the colour " + colourName(sheet.palette[pixel]);
-    return "the colour " + colourName(pixel);
+        return fillIn(translated("sheet_tiles", "the index %1"), {std::to_string(pixel)});
+    return fillIn(translated("sheet_tiles", "the colour %1"),
+                  {colourName(sheet.indexed ? sheet.palette[pixel] : Colour(pixel))});
 }
 
 // What makes two pixels the same: the index of a sheet read by index, else the colour.
@@ -53,9 +53,12 @@ int sheetScale(const TileSheetImage& sheet)
         return 1;
     if (sheet.width == kExportedTileSheetSide && sheet.height == kExportedTileSheetSide)
         return 2;
-    throw TileSheetError("The sheet is " + std::to_string(sheet.width) + " x " + std::to_string(sheet.height) +
-                         " pixels, but a tile sheet is 128 x 128 (one pixel per tile pixel) or 256 x 256 (2 x 2 "
-                         "pixels per tile pixel, as the exported sheets are); nothing was imported.");
+    throw TileSheetError(fillIn(translated("sheet_tiles",
+                                           "The sheet is %1 x %2 pixels, but a tile sheet is 128 x 128 "
+                                           "(one pixel per tile pixel) or 256 x 256 (2 x 2 pixels per "
+                                           "tile pixel, as the exported sheets are); nothing was "
+                                           "imported."),
+                                {std::to_string(sheet.width), std::to_string(sheet.height)}));
 }
 
 }  // namespace
@@ -64,7 +67,8 @@ SheetTiles readTileSheet(const TileSheetImage& sheet, const SheetColours& colour
 {
     const int scale = sheetScale(sheet);
     if (sheet.pixels.size() != std::size_t(sheet.width) * std::size_t(sheet.height))
-        throw TileSheetError("The sheet's pixels do not fill its size; nothing was imported.");
+        throw TileSheetError(
+            translated("sheet_tiles", "The sheet's pixels do not fill its size; nothing was imported."));
     const bool byIndex = sheet.indexed && sheet.palette.size() <= std::size_t(kValueCount);
     std::array<Colour, kValueCount> wanted;
     for (int v = 0; v < kValueCount; ++v)
@@ -79,8 +83,10 @@ SheetTiles readTileSheet(const TileSheetImage& sheet, const SheetColours& colour
         for (int x = 0; x < sheet.width; ++x) {
             const std::uint32_t pixel = row[x];
             if (sheet.indexed && !byIndex && pixel >= sheet.palette.size())
-                refusePixel(x, y,
-                            "has the index " + std::to_string(pixel) + ", which the sheet's palette does not hold");
+                refusePixel(
+                    x, y,
+                    fillIn(translated("sheet_tiles", "has the index %1, which the sheet's palette does not hold"),
+                           {std::to_string(pixel)}));
             // The other pixels of a 2 x 2 block only have to match its first, which has
             // been read already.
             if (scale == 2 && ((x | y) & 1)) {
@@ -89,11 +95,12 @@ SheetTiles readTileSheet(const TileSheetImage& sheet, const SheetColours& colour
                 const std::uint32_t first = sheet.pixels[std::size_t(firstY) * width + std::size_t(firstX)];
                 if (pixelKey(sheet, pixel, byIndex) != pixelKey(sheet, first, byIndex))
                     refusePixel(x, y,
-                                "has " + pixelName(sheet, pixel, byIndex) + ", unlike " +
-                                    pixelName(sheet, first, byIndex) + " at x " + std::to_string(firstX) + ", y " +
-                                    std::to_string(firstY) +
-                                    " in its 2 x 2 block: a sheet of 256 x 256 draws each tile pixel as a block of "
-                                    "one colour");
+                                fillIn(translated("sheet_tiles",
+                                                  "has %1, unlike %2 at x %3, y %4 in its 2 x 2 block: "
+                                                  "a sheet of 256 x 256 draws each tile pixel as a "
+                                                  "block of one colour"),
+                                       {pixelName(sheet, pixel, byIndex), pixelName(sheet, first, byIndex),
+                                        std::to_string(firstX), std::to_string(firstY)}));
                 continue;
             }
             const int tx = x / scale;
@@ -105,8 +112,10 @@ SheetTiles readTileSheet(const TileSheetImage& sheet, const SheetColours& colour
             if (byIndex) {
                 if (pixel >= std::uint32_t(kValueCount))
                     refusePixel(x, y,
-                                "has the index " + std::to_string(pixel) +
-                                    ", but in a sheet of four colours or fewer the index is the value, 0 to 3");
+                                fillIn(translated("sheet_tiles",
+                                                  "has the index %1, but in a sheet of four colours or "
+                                                  "fewer the index is the value, 0 to 3"),
+                                       {std::to_string(pixel)}));
                 value = int(pixel);
             } else {
                 const Colour colour = pixelKey(sheet, pixel, false);
@@ -116,9 +125,11 @@ SheetTiles readTileSheet(const TileSheetImage& sheet, const SheetColours& colour
                         matching |= 1u << v;
                 if (matching == 0)
                     refusePixel(x, y,
-                                "has the colour " + colourName(colour) + ", which sub-palette " +
-                                    std::to_string(colours.subPalette) + " of palette set " +
-                                    std::to_string(colours.paletteSet) + " does not hold");
+                                fillIn(translated("sheet_tiles",
+                                                  "has the colour %1, which sub-palette %2 of palette "
+                                                  "set %3 does not hold"),
+                                       {colourName(colour), std::to_string(colours.subPalette),
+                                        std::to_string(colours.paletteSet)}));
                 const int now = tileValue(current[tile], px, py);
                 if (matching & (1u << now))
                     value = now;

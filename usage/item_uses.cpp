@@ -3,11 +3,14 @@
 #include <cstdio>
 
 #include "model/editor.h"
+#include "text/translation.h"
 
 namespace {
 
 constexpr int kCellsPerColumn = 8;
-constexpr const char* kQuadrantNames[4] = {"top-left", "top-right", "bottom-left", "bottom-right"};
+constexpr const char* kQuadrantNames[4] = {TEXT_NOOP("item_uses", "top-left"), TEXT_NOOP("item_uses", "top-right"),
+                                           TEXT_NOOP("item_uses", "bottom-left"),
+                                           TEXT_NOOP("item_uses", "bottom-right")};
 
 std::string hex2(int value)
 {
@@ -26,12 +29,12 @@ int itemCount(ItemKind kind)
 std::string itemName(ItemKind kind, int item)
 {
     switch (kind) {
-    case ItemKind::MapSet: return "map set " + hex2(item);
-    case ItemKind::ChipSet: return "chip set " + hex2(item);
-    case ItemKind::Chip: return "chip " + hex2(item);
+    case ItemKind::MapSet: return fillIn(translated("item_uses", "map set %1"), {hex2(item)});
+    case ItemKind::ChipSet: return fillIn(translated("item_uses", "chip set %1"), {hex2(item)});
+    case ItemKind::Chip: return fillIn(translated("item_uses", "chip %1"), {hex2(item)});
     case ItemKind::Tile: break;
     }
-    return "tile " + hex2(item);
+    return fillIn(translated("item_uses", "tile %1"), {hex2(item)});
 }
 
 std::vector<ItemUse> usesOf(const EDITOR& editor, int stage, ItemKind kind, int item)
@@ -73,14 +76,15 @@ int useOrder(ItemKind kind, const ItemUse& use)
 std::string useName(ItemKind kind, const ItemUse& use)
 {
     switch (kind) {
-    case ItemKind::MapSet: return "page " + hex2(use.holder);
+    case ItemKind::MapSet: return fillIn(translated("item_uses", "page %1"), {hex2(use.holder)});
     case ItemKind::ChipSet:
-        return "map set " + hex2(use.holder) + ", column " + std::to_string(use.column) + ", row " +
-            std::to_string(use.row);
+        return fillIn(translated("item_uses", "map set %1, column %2, row %3"),
+                      {hex2(use.holder), std::to_string(use.column), std::to_string(use.row)});
     case ItemKind::Chip:
-        return "chip set " + hex2(use.holder) + ", quadrant " + std::to_string(use.quadrant) + " (" +
-            kQuadrantNames[use.quadrant & 3] + ")";
+        return fillIn(translated("item_uses", "chip set %1, quadrant %2 (%3)"),
+                      {hex2(use.holder), std::to_string(use.quadrant),
+                       translated("item_uses", kQuadrantNames[use.quadrant & 3])});
     case ItemKind::Tile: break;
     }
-    return "chip " + hex2(use.holder) + ", quadrant " + std::to_string(use.quadrant);
+    return fillIn(translated("item_uses", "chip %1, quadrant %2"), {hex2(use.holder), std::to_string(use.quadrant)});
 }

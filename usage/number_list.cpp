@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "text/translation.h"
+
 namespace {
 
 void appendHex(std::string& out, int value)
@@ -16,7 +18,7 @@ void appendHex(std::string& out, int value)
 std::string compactNumberList(std::span<const int> numbers)
 {
     if (numbers.empty())
-        return "none";
+        return translated("number_list", "none");
     std::string out;
     std::size_t start = 0;
     while (start < numbers.size()) {

@@ -5,6 +5,7 @@
 
 #include "edit/command_search.h"
 #include "editing_fixture.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -44,6 +45,30 @@ TEST(CommandSearch, LettersInOrderBestMatchFirstLatestRunOnTies)
     noteRun(recent, "b");
     noteRun(recent, "a");
     EXPECT_EQ(recent, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(CommandSearch, TranslatedLabelsMatchTheirOwnCharactersOrTheEnglish)
+{
+    setTranslator([](const char*, const char* text) {
+        const std::string english = text;
+        return english == "Undo"    ? std::string("元に戻す")
+            : english == "Stage %1" ? std::string("ステージ %1")
+                                    : english;
+    });
+    std::vector<SearchEntry> entries = commandEntries([](const Command&) { return true; });
+    const std::vector<std::string> names = {"3 - third"};
+    const std::vector<SearchEntry> stages = stageEntries(names);
+    entries.insert(entries.end(), stages.begin(), stages.end());
+    setTranslator(nullptr);
+
+    EXPECT_EQ(labelsFound(entries, "元に").front(), "元に戻す");
+    EXPECT_EQ(labelsFound(entries, "undo").front(), "元に戻す");
+    EXPECT_EQ(labelsFound(entries, "ステージ 3").front(), "ステージ 3 - third");
+    EXPECT_EQ(labelsFound(entries, "stage 3").front(), "ステージ 3 - third");
+    // Letters are whole characters: U+38A4's three bytes lie in order within "アイ", the
+    // character does not.
+    EXPECT_LT(matchScore("\u38A4", "アイ"), 0);
+    EXPECT_GE(matchScore("イ", "アイ"), 0);
 }
 
 class SearchEntriesTest : public EditingTest {};
