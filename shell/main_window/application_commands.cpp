@@ -42,6 +42,7 @@
 #include "shell/windows/tile_sheet_dialog.h"
 #include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -256,7 +257,7 @@ bool runMenuItem(unsigned id)
         runApplicationCommand(command.id);
     } else {
         const auto before = currentItem(theEditor);
-        theEditor.history.labelAction(command.label);
+        theEditor.history.labelAction(translated("commands", command.label));
         command.action(theEditor);
         // As after a key: a selection being extended follows the current item.
         followCurrentItem(theEditor, before);
