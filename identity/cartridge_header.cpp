@@ -1,5 +1,7 @@
 #include "identity/cartridge_header.h"
 
+#include "text/translation.h"
+
 namespace {
 
 constexpr std::uint8_t kMark[] = {'N', 'E', 'S', 0x1A};
@@ -48,9 +50,9 @@ CartridgeHeader readCartridgeHeader(std::span<const std::uint8_t> image)
 const char* mirroringName(CartridgeHeader::Mirroring mirroring)
 {
     switch (mirroring) {
-    case CartridgeHeader::Mirroring::Horizontal: return "horizontal";
-    case CartridgeHeader::Mirroring::Vertical: return "vertical";
+    case CartridgeHeader::Mirroring::Horizontal: return TEXT_NOOP("cartridge_header", "horizontal");
+    case CartridgeHeader::Mirroring::Vertical: return TEXT_NOOP("cartridge_header", "vertical");
     case CartridgeHeader::Mirroring::FourScreen: break;
     }
-    return "four-screen";
+    return TEXT_NOOP("cartridge_header", "four-screen");
 }

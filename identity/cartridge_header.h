@@ -22,5 +22,6 @@ inline constexpr std::size_t kCartridgeHeaderSize = 16;
 
 CartridgeHeader readCartridgeHeader(std::span<const std::uint8_t> image);
 
-// "horizontal", "vertical" or "four-screen".
+// "horizontal", "vertical" or "four-screen", marked for translation in the context
+// "cartridge_header".
 const char* mirroringName(CartridgeHeader::Mirroring mirroring);

@@ -12,6 +12,7 @@
 #include "model/editor.h"
 #include "patch/crc32.h"
 #include "rom/rom_layout.h"
+#include "text/translation.h"
 
 namespace L = rom_layout;
 
@@ -24,13 +25,18 @@ std::string format(const char* pattern, auto... values)
     return text;
 }
 
+std::string yesOrNo(bool yes)
+{
+    return yes ? translated("image_report", "yes") : translated("image_report", "no");
+}
+
 std::string sizeText(std::size_t bytes)
 {
     if (bytes == 0)
-        return "none";
+        return translated("image_report", "none");
     if (bytes % 1024 == 0)
-        return std::to_string(bytes / 1024) + " KiB";
-    return std::to_string(bytes) + " bytes";
+        return fillIn(translated("image_report", "%1 KiB"), {std::to_string(bytes / 1024)});
+    return fillIn(translated("image_report", "%1 bytes"), {std::to_string(bytes)});
 }
 
 std::string checksums(std::span<const std::uint8_t> bytes)
@@ -41,33 +47,39 @@ std::string checksums(std::span<const std::uint8_t> bytes)
 std::string headerLine(const CartridgeHeader& h)
 {
     if (!h.present)
-        return "header: none (the file does not start with \"NES\" and 0x1A)\n";
-    return format("header: %s, mapper %d, PRG %s, CHR %s, mirroring %s, battery %s, trainer %s\n",
-                  h.nes20 ? "NES 2.0" : "iNES", h.mapper, sizeText(h.prgBytes).c_str(),
-                  h.chrBytes ? sizeText(h.chrBytes).c_str() : "none (RAM)", mirroringName(h.mirroring),
-                  h.battery ? "yes" : "no", h.trainer ? "yes" : "no");
+        return translated("image_report", "header: none (the file does not start with \"NES\" and 0x1A)") + "\n";
+    return fillIn(translated("image_report",
+                             "header: %1, mapper %2, PRG %3, CHR %4, mirroring %5, battery %6, trainer %7"),
+                  {h.nes20 ? "NES 2.0" : "iNES", std::to_string(h.mapper), sizeText(h.prgBytes),
+                   h.chrBytes ? sizeText(h.chrBytes) : translated("image_report", "none (RAM)"),
+                   translated("cartridge_header", mirroringName(h.mirroring)), yesOrNo(h.battery),
+                   yesOrNo(h.trainer)}) +
+        "\n";
 }
 
 std::string tablesLine(const ImageForReport& image)
 {
     if (!image.tables)
-        return "stage tables: do not load (" + image.loadError + ")\n";
-    std::string line = "stage tables: load; used objects per stage:";
+        return fillIn(translated("image_report", "stage tables: do not load (%1)"), {image.loadError}) + "\n";
+    std::string counts;
     for (int s = 0; s < kStageCount; ++s) {
         int used = 0;
         for (const ObjectRecord& slot : image.tables->object[s])
             used += slot.isUsed();
-        line += format(" %X:%d", unsigned(s), used);
+        counts += format(" %X:%d", unsigned(s), used);
     }
-    return line + "\n";
+    return fillIn(translated("image_report", "stage tables: load; used objects per stage:%1"), {counts}) + "\n";
 }
 
 std::string differenceLines(const ImageForReport& image, const std::optional<OriginalForReport>& original)
 {
     if (!original)
-        return "original: none known (Ctrl+E remembers one, or give it with --against ORIGINAL)\n";
-    std::string text = "original: " + readableName(original->name) + " (" + original->knownFrom + "), " +
-        checksums(original->bytes) + "\n";
+        return translated("image_report",
+                          "original: none known (Ctrl+E remembers one, or give it with --against ORIGINAL)") +
+            "\n";
+    const std::string text = fillIn(translated("image_report", "original: %1 (%2), %3"),
+                                    {readableName(original->name), original->knownFrom, checksums(original->bytes)}) +
+        "\n";
     const auto differences =
         stageTableDifferences(image.bytes, original->bytes, image.tables ? &image.tables->tileSources : nullptr);
     std::string changed;
@@ -77,15 +89,23 @@ std::string differenceLines(const ImageForReport& image, const std::optional<Ori
             ++same;
             continue;
         }
-        changed += format("%sstage %X: %zu byte%s", changed.empty() ? "" : ", ", unsigned(s),
-                          differences[std::size_t(s)], differences[std::size_t(s)] == 1 ? "" : "s");
+        if (!changed.empty())
+            changed += ", ";
+        const std::size_t bytes = differences[std::size_t(s)];
+        changed += fillIn(bytes == 1 ? translated("image_report", "stage %1: %2 byte")
+                                     : translated("image_report", "stage %1: %2 bytes"),
+                          {format("%X", unsigned(s)), std::to_string(bytes)});
     }
     if (changed.empty())
-        return text + "tables differing from the original: none, all 16 stages are the same\n";
-    return text + "tables differing from the original: " + changed +
-        (same == 1  ? std::string("; the other stage is the same\n")
-             : same ? format("; the other %d are the same\n", same)
-                    : std::string("\n"));
+        return text +
+            translated("image_report", "tables differing from the original: none, all 16 stages are the same") + "\n";
+    const std::string line = same == 1
+        ? fillIn(translated("image_report", "tables differing from the original: %1; the other stage is the same"),
+                 {changed})
+        : same ? fillIn(translated("image_report", "tables differing from the original: %1; the other %2 are the same"),
+                        {changed, std::to_string(same)})
+               : fillIn(translated("image_report", "tables differing from the original: %1"), {changed});
+    return text + line + "\n";
 }
 
 }  // namespace
@@ -137,10 +157,13 @@ std::string imageReport(const ImageForReport& image, const std::optional<Origina
     const CartridgeHeader header = readCartridgeHeader(image.bytes);
     const auto body = image.bytes.size() > kCartridgeHeaderSize ? image.bytes.subspan(kCartridgeHeaderSize)
                                                                 : std::span<const std::uint8_t>();
-    std::string text = format("file: %s, %zu bytes\n", readableName(image.name).c_str(), image.bytes.size());
+    // Filled in rather than formatted into a buffer: a long path must come out whole.
+    std::string text = fillIn(translated("image_report", "file: %1, %2 bytes"),
+                              {readableName(image.name), std::to_string(image.bytes.size())}) +
+        "\n";
     text += headerLine(header);
-    text += "whole file: " + checksums(image.bytes) + "\n";
-    text += "without the 16-byte header: " + checksums(body) + "\n";
+    text += fillIn(translated("image_report", "whole file: %1"), {checksums(image.bytes)}) + "\n";
+    text += fillIn(translated("image_report", "without the 16-byte header: %1"), {checksums(body)}) + "\n";
     text += tablesLine(image);
     text += differenceLines(image, original);
     return text;

@@ -7,6 +7,7 @@
 
 #include "patch/crc32.h"
 #include "patch/patch_error.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -139,13 +140,31 @@ struct Header {
 
 [[noreturn]] void cutShort(const std::string& what)
 {
-    throw PatchError("the patch is cut short: " + what);
+    throw PatchError(fillIn(translated("bps_patch", "the patch is cut short: %1"), {what}));
 }
 
 [[noreturn]] void malformed(std::size_t at, const std::string& what)
 {
-    throw PatchError("the patch is malformed at byte " + std::to_string(at) + ": " + what);
+    throw PatchError(
+        fillIn(translated("bps_patch", "the patch is malformed at byte %1: %2"), {std::to_string(at), what}));
 }
+
+// A number of the patch, named in the two ways it can be wrong.
+struct NumberName {
+    const char* runsPast;
+    const char* tooLarge;
+};
+
+constexpr NumberName kSourceSize{TEXT_NOOP("bps_patch", "the source size runs past the end of the patch"),
+                                 TEXT_NOOP("bps_patch", "the source size is too large")};
+constexpr NumberName kTargetSize{TEXT_NOOP("bps_patch", "the target size runs past the end of the patch"),
+                                 TEXT_NOOP("bps_patch", "the target size is too large")};
+constexpr NumberName kMetadataSize{TEXT_NOOP("bps_patch", "the metadata size runs past the end of the patch"),
+                                   TEXT_NOOP("bps_patch", "the metadata size is too large")};
+constexpr NumberName kAction{TEXT_NOOP("bps_patch", "an action runs past the end of the patch"),
+                             TEXT_NOOP("bps_patch", "an action is too large")};
+constexpr NumberName kCopyOffset{TEXT_NOOP("bps_patch", "a copy's offset runs past the end of the patch"),
+                                 TEXT_NOOP("bps_patch", "a copy's offset is too large")};
 
 class PatchReader {
 public:
@@ -159,20 +178,20 @@ public:
     bool atEnd() const { return at_ >= end_; }
     std::size_t left() const { return end_ - at_; }
 
-    std::uint64_t number(const char* what)
+    std::uint64_t number(const NumberName& what)
     {
         const std::size_t start = at_;
         std::uint64_t value = 0;
         std::uint64_t shift = 1;
         for (int length = 1;; ++length) {
             if (at_ >= end_)
-                cutShort(std::string(what) + " runs past the end of the patch");
+                cutShort(translated("bps_patch", what.runsPast));
             const std::uint8_t byte = bytes_[at_++];
             value += (byte & 0x7F) * shift;
             if (byte & 0x80)
                 return value;
             if (length == kLongestNumber)
-                malformed(start, std::string(what) + " is too large");
+                malformed(start, translated("bps_patch", what.tooLarge));
             shift <<= 7;
             value += shift;
         }
@@ -200,23 +219,24 @@ std::uint32_t get32(std::span<const std::uint8_t> bytes, std::size_t at)
 Header readHeader(std::span<const std::uint8_t> patch)
 {
     if (!looksLikeBpsPatch(patch))
-        throw PatchError("not a BPS patch: it does not start with \"BPS1\"");
+        throw PatchError(translated("bps_patch", "not a BPS patch: it does not start with \"BPS1\""));
     if (patch.size() < kSmallestPatch)
-        cutShort("it has " + std::to_string(patch.size()) + " bytes, and a BPS patch has at least " +
-                 std::to_string(kSmallestPatch));
+        cutShort(fillIn(translated("bps_patch", "it has %1 bytes, and a BPS patch has at least %2"),
+                        {std::to_string(patch.size()), std::to_string(kSmallestPatch)}));
     Header header;
     header.actionsEnd = patch.size() - kFooterSize;
     PatchReader in(patch, sizeof kMagic, header.actionsEnd);
-    header.sourceSize = in.number("the source size");
-    header.targetSize = in.number("the target size");
-    const std::uint64_t metadataSize = in.number("the metadata size");
+    header.sourceSize = in.number(kSourceSize);
+    header.targetSize = in.number(kTargetSize);
+    const std::uint64_t metadataSize = in.number(kMetadataSize);
     if (metadataSize > in.left())
-        cutShort("its metadata runs past the end of the patch");
+        cutShort(translated("bps_patch", "its metadata runs past the end of the patch"));
     in.take(std::size_t(metadataSize));
     if (header.targetSize > kLargestPatchTarget)
-        throw PatchError("the patch would make a file of " + std::to_string(header.targetSize) +
-                         " bytes, more than the " + std::to_string(kLargestPatchTarget >> 20) +
-                         " MiB an image can have");
+        throw PatchError(fillIn(translated("bps_patch",
+                                           "the patch would make a file of %1 bytes, more than the %2 "
+                                           "MiB an image can have"),
+                                {std::to_string(header.targetSize), std::to_string(kLargestPatchTarget >> 20)}));
     header.actionsStart = in.at();
     header.sourceCrc = get32(patch, header.actionsEnd);
     header.targetCrc = get32(patch, header.actionsEnd + 4);
@@ -238,20 +258,23 @@ void runActions(std::span<const std::uint8_t> patch, const Header& header, const
     std::int64_t targetRelative = 0;
     while (!in.atEnd()) {
         const std::size_t at = in.at();
-        const std::uint64_t command = in.number("an action");
+        const std::uint64_t command = in.number(kAction);
         const std::uint64_t length = (command >> 2) + 1;
         if (length > targetSize - written)
-            malformed(at, "an action writes past the end of the " + std::to_string(targetSize) + "-byte target");
+            malformed(at,
+                      fillIn(translated("bps_patch", "an action writes past the end of the %1-byte target"),
+                             {std::to_string(targetSize)}));
         switch (command & 3) {
         case SourceRead:
             if (written + length > sourceSize)
-                malformed(at, "it reads past the end of the source");
+                malformed(at, translated("bps_patch", "it reads past the end of the source"));
             if (target)
                 std::copy_n(source + written, length, target + written);
             break;
         case TargetRead:
             if (length > in.left())
-                cutShort("its literal bytes at byte " + std::to_string(at) + " run past the end of the patch");
+                cutShort(fillIn(translated("bps_patch", "its literal bytes at byte %1 run past the end of the patch"),
+                                {std::to_string(at)}));
             if (target) {
                 const auto bytes = in.take(std::size_t(length));
                 std::copy(bytes.begin(), bytes.end(), target + written);
@@ -262,21 +285,21 @@ void runActions(std::span<const std::uint8_t> patch, const Header& header, const
         case SourceCopy:
         case TargetCopy: {
             const bool fromSource = (command & 3) == SourceCopy;
-            const std::uint64_t offset = in.number("a copy's offset");
+            const std::uint64_t offset = in.number(kCopyOffset);
             std::int64_t& relative = fromSource ? sourceRelative : targetRelative;
             const std::int64_t step = std::int64_t(offset >> 1);
             relative += offset & 1 ? -step : step;
             if (relative < 0)
-                malformed(at, "a copy starts before the start of the file");
+                malformed(at, translated("bps_patch", "a copy starts before the start of the file"));
             if (fromSource) {
                 if (std::uint64_t(relative) + length > sourceSize)
-                    malformed(at, "a copy reads past the end of the source");
+                    malformed(at, translated("bps_patch", "a copy reads past the end of the source"));
                 if (target)
                     std::copy_n(source + relative, length, target + written);
             } else {
                 // A copy may overlap what it writes, but only ever read bytes already made.
                 if (std::uint64_t(relative) >= written)
-                    malformed(at, "a copy reads target bytes not made yet");
+                    malformed(at, translated("bps_patch", "a copy reads target bytes not made yet"));
                 if (target)
                     for (std::uint64_t i = 0; i < length; ++i)
                         target[written + i] = target[std::uint64_t(relative) + i];
@@ -288,8 +311,8 @@ void runActions(std::span<const std::uint8_t> patch, const Header& header, const
         written += length;
     }
     if (written != targetSize)
-        cutShort("its actions make " + std::to_string(written) + " of the " + std::to_string(targetSize) +
-                 " bytes of the target");
+        cutShort(fillIn(translated("bps_patch", "its actions make %1 of the %2 bytes of the target"),
+                        {std::to_string(written), std::to_string(targetSize)}));
 }
 
 }  // namespace
@@ -347,20 +370,22 @@ std::vector<std::uint8_t> applyBpsPatch(std::span<const std::uint8_t> source, st
 
     const std::uint32_t patchCrc = crc32Of(patch.first(patch.size() - 4));
     if (patchCrc != header.patchCrc)
-        throw PatchError("the patch is damaged: its bytes have the CRC32 " + hex32(patchCrc) + ", and it says " +
-                         hex32(header.patchCrc));
+        throw PatchError(
+            fillIn(translated("bps_patch", "the patch is damaged: its bytes have the CRC32 %1, and it says %2"),
+                   {hex32(patchCrc), hex32(header.patchCrc)}));
     const std::uint32_t sourceCrc = crc32Of(source);
     if (source.size() != header.sourceSize || sourceCrc != header.sourceCrc)
-        throw PatchError("the patch was made for another image: it expects one of " +
-                         std::to_string(header.sourceSize) + " bytes with the CRC32 " + hex32(header.sourceCrc) +
-                         ", and this one has " + std::to_string(source.size()) + " bytes with the CRC32 " +
-                         hex32(sourceCrc));
+        throw PatchError(fillIn(translated("bps_patch",
+                                           "the patch was made for another image: it expects one of %1 "
+                                           "bytes with the CRC32 %2, and this one has %3 bytes with the CRC32 %4"),
+                                {std::to_string(header.sourceSize), hex32(header.sourceCrc),
+                                 std::to_string(source.size()), hex32(sourceCrc)}));
 
     std::vector<std::uint8_t> target(std::size_t(header.targetSize));
     runActions(patch, header, source.data(), target.data());
     const std::uint32_t targetCrc = crc32Of(target);
     if (targetCrc != header.targetCrc)
-        throw PatchError("the patch makes a file with the CRC32 " + hex32(targetCrc) + ", and it expects " +
-                         hex32(header.targetCrc));
+        throw PatchError(fillIn(translated("bps_patch", "the patch makes a file with the CRC32 %1, and it expects %2"),
+                                {hex32(targetCrc), hex32(header.targetCrc)}));
     return target;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "patch/patch_error.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -100,7 +101,8 @@ void avoidEndLookalike(std::span<const std::uint8_t> target, std::vector<Record>
 
 [[noreturn]] void cutShort(std::size_t at, const std::string& what)
 {
-    throw PatchError("the patch is cut short at byte " + std::to_string(at) + ": " + what);
+    throw PatchError(
+        fillIn(translated("ips_patch", "the patch is cut short at byte %1: %2"), {std::to_string(at), what}));
 }
 
 }  // namespace
@@ -113,8 +115,10 @@ bool looksLikeIpsPatch(std::span<const std::uint8_t> bytes)
 std::vector<std::uint8_t> makeIpsPatch(std::span<const std::uint8_t> source, std::span<const std::uint8_t> target)
 {
     if (target.size() > kLargestIpsTarget)
-        throw PatchError("an IPS patch reaches only the first 16 MiB of a file, and this one has " +
-                         std::to_string(target.size()) + " bytes: make a BPS patch instead");
+        throw PatchError(fillIn(translated("ips_patch",
+                                           "an IPS patch reaches only the first 16 MiB of a file, and this "
+                                           "one has %1 bytes: make a BPS patch instead"),
+                                {std::to_string(target.size())}));
     const auto changed = [&](std::size_t i) { return i >= source.size() || source[i] != target[i]; };
 
     std::vector<Record> records;
@@ -173,12 +177,12 @@ std::size_t IpsEdits::targetSize(std::size_t sourceSize) const
 IpsEdits readIpsPatch(std::span<const std::uint8_t> patch)
 {
     if (!looksLikeIpsPatch(patch))
-        throw PatchError("not an IPS patch: it does not start with \"PATCH\"");
+        throw PatchError(translated("ips_patch", "not an IPS patch: it does not start with \"PATCH\""));
     IpsEdits edits;
     std::size_t at = sizeof kMagic;
     const auto need = [&](std::size_t count, const char* what) {
         if (patch.size() - at < count)
-            cutShort(at, what);
+            cutShort(at, translated("ips_patch", what));
     };
     const auto number = [&](std::size_t bytes) {
         std::size_t value = 0;
@@ -187,25 +191,26 @@ IpsEdits readIpsPatch(std::span<const std::uint8_t> patch)
         return value;
     };
     for (;;) {
-        need(3, "it ends without the \"EOF\" marker");
+        need(3, TEXT_NOOP("ips_patch", "it ends without the \"EOF\" marker"));
         if (std::equal(std::begin(kEnd), std::end(kEnd), patch.begin() + std::ptrdiff_t(at))) {
             at += 3;
             break;
         }
         const std::size_t recordAt = at;
-        need(kRecordHeader, "a record's offset and length are missing");
+        need(kRecordHeader, TEXT_NOOP("ips_patch", "a record's offset and length are missing"));
         IpsRecord record;
         record.offset = number(3);
         record.length = number(2);
         if (record.length == 0) {
-            need(3, "a run record's count and byte are missing");
+            need(3, TEXT_NOOP("ips_patch", "a run record's count and byte are missing"));
             record.length = number(2);
             record.value = patch[at++];
             if (record.length == 0)
-                throw PatchError("the patch is malformed at byte " + std::to_string(recordAt) +
-                                 ": a run record of no bytes");
+                throw PatchError(
+                    fillIn(translated("ips_patch", "the patch is malformed at byte %1: a run record of no bytes"),
+                           {std::to_string(recordAt)}));
         } else {
-            need(record.length, "a record's bytes run past the end of the patch");
+            need(record.length, TEXT_NOOP("ips_patch", "a record's bytes run past the end of the patch"));
             record.bytes = patch.subspan(at, record.length);
             at += record.length;
         }
@@ -216,7 +221,8 @@ IpsEdits readIpsPatch(std::span<const std::uint8_t> patch)
         edits.truncates = true;
         edits.truncatedSize = number(3);
     } else if (after != 0) {
-        throw PatchError("the patch is malformed: " + std::to_string(after) + " bytes follow its \"EOF\" marker");
+        throw PatchError(fillIn(translated("ips_patch", "the patch is malformed: %1 bytes follow its \"EOF\" marker"),
+                                {std::to_string(after)}));
     }
     return edits;
 }

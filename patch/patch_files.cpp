@@ -6,6 +6,7 @@
 #include "jcode/readable_name.h"
 #include "patch/crc32.h"
 #include "patch/patch_error.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -13,8 +14,9 @@ void refuseOverInput(const std::string& out, std::initializer_list<const std::st
 {
     for (const std::string* input : inputs)
         if (isSameFile(out, *input))
-            throw PatchError("the output '" + readableName(out) + "' is the input '" + readableName(*input) +
-                             "': give another file to write");
+            throw PatchError(
+                fillIn(translated("patch_files", "the output '%1' is the input '%2': give another file to write"),
+                       {readableName(out), readableName(*input)}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "patch/bps_patch.h"
 #include "patch/ips_patch.h"
 #include "patch/patch_error.h"
+#include "text/translation.h"
 
 const char* patchFormatName(PatchFormat format)
 {
@@ -20,7 +21,8 @@ PatchFormat patchFormatForName(const std::string& path)
         return PatchFormat::Bps;
     if (ending == ".ips")
         return PatchFormat::Ips;
-    throw PatchError("the patch file's name must end in .bps or .ips, which says its format");
+    throw PatchError(
+        translated("patch_format", "the patch file's name must end in .bps or .ips, which says its format"));
 }
 
 std::vector<std::uint8_t> makePatch(PatchFormat format, std::span<const std::uint8_t> source,
@@ -35,7 +37,7 @@ PatchFormat patchFormatOf(std::span<const std::uint8_t> patch)
         return PatchFormat::Bps;
     if (looksLikeIpsPatch(patch))
         return PatchFormat::Ips;
-    throw PatchError("not a patch: it starts with neither \"BPS1\" nor \"PATCH\"");
+    throw PatchError(translated("patch_format", "not a patch: it starts with neither \"BPS1\" nor \"PATCH\""));
 }
 
 std::vector<std::uint8_t> applyPatch(std::span<const std::uint8_t> source, std::span<const std::uint8_t> patch)

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "rom/load_rom.h"
 #include "rom/player_program.h"
 #include "rom/rom_layout.h"
+#include "text/translation.h"
 
 namespace L = rom_layout;
 
@@ -37,6 +39,24 @@ std::string stageName(int s)
     return std::string(1, "0123456789ABCDEF"[s & 0xF]);
 }
 
+// What a stage's table is called where a tile's bytes also hold it.
+std::string stageTableText(int s, const char* table)
+{
+    static constexpr std::pair<std::string_view, const char*> kTexts[] = {
+        {"pages", TEXT_NOOP("load_rom", "stage %1's pages")},
+        {"map sets", TEXT_NOOP("load_rom", "stage %1's map sets")},
+        {"chip sets", TEXT_NOOP("load_rom", "stage %1's chip sets")},
+        {"chips", TEXT_NOOP("load_rom", "stage %1's chips")},
+        {"objects", TEXT_NOOP("load_rom", "stage %1's objects")},
+        {"palette sets", TEXT_NOOP("load_rom", "stage %1's palette sets")},
+        {"tiles", TEXT_NOOP("load_rom", "stage %1's tiles")},
+    };
+    for (const auto& [name, text] : kTexts)
+        if (name == table)
+            return fillIn(translated("load_rom", text), {stageName(s)});
+    return "stage " + stageName(s) + "'s " + table;
+}
+
 void reserve(LoadedTables& t, std::size_t first, std::size_t end, std::string what)
 {
     t.tileSources.reserved.push_back({std::uint32_t(first), std::uint32_t(end), std::move(what)});
@@ -51,7 +71,7 @@ void readEditableTables(ByteReader& in, int s, LoadedTables& t)
             in.seek(L::stageBase(s) + run.offset);
             in.read(std::span(bank + run.offset, run.size));
             reserve(t, L::stageBase(s) + run.offset, L::stageBase(s) + run.offset + run.size,
-                    "stage " + stageName(s) + "'s " + table.name);
+                    stageTableText(s, table.name));
         }
     t.stageTables[s].resize(stageTablesSize());
     readStageFromBank(bank, t.stageTables[s]);
@@ -87,7 +107,8 @@ void readTileList(ByteReader& in, int s, LoadedTables& t)
             t.tileSources.offset[s][tile] =
                 std::uint32_t(L::tileSource(bank, page) + std::size_t(tile - first) * kTileBytes);
     }
-    reserve(t, list, entry + L::kTileListEntrySize, "the tile-loading list of stage " + stageName(s));
+    reserve(t, list, entry + L::kTileListEntrySize,
+            fillIn(translated("load_rom", "the tile-loading list of stage %1"), {stageName(s)}));
 }
 
 void readStage(ByteReader& in, int s, LoadedTables& t)
@@ -107,7 +128,8 @@ void readAnimation(ByteReader& in, int a, LoadedTables& t)
     const std::size_t record = L::pointerTarget(L::kAnimationBank, low, high);
     in.seek(record);
     const int frameCount = in.readByte() + 1;
-    reserve(t, record, record + 2 + std::size_t(frameCount), "palette animation " + std::to_string(a));
+    reserve(t, record, record + 2 + std::size_t(frameCount),
+            fillIn(translated("load_rom", "palette animation %1"), {std::to_string(a)}));
     animation.delay = in.readByte();
     std::uint8_t tripleNumbers[256];
     in.read(std::span(tripleNumbers, std::size_t(frameCount)));
@@ -121,15 +143,15 @@ void readAnimation(ByteReader& in, int a, LoadedTables& t)
 // The header and the shared tables whose places do not depend on what the image holds.
 void reserveSharedTables(LoadedTables& t)
 {
-    reserve(t, 0, L::kHeaderSize, "the cartridge header");
-    reserve(t, L::kTileListPointerLow, L::kTileListPointerLow + kStageCount, "the pointers to the tile-loading lists");
-    reserve(t, L::kTileListPointerHigh, L::kTileListPointerHigh + kStageCount,
-            "the pointers to the tile-loading lists");
-    reserve(t, L::kAnimationPointerLow, L::kAnimationPointerLow + kPaletteAnimationCount,
-            "the pointers to the palette animations");
-    reserve(t, L::kAnimationPointerHigh, L::kAnimationPointerHigh + kPaletteAnimationCount,
-            "the pointers to the palette animations");
-    reserve(t, L::kColourTriples, L::colourTriple(255) + 3, "the colour triples of the palette animations");
+    const std::string listPointers = translated("load_rom", "the pointers to the tile-loading lists");
+    const std::string animationPointers = translated("load_rom", "the pointers to the palette animations");
+    reserve(t, 0, L::kHeaderSize, translated("load_rom", "the cartridge header"));
+    reserve(t, L::kTileListPointerLow, L::kTileListPointerLow + kStageCount, listPointers);
+    reserve(t, L::kTileListPointerHigh, L::kTileListPointerHigh + kStageCount, listPointers);
+    reserve(t, L::kAnimationPointerLow, L::kAnimationPointerLow + kPaletteAnimationCount, animationPointers);
+    reserve(t, L::kAnimationPointerHigh, L::kAnimationPointerHigh + kPaletteAnimationCount, animationPointers);
+    reserve(t, L::kColourTriples, L::colourTriple(255) + 3,
+            translated("load_rom", "the colour triples of the palette animations"));
 }
 
 // Nothing here can fail, so the editor changes all at once or not at all.
@@ -168,7 +190,7 @@ void loadRomImage(EDITOR& editor, std::span<const std::uint8_t> image)
         readAnimation(in, a, *loaded);
     reserveSharedTables(*loaded);
     if (const std::optional<std::size_t> player = findPlayerProgram(image))
-        reserve(*loaded, *player, image.size(), "the stage player program");
+        reserve(*loaded, *player, image.size(), translated("load_rom", "the stage player program"));
     loaded->tileSources.findReservedSources();
 
     commit(*loaded, editor);

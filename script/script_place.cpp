@@ -7,14 +7,17 @@
 #include "edit/view_choice.h"
 #include "model/editor.h"
 #include "script/checked_tables.h"
+#include "text/translation.h"
 
 namespace {
 
-void checkPart(const char* what, int number, int count)
+// missing (%1 the number, %2 the last there is) says the part does not exist; the texts
+// are those of the tables' own checks.
+void checkPart(const char* missing, int number, int count)
 {
     if (number < 0 || number >= count)
-        throw TableAccessError("there is no " + std::string(what) + " " + std::to_string(number) + " (0 to " +
-                               std::to_string(count - 1) + ")");
+        throw TableAccessError(
+            fillIn(translated("checked_tables", missing), {std::to_string(number), std::to_string(count - 1)}));
 }
 
 }  // namespace
@@ -24,20 +27,30 @@ void checkPlace(const ScriptPlace& place)
     checkStage(place.stage);
     using Kind = ScriptPlace::Kind;
     switch (place.kind) {
-    case Kind::Page: checkPart("page", place.number, kPageCount); break;
+    case Kind::Page:
+        checkPart(TEXT_NOOP("checked_tables", "there is no page %1 (0 to %2)"), place.number, kPageCount);
+        break;
     case Kind::Cell:
-        checkPart("map set", place.number, kMapSetCount);
-        checkPart("column", place.column, 8);
-        checkPart("row", place.row, 8);
+        checkPart(TEXT_NOOP("checked_tables", "there is no map set %1 (0 to %2)"), place.number, kMapSetCount);
+        checkPart(TEXT_NOOP("checked_tables", "there is no column %1 (0 to %2)"), place.column, 8);
+        checkPart(TEXT_NOOP("checked_tables", "there is no row %1 (0 to %2)"), place.row, 8);
         break;
     case Kind::Quadrant:
-        checkPart("chip set", place.number, kChipSetCount);
-        checkPart("quadrant", place.quadrant, 4);
+        checkPart(TEXT_NOOP("checked_tables", "there is no chip set %1 (0 to %2)"), place.number, kChipSetCount);
+        checkPart(TEXT_NOOP("checked_tables", "there is no quadrant %1 (0 to %2)"), place.quadrant, 4);
         break;
-    case Kind::Object: checkPart("slot", place.number, kObjectSlots); break;
-    case Kind::ChipSet: checkPart("chip set", place.number, kChipSetCount); break;
-    case Kind::Chip: checkPart("chip", place.number, kChipCount); break;
-    case Kind::Tile: checkPart("tile", place.number, kTileCount); break;
+    case Kind::Object:
+        checkPart(TEXT_NOOP("checked_tables", "there is no slot %1 (0 to %2)"), place.number, kObjectSlots);
+        break;
+    case Kind::ChipSet:
+        checkPart(TEXT_NOOP("checked_tables", "there is no chip set %1 (0 to %2)"), place.number, kChipSetCount);
+        break;
+    case Kind::Chip:
+        checkPart(TEXT_NOOP("checked_tables", "there is no chip %1 (0 to %2)"), place.number, kChipCount);
+        break;
+    case Kind::Tile:
+        checkPart(TEXT_NOOP("checked_tables", "there is no tile %1 (0 to %2)"), place.number, kTileCount);
+        break;
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "text/translation.h"
 
 using Json = nlohmann::json;
 
@@ -58,39 +61,54 @@ void table(std::string& out, const char* name, int count, Row row, bool last = f
 
 // --- Reading -----------------------------------------------------------------------
 
-[[noreturn]] void fault(const std::string& where, const std::string& what)
+[[noreturn]] void refuse(const std::string& why)
 {
-    throw StageFileError("the stage file is refused: " + where + " " + what);
+    throw StageFileError(fillIn(translated("stage_file", "the stage file is refused: %1"), {why}));
 }
 
-const Json& member(const Json& object, const char* name, const std::string& where)
+// Refuses with a reason whose %1 is where in the file the fault is (as the file's own
+// names write it, such as chips[3].tiles[0]) and whose %2 to %4 are the values.
+[[noreturn]] void fault(const char* reason, const std::string& where, std::string_view second = {},
+                        std::string_view third = {}, std::string_view fourth = {})
+{
+    refuse(fillIn(translated("stage_file", reason), {where, second, third, fourth}));
+}
+
+// A member of an entry; an empty where is the file itself.
+const Json& member(const Json& object, const char* name, const std::string& where = {})
 {
     const auto found = object.find(name);
-    if (found == object.end())
-        fault(where, std::string("has no \"") + name + "\"");
+    if (found == object.end()) {
+        if (where.empty())
+            refuse(fillIn(translated("stage_file", "the file has no \"%1\""), {name}));
+        fault(TEXT_NOOP("stage_file", "%1 has no \"%2\""), where, name);
+    }
     return *found;
 }
 
 const Json& array(const Json& value, std::size_t length, const std::string& where)
 {
     if (!value.is_array())
-        fault(where, "is not a list");
+        fault(TEXT_NOOP("stage_file", "%1 is not a list"), where);
     if (value.size() != length)
-        fault(where, "has " + std::to_string(value.size()) + " entries, and must have " + std::to_string(length));
+        fault(TEXT_NOOP("stage_file", "%1 has %2 entries, and must have %3"), where, std::to_string(value.size()),
+              std::to_string(length));
     return value;
 }
 
 std::uint8_t byte(const Json& value, const std::string& where, int highest = 255, int step = 1)
 {
     if (!value.is_number_integer())
-        fault(where, "is not a whole number");
+        fault(TEXT_NOOP("stage_file", "%1 is not a whole number"), where);
     const bool negative = value.is_number_unsigned() ? false : value.get<std::int64_t>() < 0;
     const std::uint64_t number = negative ? 0 : value.get<std::uint64_t>();
-    if (negative || number > std::uint64_t(highest) || number % std::uint64_t(step) != 0)
-        fault(where,
-              "is " + value.dump() + ", and must be " +
-                  (step == 1 ? "0 to " + std::to_string(highest)
-                             : "a multiple of " + std::to_string(step) + " from 0 to " + std::to_string(highest)));
+    if (negative || number > std::uint64_t(highest) || number % std::uint64_t(step) != 0) {
+        if (step == 1)
+            fault(TEXT_NOOP("stage_file", "%1 is %2, and must be 0 to %3"), where, value.dump(),
+                  std::to_string(highest));
+        fault(TEXT_NOOP("stage_file", "%1 is %2, and must be a multiple of %3 from 0 to %4"), where, value.dump(),
+              std::to_string(step), std::to_string(highest));
+    }
     return std::uint8_t(number);
 }
 
@@ -140,24 +158,22 @@ StageData readStageFile(std::string_view text, const StageData& before)
         std::string reason = error.what();
         if (const auto end = reason.find("] "); reason.starts_with("[") && end != std::string::npos)
             reason.erase(0, end + 2);
-        throw StageFileError("the stage file is refused: it is not JSON (" + reason + ")");
+        refuse(fillIn(translated("stage_file", "it is not JSON (%1)"), {reason}));
     }
     if (!root.is_object() || !root.contains("format") || root["format"] != kFormat)
-        throw StageFileError(
-            std::string("the stage file is refused: it is not a stage file (it has no \"format\" of \"") + kFormat +
-            "\")");
-    const Json& version = member(root, "version", "the file");
+        refuse(fillIn(translated("stage_file", "it is not a stage file (it has no \"format\" of \"%1\")"), {kFormat}));
+    const Json& version = member(root, "version");
     if (version != 1 && version != kStageFileVersion)
-        fault("its version",
-              version.dump() + " is not one this editor reads (it reads versions 1 to " +
-                  std::to_string(kStageFileVersion) + ")");
+        refuse(
+            fillIn(translated("stage_file", "its version %1 is not one this editor reads (it reads versions 1 to %2)"),
+                   {version.dump(), std::to_string(kStageFileVersion)}));
 
     StageData data = before;
-    const Json& pages = array(member(root, "pages", "the file"), kPageCount, "pages");
+    const Json& pages = array(member(root, "pages"), kPageCount, "pages");
     for (int p = 0; p < kPageCount; ++p)
         data.pageSet[p] = byte(pages[std::size_t(p)], at("pages", p));
 
-    const Json& mapSets = array(member(root, "map_sets", "the file"), kMapSetCount, "map_sets");
+    const Json& mapSets = array(member(root, "map_sets"), kMapSetCount, "map_sets");
     for (int m = 0; m < kMapSetCount; ++m) {
         const std::string set = at("map_sets", m);
         const Json& rows = array(mapSets[std::size_t(m)], kMapSetRows, set);
@@ -169,19 +185,19 @@ StageData readStageFile(std::string_view text, const StageData& before)
         }
     }
 
-    const Json& chipSets = array(member(root, "chip_sets", "the file"), kChipSetCount, "chip_sets");
+    const Json& chipSets = array(member(root, "chip_sets"), kChipSetCount, "chip_sets");
     for (int b = 0; b < kChipSetCount; ++b) {
         const Json& quarters = array(chipSets[std::size_t(b)], 4, at("chip_sets", b));
         for (int q = 0; q < 4; ++q)
             data.chipSet[b][q] = byte(quarters[std::size_t(q)], at("chip_sets", b) + "[" + std::to_string(q) + "]");
     }
 
-    const Json& chips = array(member(root, "chips", "the file"), kChipCount, "chips");
+    const Json& chips = array(member(root, "chips"), kChipCount, "chips");
     for (int c = 0; c < kChipCount; ++c) {
         const std::string chip = at("chips", c);
         const Json& entry = chips[std::size_t(c)];
         if (!entry.is_object())
-            fault(chip, "is not an object of tiles, palette and style");
+            fault(TEXT_NOOP("stage_file", "%1 is not an object of tiles, palette and style"), chip);
         const Json& tiles = array(member(entry, "tiles", chip), 4, chip + ".tiles");
         for (int q = 0; q < 4; ++q)
             data.chip[c].tile[q] = byte(tiles[std::size_t(q)], chip + ".tiles[" + std::to_string(q) + "]");
@@ -190,12 +206,12 @@ StageData readStageFile(std::string_view text, const StageData& before)
         data.chip[c].style = byte(member(entry, "style", chip), chip + ".style", 252, 4);
     }
 
-    const Json& objects = array(member(root, "objects", "the file"), kObjectSlots, "objects");
+    const Json& objects = array(member(root, "objects"), kObjectSlots, "objects");
     for (int i = 0; i < kObjectSlots; ++i) {
         const std::string slot = at("objects", i);
         const Json& entry = objects[std::size_t(i)];
         if (!entry.is_object())
-            fault(slot, "is not an object of page, x, y and data");
+            fault(TEXT_NOOP("stage_file", "%1 is not an object of page, x, y and data"), slot);
         data.object[i].page = byte(member(entry, "page", slot), slot + ".page");
         data.object[i].x = byte(member(entry, "x", slot), slot + ".x");
         data.object[i].y = byte(member(entry, "y", slot), slot + ".y");
@@ -205,27 +221,28 @@ StageData readStageFile(std::string_view text, const StageData& before)
     if (version == 1)
         return data;
     // Any byte: images may hold colour numbers above 3F, and a selector keeps all its bits.
-    const Json& sets = array(member(root, "palette_sets", "the file"), kPaletteSetCount, "palette_sets");
+    const Json& sets = array(member(root, "palette_sets"), kPaletteSetCount, "palette_sets");
     for (int k = 0; k < kPaletteSetCount; ++k) {
         const std::string set = at("palette_sets", k);
         const Json& entry = sets[std::size_t(k)];
         if (!entry.is_object())
-            fault(set, "is not an object of colours and selectors");
+            fault(TEXT_NOOP("stage_file", "%1 is not an object of colours and selectors"), set);
         const Json& subPalettes = array(member(entry, "colours", set), 4, set + ".colours");
         for (int p = 0; p < 4; ++p) {
             const Json& colours = array(subPalettes[std::size_t(p)], 4, set + ".colours[" + std::to_string(p) + "]");
             for (int c = 0; c < 4; ++c)
-                data.palSet[k].colour[p][c] = byte(colours[std::size_t(c)],
-                                                   set + ".colours[" + std::to_string(p) + "][" + std::to_string(c) +
-                                                       "] (palette set " + std::to_string(k) + ", sub-palette " +
-                                                       std::to_string(p) + ", colour " + std::to_string(c) + ")");
+                data.palSet[k].colour[p][c] =
+                    byte(colours[std::size_t(c)],
+                         fillIn(translated("stage_file", "%1 (palette set %2, sub-palette %3, colour %4)"),
+                                {set + ".colours[" + std::to_string(p) + "][" + std::to_string(c) + "]",
+                                 std::to_string(k), std::to_string(p), std::to_string(c)}));
         }
         const Json& selectors = array(member(entry, "selectors", set), 4, set + ".selectors");
         for (int p = 0; p < 4; ++p)
             data.palSet[k].selector[p] =
                 byte(selectors[std::size_t(p)],
-                     set + ".selectors[" + std::to_string(p) + "] (palette set " + std::to_string(k) +
-                         ", animation selector of sub-palette " + std::to_string(p) + ")");
+                     fillIn(translated("stage_file", "%1 (palette set %2, animation selector of sub-palette %3)"),
+                            {set + ".selectors[" + std::to_string(p) + "]", std::to_string(k), std::to_string(p)}));
     }
     return data;
 }

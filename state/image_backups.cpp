@@ -15,6 +15,7 @@
 #include "jcode/readable_name.h"
 #include "state/newest_files.h"
 #include "state/state_folder.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -94,8 +95,8 @@ std::string keepImageBackup(const std::string& imagePath, std::span<const std::u
         path = folder + "/" + name;
         writeFileAtomically(path, bytes);
     } catch (const std::exception& error) {
-        throw std::runtime_error("no copy of '" + readableName(imagePath) + "' could be kept in '" +
-                                 readableName(folder) + "': " + error.what());
+        throw std::runtime_error(fillIn(translated("image_backups", "no copy of '%1' could be kept in '%2': %3"),
+                                        {readableName(imagePath), readableName(folder), error.what()}));
     }
 
     keepNewestFiles(folder, kBackupsKept, isBackupName);

@@ -10,6 +10,7 @@
 #include "model/editable_tables.h"
 #include "model/stable_hash.h"
 #include "state/state_folder.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ private:
     void need(std::size_t size) const
     {
         if (bytes_.size() - at_ < size)
-            throw RecoveryError("the file is cut short");
+            throw RecoveryError(translated("recovery_file", "the file is cut short"));
     }
     std::span<const std::uint8_t> bytes_;
     std::size_t at_ = 0;
@@ -139,40 +140,40 @@ RecoveryFile decodeRecoveryFile(std::span<const std::uint8_t> bytes, const std::
     Reader in(bytes);
     const auto magic = in.run(sizeof kMagic);
     if (std::memcmp(magic.data(), kMagic, sizeof kMagic) != 0)
-        throw RecoveryError("it is not a file of kept edits");
+        throw RecoveryError(translated("recovery_file", "it is not a file of kept edits"));
     const std::uint64_t version = in.number(4);
     if (version < 1 || version > kVersion)
-        throw RecoveryError("it was written by another version of the editor");
+        throw RecoveryError(translated("recovery_file", "it was written by another version of the editor"));
     RecoveryFile file;
     file.writtenAtMs = std::int64_t(in.number(8));
     file.baseTablesHash = in.number(8);
     const std::size_t pathSize = std::size_t(in.number(4));
     if (pathSize > kPathLimit)
-        throw RecoveryError("the file is damaged");
+        throw RecoveryError(translated("recovery_file", "the file is damaged"));
     const auto path = in.run(pathSize);
     file.imagePath.assign(path.begin(), path.end());
     const std::size_t tablesSize = std::size_t(in.number(4));
     if (tablesSize != tablesSizeOf(version))
-        throw RecoveryError("the file is damaged");
+        throw RecoveryError(translated("recovery_file", "the file is damaged"));
     const auto tables = in.run(tablesSize);
     file.tables.assign(tables.begin(), tables.end());
     if (version >= kFirstVersionWithNames) {
         const std::size_t count = std::size_t(in.number(4));
         if (count > kNamesKept)
-            throw RecoveryError("the file is damaged");
+            throw RecoveryError(translated("recovery_file", "the file is damaged"));
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t size = std::size_t(in.number(4));
             if (size > kNameLimit)
-                throw RecoveryError("the file is damaged");
+                throw RecoveryError(translated("recovery_file", "the file is damaged"));
             const auto name = in.run(size);
             file.stepNames.emplace_back(name.begin(), name.end());
         }
     }
     const std::size_t checked = in.offset();
     if (in.number(8) != stableHash(bytes.first(checked)) || in.offset() != bytes.size())
-        throw RecoveryError("the file is damaged");
+        throw RecoveryError(translated("recovery_file", "the file is damaged"));
     if (file.imagePath != canonicalImagePath(imagePath))
-        throw RecoveryError("it belongs to another image");
+        throw RecoveryError(translated("recovery_file", "it belongs to another image"));
     return file;
 }
 
@@ -184,7 +185,9 @@ void writeRecoveryFile(const RecoveryFile& file)
     try {
         writeFileAtomically(path, bytes);
     } catch (const std::exception&) {
-        throw std::runtime_error("cannot write '" + readableName(path) + "': " + std::strerror(errno ? errno : EIO));
+        const int reason = errno ? errno : EIO;
+        throw std::runtime_error(
+            fillIn(translated("recovery_file", "cannot write '%1': %2"), {readableName(path), std::strerror(reason)}));
     }
     std::remove(discardedRecoveryPath(file.imagePath).c_str());
 }

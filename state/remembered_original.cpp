@@ -9,6 +9,7 @@
 #include "jcode/readable_name.h"
 #include "patch/crc32.h"
 #include "state/state_folder.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ void rememberOriginal(const std::string& imagePath, const std::string& originalP
         makeStateFolder(originalsFolder());
         writeFileAtomically(recordPath(imagePath), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     } catch (const std::exception& error) {
-        throw std::runtime_error("the original of '" + readableName(imagePath) +
-                                 "' could not be remembered: " + error.what());
+        throw std::runtime_error(
+            fillIn(translated("remembered_original", "the original of '%1' could not be remembered: %2"),
+                   {readableName(imagePath), error.what()}));
     }
 }

@@ -13,6 +13,7 @@
 
 #include "file/file_name.h"
 #include "model/stable_hash.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -45,12 +46,16 @@ void makeStateFolder(const std::string& path)
         from = end + 1;
         if (prefix.empty())
             continue;
-        if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST)
-            throw std::runtime_error("cannot make the folder '" + prefix + "': " + std::strerror(errno));
+        if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) {
+            const int reason = errno;
+            throw std::runtime_error(
+                fillIn(translated("state_folder", "cannot make the folder '%1': %2"), {prefix, std::strerror(reason)}));
+        }
     }
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        throw std::runtime_error("cannot make the folder '" + path + "': " + std::strerror(ENOTDIR));
+        throw std::runtime_error(
+            fillIn(translated("state_folder", "cannot make the folder '%1': %2"), {path, std::strerror(ENOTDIR)}));
 }
 
 std::string canonicalImagePath(const std::string& imagePath)

@@ -13,6 +13,7 @@
 #include "model/editor.h"
 #include "model/stable_hash.h"
 #include "state/state_folder.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -35,9 +36,10 @@ std::string localDateTime(std::int64_t ms)
 {
     const std::time_t seconds = std::time_t(ms / 1000);
     std::tm local{};
-    char text[32] = "an unknown time";
-    if (::localtime_r(&seconds, &local))
-        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    char text[32];
+    if (!::localtime_r(&seconds, &local))
+        return translated("unsaved_work", "an unknown time");
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     return text;
 }
 
@@ -78,8 +80,10 @@ std::optional<std::string> UnsavedWork::keep(const EDITOR& editor)
     } catch (const std::exception& error) {
         if (std::exchange(failureTold_, true))
             return std::nullopt;
-        return "The unsaved edits of " + readableFileName(imagePath_) +
-            " cannot be kept for a crash or a later session (" + error.what() + "). Editing and saving go on as usual.";
+        return fillIn(translated("unsaved_work",
+                                 "The unsaved edits of %1 cannot be kept for a crash or a later session "
+                                 "(%2). Editing and saving go on as usual."),
+                      {readableFileName(imagePath_), error.what()});
     }
     return std::nullopt;
 }
@@ -99,21 +103,28 @@ RecoveryOffer findRecovery(const std::string& imagePath, const EDITOR& editor)
     } catch (const RecoveryError& error) {
         offer.kind = RecoveryOffer::Kind::Unusable;
         const std::string aside = damagedRecoveryPath(imagePath);
-        offer.text = "Unsaved edits of " + name + " were kept, but they cannot be used: " + error.what() + ". " +
-            (setRecoveryFileAside(imagePath, aside)
-                 ? "The file was set aside as " + readableName(aside) + "."
-                 : "The file " + readableName(recoveryFilePath(imagePath)) + " was left where it is.");
+        offer.text = setRecoveryFileAside(imagePath, aside)
+            ? fillIn(translated("unsaved_work",
+                                "Unsaved edits of %1 were kept, but they cannot be used: %2. The "
+                                "file was set aside as %3."),
+                     {name, error.what(), readableName(aside)})
+            : fillIn(translated("unsaved_work",
+                                "Unsaved edits of %1 were kept, but they cannot be used: %2. The "
+                                "file %3 was left where it is."),
+                     {name, error.what(), readableName(recoveryFilePath(imagePath))});
         return offer;
     }
     offer.kind = RecoveryOffer::Kind::Restorable;
-    offer.text =
-        "Unsaved edits of " + name + " from " + localDateTime(offer.file.writtenAtMs) + " were kept. Restore them?";
+    offer.text = fillIn(translated("unsaved_work", "Unsaved edits of %1 from %2 were kept. Restore them?"),
+                        {name, localDateTime(offer.file.writtenAtMs)});
     // Compared as far as the file holds tables: one of an earlier version holds fewer.
     const std::vector<std::uint8_t> tables = editableTables(editor);
     if (offer.file.baseTablesHash !=
         stableHash(std::span<const std::uint8_t>(tables).first(std::min(tables.size(), offer.file.tables.size()))))
-        offer.text += "\n\nThe image's tables have changed on disk since these edits were made: restoring them "
-                      "replaces those changes too.";
+        offer.text += "\n\n" +
+            translated("unsaved_work",
+                       "The image's tables have changed on disk since these edits "
+                       "were made: restoring them replaces those changes too.");
     return offer;
 }
 

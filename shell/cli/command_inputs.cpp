@@ -4,10 +4,13 @@
 #include <optional>
 #include <stdexcept>
 
+#include <QCoreApplication>
+
 #include "file/file_access.h"
 #include "jcode/readable_name.h"
 #include "model/editor.h"
 #include "shell/cli/stage_number.h"
+#include "text/translation.h"
 
 bool namesAnyOption(int argc, char* argv[], std::span<const char* const> options)
 {
@@ -24,15 +27,21 @@ int stageArgument(const std::string& text)
 {
     const std::optional<int> stage = parseStage(text);
     if (!stage)
-        throw std::runtime_error("a stage is 0 to 15 (or its digit 0 to F), not '" + text + "'");
+        throw std::runtime_error(
+            fillIn(QCoreApplication::translate("command_inputs", "a stage is 0 to 15 (or its digit 0 to F), not '%1'")
+                       .toStdString(),
+                   {text}));
     return *stage;
 }
 
 void refuseOverInput(const std::string& out, const std::string& input)
 {
     if (isSameFile(out, input))
-        throw std::runtime_error("the output '" + readableName(out) + "' is the input '" + readableName(input) +
-                                 "': give another file to write");
+        throw std::runtime_error(
+            fillIn(QCoreApplication::translate("command_inputs",
+                                               "the output '%1' is the input '%2': give another file to write")
+                       .toStdString(),
+                   {readableName(out), readableName(input)}));
 }
 
 std::unique_ptr<EDITOR> loadedImage(const std::string& imagePath)

@@ -16,12 +16,13 @@
 #include "render/colour_table.h"
 #include "shell/cli/argument_bytes.h"
 #include "shell/cli/stage_export.h"
+#include "text/translation.h"
 
 namespace {
 
-[[noreturn]] void failUsage(QCommandLineParser& parser, const char* text)
+[[noreturn]] void failUsage(QCommandLineParser& parser, const std::string& text)
 {
-    std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), text,
+    std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), text.c_str(),
                  qPrintable(parser.helpText()));
     std::exit(EXIT_FAILURE);
 }
@@ -35,11 +36,15 @@ void usePaletteFile(const std::string& path)
         constexpr std::size_t kLargest = 1536;
         const std::vector<std::uint8_t> bytes = readFileBytes(path, kLargest + 1);
         if (bytes.size() > kLargest)
-            throw std::runtime_error("it is larger than 1536 bytes, the largest palette file");
+            throw std::runtime_error(
+                QCoreApplication::translate("command_line", "it is larger than 1536 bytes, the largest palette file")
+                    .toStdString());
         useConsoleColours(paletteFileColours(bytes));
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s: the palette file '%s' cannot be used: %s\n",
-                     qPrintable(QCoreApplication::applicationName()), readableName(path).c_str(), error.what());
+        const std::string refusal = fillIn(
+            QCoreApplication::translate("command_line", "the palette file '%1' cannot be used: %2").toStdString(),
+            {readableName(path), error.what()});
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), refusal.c_str());
         std::exit(EXIT_FAILURE);
     }
 }
@@ -49,37 +54,62 @@ void usePaletteFile(const std::string& path)
 StartOptions parseCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Level editor for the ROM image of a 16-stage NES action game.\n"
-                                     "Without arguments it asks for the ROM image in a file dialog.");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("command_line",
+                                    "Level editor for the ROM image of a 16-stage NES action game.\n"
+                                    "Without arguments it asks for the ROM image in a file dialog."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("rom", "The ROM image to open, instead of choosing it in the file dialog.", "[rom]");
-    const QCommandLineOption demo("demo", "Write the built-in demo image into the user's data folder and open it.");
-    const QCommandLineOption screenshot("screenshot",
-                                        "Start as usual, let the first frames run, save the window as a PNG "
-                                        "image to <file> and end.",
-                                        "file");
-    const QCommandLineOption view("view", "Start in view <n>: 0 MAP, 1 OBJECT, 2 MAP SET, 3 CHIP SET, 4 CHIP.", "n");
-    const QCommandLineOption emulator("emulator",
-                                      "Play-test (F5) with <command>; %f in it stands for the image, which "
-                                      "otherwise comes last. Default: $QUARRIX_EMULATOR, else the first of "
-                                      "fceux, nestopia, mednafen on PATH.",
-                                      "command");
-    const QCommandLineOption objectNames("object-names",
-                                         "Name the objects' data values from the names file <file>. Without it, "
-                                         "the image's name followed by .objects.json is used when there is one.",
-                                         "file");
-    const QCommandLineOption paletteFile("palette-file",
-                                         "Draw the views, the Colours window and every picture with the 64 "
-                                         "colours of the emulator palette <file> (192 or 1536 bytes).",
-                                         "file");
-    const QCommandLineOption exportPalette("export-palette",
-                                           "Write the 64 colours the editor draws with (those of --palette-file, "
-                                           "if given) to <file> as an emulator palette of 192 bytes, the format "
-                                           "fceux's --palette reads, and end.",
-                                           "file");
+    parser.addPositionalArgument(
+        "rom",
+        QCoreApplication::translate("command_line",
+                                    "The ROM image to open, instead of choosing it in the file dialog."),
+        "[rom]");
+    const QCommandLineOption demo(
+        "demo",
+        QCoreApplication::translate("command_line",
+                                    "Write the built-in demo image into the user's data folder and open it."));
+    const QCommandLineOption screenshot(
+        "screenshot",
+        QCoreApplication::translate("command_line",
+                                    "Start as usual, let the first frames run, save the window as a PNG "
+                                    "image to <file> and end."),
+        "file");
+    const QCommandLineOption view(
+        "view",
+        QCoreApplication::translate("command_line",
+                                    "Start in view <n>: 0 MAP, 1 OBJECT, 2 MAP SET, 3 CHIP SET, 4 CHIP."),
+        "n");
+    const QCommandLineOption emulator(
+        "emulator",
+        QCoreApplication::translate("command_line",
+                                    "Play-test (F5) with <command>; %f in it stands for the image, which "
+                                    "otherwise comes last. Default: $QUARRIX_EMULATOR, else the first of "
+                                    "fceux, nestopia, mednafen on PATH."),
+        "command");
+    const QCommandLineOption objectNames(
+        "object-names",
+        QCoreApplication::translate("command_line",
+                                    "Name the objects' data values from the names file <file>. Without it, "
+                                    "the image's name followed by .objects.json is used when there is one."),
+        "file");
+    const QCommandLineOption paletteFile(
+        "palette-file",
+        QCoreApplication::translate("command_line",
+                                    "Draw the views, the Colours window and every picture with the 64 "
+                                    "colours of the emulator palette <file> (192 or 1536 bytes)."),
+        "file");
+    const QCommandLineOption exportPalette(
+        "export-palette",
+        QCoreApplication::translate("command_line",
+                                    "Write the 64 colours the editor draws with (those of --palette-file, "
+                                    "if given) to <file> as an emulator palette of 192 bytes, the format "
+                                    "fceux's --palette reads, and end."),
+        "file");
     QCommandLineOption reportFirstFrame(
-        "report-first-frame", "Print the wall-clock time (ms since 1970) of the first painted frame and end.");
+        "report-first-frame",
+        QCoreApplication::translate("command_line",
+                                    "Print the wall-clock time (ms since 1970) of the first painted frame and end."));
     reportFirstFrame.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({demo, screenshot, view, emulator, objectNames, paletteFile, exportPalette, reportFirstFrame});
     const ExportArguments exportArguments(parser);
@@ -91,19 +121,21 @@ StartOptions parseCommandLine(const QCoreApplication& app)
     StartOptions options;
     QStringList positional = parser.positionalArguments();
     if (const std::optional<std::string> wrong = scriptArguments.read(parser, positional, options))
-        failUsage(parser, wrong->c_str());
+        failUsage(parser, *wrong);
     if (const std::optional<std::string> wrong = tileSheetArguments.read(parser, positional, options))
-        failUsage(parser, wrong->c_str());
+        failUsage(parser, *wrong);
     if (const std::optional<std::string> wrong = fileCommandArguments.read(parser, positional, options))
-        failUsage(parser, wrong->c_str());
+        failUsage(parser, *wrong);
     if (const std::optional<std::string> wrong = exportArguments.read(parser, positional, options))
-        failUsage(parser, wrong->c_str());
+        failUsage(parser, *wrong);
     if (positional.size() > 1)
-        failUsage(parser, "give at most one ROM image");
+        failUsage(parser, QCoreApplication::translate("command_line", "give at most one ROM image").toStdString());
     options.demo = parser.isSet(demo);
     if (!positional.isEmpty()) {
         if (options.demo)
-            failUsage(parser, "give either a ROM image or --demo, not both");
+            failUsage(parser,
+                      QCoreApplication::translate("command_line", "give either a ROM image or --demo, not both")
+                          .toStdString());
         // The name's bytes as given: no conversion on the way.
         options.romPath = argumentBytes(positional.first());
     }
@@ -113,7 +145,8 @@ StartOptions parseCommandLine(const QCoreApplication& app)
         bool ok = false;
         const int n = parser.value(view).toInt(&ok);
         if (!ok || n < 0 || n >= kViewCount)
-            failUsage(parser, "--view takes a number from 0 to 4");
+            failUsage(parser,
+                      QCoreApplication::translate("command_line", "--view takes a number from 0 to 4").toStdString());
         options.view = n;
     }
     if (parser.isSet(emulator))

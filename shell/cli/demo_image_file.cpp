@@ -2,11 +2,13 @@
 
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
 #include "demo/demo_image.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -18,7 +20,9 @@ std::string writeDemoRom()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
-        throw std::runtime_error("cannot make the data folder '" + QFile::encodeName(folder).toStdString() + "'");
+        throw std::runtime_error(
+            fillIn(QCoreApplication::translate("demo_image_file", "cannot make the data folder '%1'").toStdString(),
+                   {QFile::encodeName(folder).toStdString()}));
     const std::string path = QFile::encodeName(QDir(folder).filePath(kDemoFileName)).toStdString();
     writeDemoImage(path);
     return path;

@@ -5,6 +5,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include <QCoreApplication>
+
 #include "file/file_access.h"
 #include "jcode/readable_name.h"
 #include "model/editor.h"
@@ -16,6 +18,7 @@
 #include "shell/script/script_watchdog.h"
 #include "shell/session/object_names_source.h"
 #include "state/save_with_backup.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -45,16 +48,23 @@ void writeResult(const EDITOR& editor, const std::string& imagePath, const std::
 
 ScriptArguments::ScriptArguments(QCommandLineParser& parser)
     : script_("script",
-              "Run the JavaScript <file> on the ROM image and end, printing what it prints: "
-              "IMAGE --script FILE.js [--output OUT.nes]. An error prints its file, line and message and ends "
-              "with exit code 1, writing nothing.",
+              QCoreApplication::translate(
+                  "script_command",
+                  "Run the JavaScript <file> on the ROM image and end, printing what it prints: "
+                  "IMAGE --script FILE.js [--output OUT.nes]. An error prints its file, line and message and ends "
+                  "with exit code 1, writing nothing."),
               "file")
     , output_("output",
-              "With --script: write the image as the script left it to <file> when the script succeeded and "
-              "changed something; give the image itself to write it in place, as Save does.",
+              QCoreApplication::translate(
+                  "script_command",
+                  "With --script: write the image as the script left it to <file> when the script succeeded and "
+                  "changed something; give the image itself to write it in place, as Save does."),
               "file")
     , timeout_("script-timeout",
-               "With --script: stop the script after <seconds> (default 30) and end with exit code 1.", "seconds")
+               QCoreApplication::translate(
+                   "script_command",
+                   "With --script: stop the script after <seconds> (default 30) and end with exit code 1."),
+               "seconds")
 {
     parser.addOptions({script_, output_, timeout_});
 }
@@ -64,16 +74,23 @@ std::optional<std::string> ScriptArguments::read(const QCommandLineParser& parse
 {
     if (!parser.isSet(script_)) {
         if (parser.isSet(output_) || parser.isSet(timeout_))
-            return "--output and --script-timeout go with --script";
+            return QCoreApplication::translate("script_command", "--output and --script-timeout go with --script")
+                .toStdString();
         return std::nullopt;
     }
     for (const char* other :
          {"screenshot", "view", "report-first-frame", "export-stage", "export-all", "objects", "make-patch",
           "apply-patch", "info", "export-stage-data", "import-stage-data", "export-tiles", "import-tiles", "demo"})
         if (parser.isSet(other))
-            return "--script opens no window and does nothing else: leave out --" + std::string(other);
+            return fillIn(QCoreApplication::translate("script_command",
+                                                      "--script opens no window and does nothing else: leave out --%1")
+                              .toStdString(),
+                          {other});
     if (positional.size() != 1)
-        return "--script takes the image and the script: IMAGE --script FILE.js [--output OUT.nes]";
+        return QCoreApplication::translate(
+                   "script_command",
+                   "--script takes the image and the script: IMAGE --script FILE.js [--output OUT.nes]")
+            .toStdString();
     ScriptCommandLine command;
     command.script = argumentBytes(parser.value(script_));
     if (parser.isSet(output_))
@@ -82,7 +99,8 @@ std::optional<std::string> ScriptArguments::read(const QCommandLineParser& parse
         bool ok = false;
         const double seconds = parser.value(timeout_).toDouble(&ok);
         if (!ok || !(seconds > 0))
-            return "--script-timeout takes a number of seconds above 0";
+            return QCoreApplication::translate("script_command", "--script-timeout takes a number of seconds above 0")
+                .toStdString();
         command.timeout = parser.value(timeout_).toStdString();
     }
     options.script = command;
@@ -110,7 +128,8 @@ int runScriptCommand(const StartOptions& options)
         if (std::optional<ObjectNames> names = startingObjectNames(options.objectNames, imagePath))
             editor->objectNames = std::move(*names);
     } catch (const std::exception& error) {
-        printError(std::string("cannot run the script: ") + error.what());
+        printError(fillIn(QCoreApplication::translate("script_command", "cannot run the script: %1").toStdString(),
+                          {error.what()}));
         return 1;
     }
     editor->history.start(*editor);
@@ -128,8 +147,10 @@ int runScriptCommand(const StartOptions& options)
         outcome = session.run(program, scriptName, scriptName);
     }
     if (outcome.result == ScriptOutcome::Result::Stopped) {
-        printError(scriptName.toStdString() + ": stopped after " + command.timeout +
-                   " seconds (--script-timeout); nothing written");
+        printError(fillIn(QCoreApplication::translate(
+                              "script_command", "%1: stopped after %2 seconds (--script-timeout); nothing written")
+                              .toStdString(),
+                          {scriptName.toStdString(), command.timeout}));
         return 1;
     }
     if (outcome.result == ScriptOutcome::Result::Failed) {
@@ -140,7 +161,8 @@ int runScriptCommand(const StartOptions& options)
         try {
             writeResult(*editor, imagePath, *command.output);
         } catch (const std::exception& error) {
-            printError("cannot write " + readableName(*command.output) + ": " + error.what());
+            printError(fillIn(QCoreApplication::translate("script_command", "cannot write %1: %2").toStdString(),
+                              {readableName(*command.output), error.what()}));
             return 1;
         }
     }

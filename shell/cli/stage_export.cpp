@@ -14,6 +14,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +32,7 @@
 #include "shell/cli/tile_sheet_png.h"
 #include "shell/session/object_names_source.h"
 #include "shell/session/text_pictures.h"
+#include "text/translation.h"
 #include "tilesheet/sheet_tiles.h"
 
 namespace {
@@ -106,20 +109,22 @@ void writePicture(const QImage& image, const QString& name)
 {
     QSaveFile file(name);
     const auto fail = [&](const QString& reason) {
-        throw std::runtime_error("cannot write the picture '" + QFile::encodeName(displayName(name)).toStdString() +
-                                 "': " + reason.toStdString());
+        throw std::runtime_error(
+            fillIn(QCoreApplication::translate("stage_export", "cannot write the picture '%1': %2").toStdString(),
+                   {QFile::encodeName(displayName(name)).toStdString(), reason.toStdString()}));
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());
     errno = 0;
     if (!image.save(&file, "PNG", kPngQuality)) {
         // The reason first: cancelling puts its own text in its place. A write that
-        // the disk cut short is an "Unknown error" to the toolkit, but the system's
-        // reason is still at hand.
+        // the disk cut short is an "Unknown error" to the toolkit (in the user's
+        // language: a fresh device's text), but the system's reason is still at hand.
         const int systemError = errno;
-        QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : QString("the image could not be encoded");
-        if (file.error() == QFileDevice::WriteError && reason == "Unknown error" && systemError != 0)
+        QString reason = file.error() != QFileDevice::NoError
+            ? file.errorString()
+            : QCoreApplication::translate("stage_export", "the image could not be encoded");
+        if (file.error() == QFileDevice::WriteError && reason == QBuffer().errorString() && systemError != 0)
             reason = QString::fromLocal8Bit(std::strerror(systemError));
         file.cancelWriting();
         fail(reason);
@@ -154,12 +159,19 @@ void exportAll(EDITOR& editor, const ExportOptions& request, int paletteSet)
     const int written =
         writeEveryStagePicture(editor, request.target, request.objects, paletteSet, [watched](int stage) {
             if (watched) {
-                std::printf("stage %X done (%d of %d)\n", unsigned(stage), stage + 1, kStageCount);
+                const QString line = QCoreApplication::translate("stage_export", "stage %1 done (%2 of %3)")
+                                         .arg(QString::number(stage, 16).toUpper())
+                                         .arg(stage + 1)
+                                         .arg(kStageCount);
+                std::printf("%s\n", line.toUtf8().constData());
                 std::fflush(stdout);
             }
         });
-    std::printf("%d pictures of %d stages written to %s\n", written, kStageCount,
-                QFile::encodeName(displayName(QFile::decodeName(request.target.c_str()))).constData());
+    const std::string line =
+        fillIn(QCoreApplication::translate("stage_export", "%1 pictures of %2 stages written to %3").toStdString(),
+               {std::to_string(written), std::to_string(kStageCount),
+                QFile::encodeName(displayName(QFile::decodeName(request.target.c_str()))).toStdString()});
+    std::printf("%s\n", line.c_str());
 }
 
 void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int paletteSet)
@@ -167,21 +179,34 @@ void exportStage(EDITOR& editor, const ExportOptions& request, int stage, int pa
     const QString name = QFile::decodeName(request.target.c_str());
     showFirstFrame(editor, stage, paletteSet);
     writePicture(exactImage(stagePicture(editor, request.objects)), name);
-    std::printf("stage %X written to %s\n", unsigned(stage), QFile::encodeName(displayName(name)).constData());
+    const std::string line = fillIn(
+        QCoreApplication::translate("stage_export", "stage %1 written to %2").toStdString(),
+        {QString::number(stage, 16).toUpper().toStdString(), QFile::encodeName(displayName(name)).toStdString()});
+    std::printf("%s\n", line.c_str());
 }
 
 }  // namespace
 
 ExportArguments::ExportArguments(QCommandLineParser& parser)
-    : exportStage_("export-stage",
-                   "Write stage <S> (0 to 15, or 0 to F) as one picture of its 48 pages to the PNG file given after "
-                   "it, and end: --export-stage S OUT.png.",
-                   "S")
+    : exportStage_(
+          "export-stage",
+          QCoreApplication::translate(
+              "stage_export",
+              "Write stage <S> (0 to 15, or 0 to F) as one picture of its 48 pages to the PNG file given after "
+              "it, and end: --export-stage S OUT.png."),
+          "S")
     , exportAll_("export-all",
-                 "Write the picture and the chip, chip-set and tile sheets of every stage into <folder>, and end.",
+                 QCoreApplication::translate(
+                     "stage_export",
+                     "Write the picture and the chip, chip-set and tile sheets of every stage into <folder>, and end."),
                  "folder")
-    , palette_("palette", "Draw the exported pictures and tile sheets in palette set <K> (0 to 3; default 0).", "K")
-    , objects_("objects", "Mark the objects on the exported stage pictures.")
+    , palette_(
+          "palette",
+          QCoreApplication::translate(
+              "stage_export", "Draw the exported pictures and tile sheets in palette set <K> (0 to 3; default 0)."),
+          "K")
+    , objects_("objects",
+               QCoreApplication::translate("stage_export", "Mark the objects on the exported stage pictures."))
 {
     parser.addOptions({exportStage_, exportAll_, palette_, objects_});
 }
@@ -193,20 +218,30 @@ std::optional<std::string> ExportArguments::read(const QCommandLineParser& parse
     if (!oneStage && !parser.isSet(exportAll_)) {
         // The tile sheet commands read --palette themselves.
         if (parser.isSet(palette_) && !parser.isSet("export-tiles") && !parser.isSet("import-tiles"))
-            return "--palette goes with --export-stage, --export-all, --export-tiles or --import-tiles";
+            return QCoreApplication::translate(
+                       "stage_export",
+                       "--palette goes with --export-stage, --export-all, --export-tiles or --import-tiles")
+                .toStdString();
         if (parser.isSet(objects_))
-            return "--objects goes with --export-stage or --export-all";
+            return QCoreApplication::translate("stage_export", "--objects goes with --export-stage or --export-all")
+                .toStdString();
         return std::nullopt;
     }
     if (oneStage && parser.isSet(exportAll_))
-        return "give either --export-stage or --export-all, not both";
+        return QCoreApplication::translate("stage_export", "give either --export-stage or --export-all, not both")
+            .toStdString();
     for (const char* windowOption : {"screenshot", "view", "report-first-frame"})
         if (parser.isSet(windowOption))
-            return "exporting pictures opens no window: leave out --screenshot and --view";
+            return QCoreApplication::translate("stage_export",
+                                               "exporting pictures opens no window: leave out --screenshot and --view")
+                .toStdString();
     ExportOptions request;
     if (oneStage) {
         if (positional.isEmpty())
-            return "--export-stage takes a stage and then the picture file: --export-stage S OUT.png";
+            return QCoreApplication::translate(
+                       "stage_export",
+                       "--export-stage takes a stage and then the picture file: --export-stage S OUT.png")
+                .toStdString();
         request.stage = parser.value(exportStage_).toStdString();
         request.target = QFile::encodeName(positional.takeLast()).toStdString();
     } else {
@@ -224,8 +259,9 @@ int writeEveryStagePicture(EDITOR& editor, const std::string& target, bool withO
 {
     const QString folderName = QFile::decodeName(target.c_str());
     if (!QDir().mkpath(folderName))
-        throw std::runtime_error("cannot make the folder '" + QFile::encodeName(displayName(folderName)).toStdString() +
-                                 "'");
+        throw std::runtime_error(
+            fillIn(QCoreApplication::translate("stage_export", "cannot make the folder '%1'").toStdString(),
+                   {QFile::encodeName(displayName(folderName)).toStdString()}));
     const QDir folder(folderName);
 
     // Drawing goes through the editor and the toolkit's text cache, so it stays on this
@@ -285,21 +321,33 @@ int exportPictures(const StartOptions& options)
         if (request.stage) {
             stage = parseStage(*request.stage);
             if (!stage)
-                throw std::runtime_error("--export-stage takes a stage from 0 to 15 (or its digit 0 to F), not '" +
-                                         *request.stage + "'");
+                throw std::runtime_error(fillIn(
+                    QCoreApplication::translate(
+                        "stage_export", "--export-stage takes a stage from 0 to 15 (or its digit 0 to F), not '%1'")
+                        .toStdString(),
+                    {*request.stage}));
         }
         const std::optional<int> paletteSet = parsePaletteSet(request.paletteSet);
         if (!paletteSet)
-            throw std::runtime_error("--palette takes a palette set from 0 to 3, not '" + request.paletteSet + "'");
+            throw std::runtime_error(fillIn(
+                QCoreApplication::translate("stage_export", "--palette takes a palette set from 0 to 3, not '%1'")
+                    .toStdString(),
+                {request.paletteSet}));
         if (!options.romPath && !options.demo)
-            throw std::runtime_error("name the ROM image to draw the pictures from, or use --demo");
+            throw std::runtime_error(QCoreApplication::translate(
+                                         "stage_export", "name the ROM image to draw the pictures from, or use --demo")
+                                         .toStdString());
 
         const std::string path = options.romPath ? *options.romPath : writeDemoRom();
         // A slip of the order of the arguments must not turn the image into a picture.
         const QFileInfo image(QFile::decodeName(path.c_str()));
         const QFileInfo target(QFile::decodeName(request.target.c_str()));
         if (stage && image.exists() && image.canonicalFilePath() == target.canonicalFilePath())
-            throw std::runtime_error("the picture would replace the ROM image '" + path + "': give another file");
+            throw std::runtime_error(
+                fillIn(QCoreApplication::translate("stage_export",
+                                                   "the picture would replace the ROM image '%1': give another file")
+                           .toStdString(),
+                       {path}));
         TextDrawingHost texts;
         auto editor = std::make_unique<EDITOR>();
         editor->setHost(&texts);

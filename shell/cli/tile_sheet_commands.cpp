@@ -5,6 +5,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include <QCoreApplication>
+
 #include "file/file_access.h"
 #include "jcode/readable_name.h"
 #include "model/editor.h"
@@ -13,6 +15,7 @@
 #include "shell/cli/command_line.h"
 #include "shell/cli/stage_number.h"
 #include "shell/cli/tile_sheet_png.h"
+#include "text/translation.h"
 #include "tilesheet/sheet_colours.h"
 #include "tilesheet/sheet_import.h"
 #include "tilesheet/sheet_tiles.h"
@@ -21,12 +24,13 @@ namespace {
 
 constexpr const char* kCommandOptions[] = {"--export-tiles", "--import-tiles"};
 
-// A palette set or sub-palette as given: one digit, 0 to 3.
-int parseQuarter(const std::string& text, const char* option, const char* what)
+// A palette set or sub-palette as given: one digit, 0 to 3; else refused with the
+// refusal pattern, which names the option and gets the text given as %1.
+int parseQuarter(const std::string& text, const QString& refusal)
 {
     if (text.size() == 1 && text[0] >= '0' && text[0] <= '3')
         return text[0] - '0';
-    throw std::runtime_error(std::string(option) + " takes a " + what + " from 0 to 3, not '" + text + "'");
+    throw std::runtime_error(fillIn(refusal.toStdString(), {text}));
 }
 
 struct SheetRequest {
@@ -37,8 +41,13 @@ struct SheetRequest {
 
 SheetRequest requestOf(const TileSheetCommand& command)
 {
-    return {stageArgument(command.stage), parseQuarter(command.paletteSet, "--palette", "palette set"),
-            parseQuarter(command.subPalette, "--sub-palette", "sub-palette")};
+    return {stageArgument(command.stage),
+            parseQuarter(command.paletteSet,
+                         QCoreApplication::translate("tile_sheet_commands",
+                                                     "--palette takes a palette set from 0 to 3, not '%1'")),
+            parseQuarter(command.subPalette,
+                         QCoreApplication::translate("tile_sheet_commands",
+                                                     "--sub-palette takes a sub-palette from 0 to 3, not '%1'"))};
 }
 
 std::string exportTiles(const std::string& imagePath, const TileSheetCommand& command)
@@ -48,10 +57,11 @@ std::string exportTiles(const std::string& imagePath, const TileSheetCommand& co
     const std::unique_ptr<EDITOR> editor = loadedImage(imagePath);
     const SheetColours colours = sheetColours(*editor, request.stage, request.paletteSet, request.subPalette);
     writeOutputFile(command.sheet, tileSheetPng(writeTileSheet(editor->tileGfx[request.stage], colours.colour)));
-    char line[512];
-    std::snprintf(line, sizeof line, "the tiles of stage %X written to %s, in sub-palette %d of palette set %d",
-                  unsigned(request.stage), readableName(command.sheet).c_str(), request.subPalette, request.paletteSet);
-    return line;
+    return fillIn(QCoreApplication::translate(
+                      "tile_sheet_commands", "the tiles of stage %1 written to %2, in sub-palette %3 of palette set %4")
+                      .toStdString(),
+                  {std::string(1, "0123456789ABCDEF"[request.stage & 0xF]), readableName(command.sheet),
+                   std::to_string(request.subPalette), std::to_string(request.paletteSet)});
 }
 
 std::string importTiles(const std::string& imagePath, const TileSheetCommand& command)
@@ -70,24 +80,35 @@ std::string importTiles(const std::string& imagePath, const TileSheetCommand& co
     std::vector<std::uint8_t> image = readFileBytes(imagePath);
     writeStageTiles(*editor, request.stage, image);
     writeOutputFile(command.output, image);
-    return sheetImportSummary(import, request.stage,
-                              ", in a copy of the image written to " + readableName(command.output));
+    return sheetImportSummary(
+        import, request.stage,
+        fillIn(
+            QCoreApplication::translate("tile_sheet_commands", ", in a copy of the image written to %1").toStdString(),
+            {readableName(command.output)}));
 }
 
 }  // namespace
 
 TileSheetArguments::TileSheetArguments(QCommandLineParser& parser)
-    : exportTiles_("export-tiles",
-                   "Write the 256 tiles of stage <S> as a tile sheet of 128 x 128 pixels to the PNG file given after "
-                   "it, and end: IMAGE --export-tiles S SHEET.png. Its palette index is the pixel's value.",
-                   "S")
+    : exportTiles_(
+          "export-tiles",
+          QCoreApplication::translate(
+              "tile_sheet_commands",
+              "Write the 256 tiles of stage <S> as a tile sheet of 128 x 128 pixels to the PNG file given after "
+              "it, and end: IMAGE --export-tiles S SHEET.png. Its palette index is the pixel's value."),
+          "S")
     , importTiles_("import-tiles",
-                   "Write a copy of the ROM image with the tiles of stage <S> drawn as a tile sheet (128 x 128, or "
-                   "256 x 256 as --export-all writes it) written where the stage loads them from, and end: "
-                   "IMAGE --import-tiles S SHEET.png OUT.nes. A sheet of four colours or fewer is read by index, "
-                   "any other by the colours of --palette and --sub-palette.",
+                   QCoreApplication::translate(
+                       "tile_sheet_commands",
+                       "Write a copy of the ROM image with the tiles of stage <S> drawn as a tile sheet (128 x 128, or "
+                       "256 x 256 as --export-all writes it) written where the stage loads them from, and end: "
+                       "IMAGE --import-tiles S SHEET.png OUT.nes. A sheet of four colours or fewer is read by index, "
+                       "any other by the colours of --palette and --sub-palette."),
                    "S")
-    , subPalette_("sub-palette", "With --export-tiles and --import-tiles: the sub-palette <P> (0 to 3; default 0).",
+    , subPalette_("sub-palette",
+                  QCoreApplication::translate(
+                      "tile_sheet_commands",
+                      "With --export-tiles and --import-tiles: the sub-palette <P> (0 to 3; default 0)."),
                   "P")
 {
     parser.addOptions({exportTiles_, importTiles_, subPalette_});
@@ -103,23 +124,36 @@ std::optional<std::string> TileSheetArguments::read(const QCommandLineParser& pa
 {
     if (!isAsked(parser)) {
         if (parser.isSet(subPalette_))
-            return "--sub-palette goes with --export-tiles or --import-tiles";
+            return QCoreApplication::translate("tile_sheet_commands",
+                                               "--sub-palette goes with --export-tiles or --import-tiles")
+                .toStdString();
         return std::nullopt;
     }
     const bool import = parser.isSet(importTiles_);
     if (import && parser.isSet(exportTiles_))
-        return "give either --export-tiles or --import-tiles, not both";
+        return QCoreApplication::translate("tile_sheet_commands",
+                                           "give either --export-tiles or --import-tiles, not both")
+            .toStdString();
     for (const char* other : {"screenshot", "view", "report-first-frame", "export-stage", "export-all", "objects",
                               "make-patch", "apply-patch", "info", "export-stage-data", "import-stage-data"})
         if (parser.isSet(other))
-            return "--export-tiles and --import-tiles open no window and do nothing else: leave out --" +
-                std::string(other);
+            return fillIn(QCoreApplication::translate(
+                              "tile_sheet_commands",
+                              "--export-tiles and --import-tiles open no window and do nothing else: leave out --%1")
+                              .toStdString(),
+                          {other});
     const qsizetype files = import ? 2 : 1;
     if (positional.size() != files + 1)
-        return import ? "--import-tiles takes the image, a stage, the tile sheet and the file to write: "
-                        "IMAGE --import-tiles S SHEET.png OUT.nes"
-                      : "--export-tiles takes the image, a stage and the tile sheet to write: "
-                        "IMAGE --export-tiles S SHEET.png";
+        return import
+            ? QCoreApplication::translate(
+                  "tile_sheet_commands",
+                  "--import-tiles takes the image, a stage, the tile sheet and the file to write: "
+                  "IMAGE --import-tiles S SHEET.png OUT.nes")
+                  .toStdString()
+            : QCoreApplication::translate("tile_sheet_commands",
+                                          "--export-tiles takes the image, a stage and the tile sheet to write: "
+                                          "IMAGE --export-tiles S SHEET.png")
+                  .toStdString();
     TileSheetCommand command;
     command.import = import;
     command.stage = parser.value(import ? importTiles_ : exportTiles_).toStdString();
@@ -144,13 +178,16 @@ int runTileSheetCommand(const StartOptions& options)
     const TileSheetCommand& command = *options.tileSheet;
     try {
         if (!options.romPath)
-            throw std::runtime_error("name the ROM image first");
+            throw std::runtime_error(
+                QCoreApplication::translate("tile_sheet_commands", "name the ROM image first").toStdString());
         const std::string result =
             command.import ? importTiles(*options.romPath, command) : exportTiles(*options.romPath, command);
         std::printf("%s\n", result.c_str());
     } catch (const std::exception& error) {
-        std::printf("%s: %s\n", command.import ? "cannot import the tile sheet" : "cannot export the tile sheet",
-                    error.what());
+        const QString failure = command.import
+            ? QCoreApplication::translate("tile_sheet_commands", "cannot import the tile sheet: %1")
+            : QCoreApplication::translate("tile_sheet_commands", "cannot export the tile sheet: %1");
+        std::printf("%s\n", fillIn(failure.toStdString(), {error.what()}).c_str());
         std::fflush(stdout);
         return 1;
     }

@@ -6,12 +6,14 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QList>
 
 #include "file/file_access.h"
 #include "jcode/readable_name.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -29,15 +31,16 @@ bool isSheetSize(const QSize& size)
 
 TileSheetImage readTileSheetPng(const std::string& path)
 {
-    // Built in steps: GCC 12 warns wrongly of an overlap in "'" + name.
-    std::string name(1, '\'');
-    name += readableName(path);
-    name += '\'';
+    const std::string name = readableName(path);
     const std::vector<std::uint8_t> bytes = readFileBytes(path, kLargestSheetFile + 1);
     if (bytes.size() > kLargestSheetFile)
-        throw std::runtime_error(name + " is larger than 16 MB, too large for a tile sheet");
+        throw std::runtime_error(fillIn(
+            QCoreApplication::translate("tile_sheet_png", "'%1' is larger than 16 MB, too large for a tile sheet")
+                .toStdString(),
+            {name}));
     if (bytes.size() < sizeof kPngSignature || std::memcmp(bytes.data(), kPngSignature, sizeof kPngSignature) != 0)
-        throw std::runtime_error(name + " is not a PNG picture");
+        throw std::runtime_error(
+            fillIn(QCoreApplication::translate("tile_sheet_png", "'%1' is not a PNG picture").toStdString(), {name}));
 
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     QBuffer buffer(&data);
@@ -53,7 +56,9 @@ TileSheetImage readTileSheetPng(const std::string& path)
     }
     QImage image = reader.read();
     if (image.isNull())
-        throw std::runtime_error("the PNG picture " + name + " cannot be read: " + reader.errorString().toStdString());
+        throw std::runtime_error(fillIn(
+            QCoreApplication::translate("tile_sheet_png", "the PNG picture '%1' cannot be read: %2").toStdString(),
+            {name, reader.errorString().toStdString()}));
     sheet.width = image.width();
     sheet.height = image.height();
     if (!isSheetSize(image.size()))
@@ -103,6 +108,8 @@ std::vector<std::uint8_t> tileSheetPng(const TileSheetImage& sheet)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(tileSheetPicture(sheet)))
-        throw std::runtime_error("the tile sheet cannot be encoded as PNG: " + writer.errorString().toStdString());
+        throw std::runtime_error(fillIn(
+            QCoreApplication::translate("tile_sheet_png", "the tile sheet cannot be encoded as PNG: %1").toStdString(),
+            {writer.errorString().toStdString()}));
     return {data.begin(), data.end()};
 }

@@ -3,10 +3,12 @@
 #include <cmath>
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QJSEngine>
 
 #include "model/editor.h"
 #include "script/checked_tables.h"
+#include "shell/script/script_prelude.h"
 
 namespace {
 
@@ -19,7 +21,9 @@ public:
 int whole(double value)
 {
     if (!std::isfinite(value) || std::floor(value) != value || std::fabs(value) > 1e9)
-        throw NotWholeNumber(QString::number(value).toStdString() + " is not a whole number");
+        throw NotWholeNumber(QCoreApplication::translate("script_api", "%1 is not a whole number")
+                                 .arg(QString::number(value))
+                                 .toStdString());
     return int(value);
 }
 
@@ -261,8 +265,14 @@ void ScriptApi::show(const QString& kind, double stage, double number, double co
                 place_ = place;
                 return;
             }
-        throw TableAccessError("there is no place of kind '" + kind.toStdString() + "'");
+        throw TableAccessError(
+            QCoreApplication::translate("script_api", "there is no place of kind '%1'").arg(kind).toStdString());
     });
+}
+
+QString ScriptApi::text(const QString& english, const QString& value) const
+{
+    return preludeText(english, value);
 }
 
 void ScriptApi::nameStep(const QString& name)

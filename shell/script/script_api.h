@@ -73,6 +73,8 @@ public:
     Q_INVOKABLE void show(const QString& kind, double stage, double number, double column, double row, double quadrant);
     Q_INVOKABLE void nameStep(const QString& name);
     Q_INVOKABLE void registerCommand(const QString& id, const QString& label);
+    // The prelude's refusals are said through this (preludeText).
+    Q_INVOKABLE QString text(const QString& english, const QString& value) const;
 
 private:
     // Runs access, turning a refusal into an error thrown into the script.

@@ -1,5 +1,6 @@
 #include "shell/script/script_session.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "model/editor.h"
@@ -59,7 +60,7 @@ ScriptOutcome ScriptSession::runAsStep(const QString& file, const QString& stepN
     ScriptOutcome outcome;
     if (engine_.isInterrupted()) {
         outcome.result = ScriptOutcome::Result::Stopped;
-        outcome.error = {file, 0, QObject::tr("stopped before it ended")};
+        outcome.error = {file, 0, QCoreApplication::translate("script_session", "stopped before it ended")};
     } else if (!stack.isEmpty() || value.isError()) {
         outcome.result = ScriptOutcome::Result::Failed;
         outcome.error = {file, lineInScript(stack), value.toString()};
@@ -92,7 +93,9 @@ ScriptOutcome ScriptSession::runCommand(const QString& id)
         // where it was made.
         const QJSValue function = commandFunctions_.property(id);
         if (!function.isCallable())
-            return engine_.newErrorObject(QJSValue::ReferenceError, QObject::tr("no command has the id %1").arg(id));
+            return engine_.newErrorObject(
+                QJSValue::ReferenceError,
+                QCoreApplication::translate("script_session", "no command has the id %1").arg(id));
         const QJSValue result = function.call();
         if (!result.hasProperty(QStringLiteral("thrown")))
             return result.property(QStringLiteral("value"));

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include <QCoreApplication>
+
 #include "shell/session/app_state.h"
 
 namespace {
@@ -10,25 +12,25 @@ std::exception_ptr deferredError;
 bool withoutBoxes = false;
 bool keepFailureReported = false;
 
-void report(const char* text, const char* caption)
+void report(const char* text, const QString& caption)
 {
     std::printf("%s\n", text);
     std::fflush(stdout);
     if (!withoutBoxes)
-        MessageBoxA(boxOwner(), text, caption, MB_ICONEXCLAMATION);
+        MessageBoxA(boxOwner(), text, caption.toUtf8().constData(), MB_ICONEXCLAMATION);
 }
 }  // namespace
 
 void reportError(const char* text)
 {
-    report(text, "error");
+    report(text, QCoreApplication::translate("error_report", "error"));
 }
 
 void reportKeepFailure(const std::string& text)
 {
     if (std::exchange(keepFailureReported, true))
         return;
-    report(text.c_str(), "warning");
+    report(text.c_str(), QCoreApplication::translate("error_report", "warning"));
 }
 
 void setReportsWithoutBoxes(bool on)

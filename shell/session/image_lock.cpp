@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -10,6 +11,7 @@
 #include "file/file_name.h"
 #include "jcode/readable_name.h"
 #include "state/state_folder.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -51,9 +53,12 @@ std::optional<ImageLockHolder> lockImage(const std::string& imagePath)
 
 std::string alreadyOpenQuestion(const std::string& imagePath, const ImageLockHolder& holder)
 {
-    return readableName(fileNameOf(imagePath)) + " is already open in another Quarrix Editor (process " +
-        std::to_string(holder.process) + ", since " +
-        holder.since.toLocalTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() + "). Open it anyway?";
+    return fillIn(
+        QCoreApplication::translate(
+            "image_lock", "%1 is already open in another Quarrix Editor (process %2, since %3). Open it anyway?")
+            .toStdString(),
+        {readableName(fileNameOf(imagePath)), std::to_string(holder.process),
+         holder.since.toLocalTime().toString("yyyy-MM-dd HH:mm:ss").toStdString()});
 }
 
 void unlockImage()

@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,16 +15,22 @@
 #include "shell/session/error_report.h"
 #include "shell/session/settings.h"
 #include "state/playtest_copies.h"
+#include "text/translation.h"
 
 namespace {
 
 constexpr const char* kEmulatorVariable = "QUARRIX_EMULATOR";
 // The editor's colours for the emulator, beside the copies; each F5 writes it anew.
 constexpr const char* kPaletteFileName = "colours.pal";
-constexpr const char* kInstallHint = "Install an emulator, for example with: apt-get install fceux\n"
-                                     "(Debian puts it into /usr/games, which PATH may have to name)\n"
-                                     "or name one with --emulator \"COMMAND\" or in the variable QUARRIX_EMULATOR "
-                                     "(%f in the command stands for the image).";
+
+QString installHint()
+{
+    return QCoreApplication::translate("play_test",
+                                       "Install an emulator, for example with: apt-get install fceux\n"
+                                       "(Debian puts it into /usr/games, which PATH may have to name)\n"
+                                       "or name one with --emulator \"COMMAND\" or in the variable QUARRIX_EMULATOR "
+                                       "(%f in the command stands for the image).");
+}
 
 std::optional<std::string> emulatorOption;
 qint64 lastProcess = 0;
@@ -51,6 +58,12 @@ void report(const QString& text)
     report(text.toStdString());
 }
 
+std::string copyNotWritten(const std::exception& error)
+{
+    return fillIn(QCoreApplication::translate("play_test", "The play-test copy could not be written: %1").toStdString(),
+                  {error.what()});
+}
+
 }  // namespace
 
 void setEmulatorOption(std::optional<std::string> command)
@@ -63,17 +76,20 @@ std::optional<EmulatorCommand> findEmulator(QString* tried)
     QStringList looked;
     if (emulatorOption && !QString::fromStdString(*emulatorOption).trimmed().isEmpty())
         return EmulatorCommand{QString::fromStdString(*emulatorOption), "--emulator"};
-    looked << (emulatorOption ? "--emulator was empty" : "no --emulator option");
+    looked << (emulatorOption ? QCoreApplication::translate("play_test", "--emulator was empty")
+                              : QCoreApplication::translate("play_test", "no --emulator option"));
 
     const QString variable = qEnvironmentVariable(kEmulatorVariable);
     if (!variable.trimmed().isEmpty())
         return EmulatorCommand{variable, kEmulatorVariable};
-    looked << QString(kEmulatorVariable) + (qEnvironmentVariableIsSet(kEmulatorVariable) ? " is empty" : " is not set");
+    looked << (qEnvironmentVariableIsSet(kEmulatorVariable) ? QCoreApplication::translate("play_test", "%1 is empty")
+                                                            : QCoreApplication::translate("play_test", "%1 is not set"))
+                  .arg(kEmulatorVariable);
 
     const QString chosen = QString::fromStdString(savedEmulator());
     if (!chosen.trimmed().isEmpty())
-        return EmulatorCommand{chosen, "Tools > Choose Emulator"};
-    looked << "no emulator chosen in Tools > Choose Emulator";
+        return EmulatorCommand{chosen, QCoreApplication::translate("play_test", "Tools > Choose Emulator")};
+    looked << QCoreApplication::translate("play_test", "no emulator chosen in Tools > Choose Emulator");
 
     QStringList names;
     for (const char* name : kKnownEmulators) {
@@ -82,7 +98,7 @@ std::optional<EmulatorCommand> findEmulator(QString* tried)
             return EmulatorCommand{found, "PATH"};
         names << name;
     }
-    looked << "none of " + names.join(", ") + " is on PATH";
+    looked << QCoreApplication::translate("play_test", "none of %1 is on PATH").arg(names.join(", "));
     if (tried)
         *tried = looked.join("; ");
     return std::nullopt;
@@ -107,7 +123,8 @@ void playTest()
     QString tried;
     const std::optional<EmulatorCommand> emulator = findEmulator(&tried);
     if (!emulator) {
-        report("No emulator found to play-test with (" + tried + ").\n" + kInstallHint);
+        report(QCoreApplication::translate("play_test", "No emulator found to play-test with (%1).\n%2")
+                   .arg(tried, installHint()));
         return;
     }
 
@@ -115,7 +132,7 @@ void playTest()
     try {
         copy = copies().write(theEditor, romPath);
     } catch (const std::exception& error) {
-        report(std::string("The play-test copy could not be written: ") + error.what());
+        report(copyNotWritten(error));
         return;
     }
 
@@ -128,7 +145,7 @@ void playTest()
             writeFileAtomically(palette, paletteFileBytes());
         } catch (const std::exception& error) {
             copies().remove(copy);
-            report(std::string("The play-test copy could not be written: ") + error.what());
+            report(copyNotWritten(error));
             return;
         }
         arguments.prepend(QFile::decodeName(palette.c_str()));
@@ -137,8 +154,8 @@ void playTest()
     qint64 pid = 0;
     if (program.isEmpty() || !QProcess::startDetached(program, arguments, QString(), &pid)) {
         copies().remove(copy);
-        report("The emulator could not be started: " + emulator->command + " (from " + emulator->source + ").\n" +
-               kInstallHint);
+        report(QCoreApplication::translate("play_test", "The emulator could not be started: %1 (from %2).\n%3")
+                   .arg(emulator->command, emulator->source, installHint()));
         return;
     }
     lastProcess = pid;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "shell/session/app_state.h"
@@ -83,7 +84,10 @@ void offerKeptEdits()
     case RecoveryOffer::Kind::None: return;
     case RecoveryOffer::Kind::Unusable: reportError(offer.text.c_str()); return;
     case RecoveryOffer::Kind::Restorable:
-        if (QuestionBoxA(boxOwner(), offer.text.c_str(), "Quarrix Editor", "Restore", "Discard") == IDYES) {
+        const QByteArray restore = QCoreApplication::translate("unsaved_work_keeper", "Restore").toUtf8();
+        const QByteArray discard = QCoreApplication::translate("unsaved_work_keeper", "Discard").toUtf8();
+        if (QuestionBoxA(boxOwner(), offer.text.c_str(), "Quarrix Editor", restore.constData(), discard.constData()) ==
+            IDYES) {
             restoreRecovery(theEditor, offer.file);
             theEditor.host().applySelections();
             noteUserAction();

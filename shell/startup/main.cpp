@@ -14,6 +14,7 @@
 #include "shell/session/language.h"
 #include "shell/startup/private_runtime_folder.h"
 #include "shell/startup/startup.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -86,15 +87,23 @@ int main(int argc, char* argv[])
 
     if (!hasDisplay && !options.screenshot && !options.reportFirstFrame) {
         if (!options.demo && !options.romPath) {
-            std::printf("No display found (DISPLAY and WAYLAND_DISPLAY are unset), so the file dialog cannot be "
-                        "shown.\nName a ROM image or use --demo to get a screenshot instead.\n");
+            std::printf("%s\n",
+                        qPrintable(QCoreApplication::translate(
+                            "main",
+                            "No display found (DISPLAY and WAYLAND_DISPLAY are unset), so the file "
+                            "dialog cannot be shown.\nName a ROM image or use --demo to get a "
+                            "screenshot instead.")));
             return 1;
         }
         const char* fileName = options.demo ? "quarrix-demo.png" : "quarrix-editor.png";
         options.screenshot = QDir::current().absoluteFilePath(fileName).toStdString();
-        std::printf("No display found (DISPLAY and WAYLAND_DISPLAY are unset): instead of opening a window, the "
-                    "editor writes a screenshot to %s\n",
-                    options.screenshot->c_str());
+        const std::string notice =
+            fillIn(QCoreApplication::translate("main",
+                                               "No display found (DISPLAY and WAYLAND_DISPLAY are unset): "
+                                               "instead of opening a window, the editor writes a screenshot to %1")
+                       .toStdString(),
+                   {*options.screenshot});
+        std::printf("%s\n", notice.c_str());
         std::fflush(stdout);
     }
     return runEditor(options);

@@ -7,6 +7,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,7 @@
 #include "shell/windows/tile_window.h"
 #include "shell/windows/usage_window.h"
 #include "state/state_folder.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -71,9 +73,15 @@ bool writeScreenshot(const std::string& path)
 void saveScreenshot(const std::string& path)
 {
     if (writeScreenshot(path)) {
-        std::printf("screenshot written to %s\n", readableName(canonicalImagePath(path)).c_str());
+        const std::string line =
+            fillIn(QCoreApplication::translate("startup", "screenshot written to %1").toStdString(),
+                   {readableName(canonicalImagePath(path))});
+        std::printf("%s\n", line.c_str());
     } else {
-        std::printf("cannot write the screenshot to %s\n", readableName(path).c_str());
+        const std::string line =
+            fillIn(QCoreApplication::translate("startup", "cannot write the screenshot to %1").toStdString(),
+                   {readableName(path)});
+        std::printf("%s\n", line.c_str());
         screenshotExitCode = 1;
     }
     std::fflush(stdout);
@@ -110,7 +118,7 @@ int chooseRomImage(const RomChooser& choose, const RomChooser& chooseAgain)
     while (path && !mayOpenImage(*path))
         path = chooseAgain ? chooseAgain() : choose();
     if (!path) {
-        std::printf("file reading error\n");
+        std::printf("%s\n", qPrintable(QCoreApplication::translate("startup", "file reading error")));
         std::fflush(stdout);
         return -1;
     }

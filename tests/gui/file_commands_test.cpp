@@ -124,6 +124,12 @@ private slots:
         QVERIFY(alone.out.contains(sha1(bytes)) && alone.out.contains(sha1(bytes.mid(16))));
         QVERIFY(alone.out.contains("original: none known"));
         QCOMPARE(runProgram({dir.filePath("missing.nes"), "--info"}, dir.path()).exitCode, 1);
+
+        // A name near the longest a file can have comes out whole.
+        const QString longName = QString(246, 'n') + ".nes";
+        QVERIFY(QFile::copy(original, dir.filePath(longName)));
+        const ProgramRun named = runProgram({longName, "--info"}, dir.path());
+        QVERIFY2(named.out.contains("file: " + longName + ", 524304 bytes\n"), qPrintable(named.out));
     }
 
     void exportPaletteWritesTheColoursDrawnWith()
