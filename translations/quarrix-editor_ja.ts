@@ -155,7 +155,7 @@
     <name>OverviewWindow</name>
     <message>
         <source>Overview of the stage</source>
-        <translation>ステージ全体図</translation>
+        <translation>ステージの全体表示</translation>
     </message>
     <message>
         <source>Objects</source>
@@ -1151,7 +1151,7 @@ Without arguments it asks for the ROM image in a file dialog.</source>
     </message>
     <message>
         <source>show or close the list of changes, to review and revert them</source>
-        <translation>確認と取り消しのために変更の一覧を表示する/閉じる</translation>
+        <translation>確認と復元のために変更の一覧を表示する/閉じる</translation>
     </message>
     <message>
         <source>History</source>
@@ -2669,7 +2669,7 @@ Name a ROM image or use --demo to get a screenshot instead.</source>
     </message>
     <message>
         <source>Export a patch</source>
-        <translation>パッチのエクスポート</translation>
+        <translation>パッチの書き出し</translation>
     </message>
     <message>
         <source>patch</source>
@@ -2693,7 +2693,7 @@ Name a ROM image or use --demo to get a screenshot instead.</source>
     </message>
     <message>
         <source>The patch could not be exported: %1</source>
-        <translation>パッチをエクスポートできませんでした: %1</translation>
+        <translation>パッチを書き出せませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -2718,7 +2718,7 @@ Name a ROM image or use --demo to get a screenshot instead.</source>
     <name>picture_export_dialog</name>
     <message>
         <source>Export pictures into</source>
-        <translation>画像のエクスポート先</translation>
+        <translation>画像の書き出し先</translation>
     </message>
     <message>
         <source>Writing the pictures of every stage...</source>
@@ -2726,7 +2726,7 @@ Name a ROM image or use --demo to get a screenshot instead.</source>
     </message>
     <message>
         <source>Export pictures</source>
-        <translation>画像のエクスポート</translation>
+        <translation>画像の書き出し</translation>
     </message>
     <message>
         <source>%1 pictures of 16 stages written to %2</source>
@@ -3339,11 +3339,11 @@ or name one with --emulator &quot;COMMAND&quot; or in the variable QUARRIX_EMULA
     </message>
     <message>
         <source>Export the stage</source>
-        <translation>ステージのエクスポート</translation>
+        <translation>ステージの書き出し</translation>
     </message>
     <message>
         <source>Import a stage file into the current stage</source>
-        <translation>ステージファイルを現在のステージにインポート</translation>
+        <translation>ステージファイルを現在のステージに読み込む</translation>
     </message>
     <message>
         <source>the stage file would replace the image itself: choose another file</source>
@@ -3359,11 +3359,11 @@ or name one with --emulator &quot;COMMAND&quot; or in the variable QUARRIX_EMULA
     </message>
     <message>
         <source>The stage could not be exported: %1</source>
-        <translation>ステージをエクスポートできませんでした: %1</translation>
+        <translation>ステージを書き出せませんでした: %1</translation>
     </message>
     <message>
         <source>The stage file could not be imported: %1</source>
-        <translation>ステージファイルをインポートできませんでした: %1</translation>
+        <translation>ステージファイルを読み込めませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -3705,7 +3705,7 @@ or name one with --emulator &quot;COMMAND&quot; or in the variable QUARRIX_EMULA
     </message>
     <message>
         <source>Import a tile sheet into stage %1 (colours of %2)</source>
-        <translation>タイルシートをステージ %1 にインポート (%2 の色)</translation>
+        <translation>タイルシートをステージ %1 に読み込む (%2 の色)</translation>
     </message>
     <message>
         <source>The sheet was read by its palette index (0 to 3).</source>
@@ -3721,7 +3721,7 @@ or name one with --emulator &quot;COMMAND&quot; or in the variable QUARRIX_EMULA
     </message>
     <message>
         <source>The tile sheet could not be imported: %1</source>
-        <translation>タイルシートをインポートできませんでした: %1</translation>
+        <translation>タイルシートを読み込めませんでした: %1</translation>
     </message>
 </context>
 <context>

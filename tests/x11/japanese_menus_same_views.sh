@@ -33,11 +33,19 @@ capture() {
     xwd -root -silent > "$work/$2.xwd"
 }
 
+# The names of the open menus' windows. xdotool's patterns match bytes, so the names
+# are compared whole by the shell.
+menus() {
+    for menu in $(xdotool search --onlyvisible --name ')$' 2> /dev/null); do
+        xdotool getwindowname "$menu"
+    done
+}
+
 capture ja_JP.UTF-8 japanese
 xdotool key alt+f
-wait_until "the File menu is not ファイル" 'xdotool search --all --onlyvisible --pid "$program" --name "^ファイル\(F\)\$" > /dev/null 2>&1'
+wait_until "the File menu is not ファイル" 'menus | grep -qx "ファイル(F)"'
 xdotool key Right
-wait_until "the Edit menu is not 編集" 'xdotool search --all --onlyvisible --pid "$program" --name "^編集\(E\)\$" > /dev/null 2>&1'
+wait_until "the Edit menu is not 編集" 'menus | grep -qx "編集(E)"'
 xdotool key Escape Escape
 focus_window ".*Quarrix Editor ver.1.2.0" "$program"
 xdotool key ctrl+q
