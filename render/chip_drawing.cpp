@@ -121,7 +121,7 @@ void EDITOR::drawChips()
     drawChipSheet(*this, false);
 }
 
-void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kChipCount])
+void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], const bool* onlyChips, bool (&drawn)[kChipCount])
 {
     const PaletteRecord& palette = curPal[curStage];
     SubPaletteRows rows(palette);
@@ -129,6 +129,10 @@ void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kCh
         const int p = chip[curStage][c].palette & 3;
         if (!subPalettes[p] || !isAnimatedSubPalette(palette, p))
             continue;
+        if (onlyChips && !onlyChips[c]) {
+            sheetsBehind_ = true;
+            continue;
+        }
         drawChipOfSheet(*this, c, rows);
         drawn[c] = true;
     }
@@ -136,12 +140,21 @@ void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kCh
 
 void EDITOR::drawAnimatedChips()
 {
+    sheetsBehind_ = false;
     // Most refreshes find few or no animated sub-palettes; skip the sheet walk then.
     const PaletteRecord& palette = curPal[curStage];
     if (!isAnimatedSubPalette(palette, 0) && !isAnimatedSubPalette(palette, 1) && !isAnimatedSubPalette(palette, 2) &&
         !isAnimatedSubPalette(palette, 3))
         return;
     drawChipSheet(*this, true);
+}
+
+void EDITOR::catchUpSheets()
+{
+    if (!sheetsBehind_)
+        return;
+    drawAnimatedChips();
+    drawChipSets();
 }
 
 void EDITOR::drawChipSets()
