@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
         --argc;
         ++argv;
     }
-    QMainWindow frame;
+    QMainWindow mainWindow;
     auto* picture = new PlainWindow;
     PlainWindow& window = *picture;
     window.report = argc > 1 && std::strcmp(argv[1], "--report-first-frame") == 0;
@@ -102,11 +102,11 @@ int main(int argc, char* argv[])
         animation.start(96);
     if (inMainWindow) {
         for (const char* menu : {"File", "Edit", "View", "Tools", "Help"})
-            frame.menuBar()->addMenu(menu)->addAction("Item");
-        frame.setCentralWidget(picture);
-        frame.setWindowTitle("plain main window");
-        frame.resize(514, 588);
-        frame.show();
+            mainWindow.menuBar()->addMenu(menu)->addAction("Item");
+        mainWindow.setCentralWidget(picture);
+        mainWindow.setWindowTitle("plain main window");
+        mainWindow.resize(514, 588);
+        mainWindow.show();
         return app.exec();
     }
     std::unique_ptr<PlainWindow> owned(picture);

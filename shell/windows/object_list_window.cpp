@@ -290,6 +290,7 @@ void loadObjectNamesFrom(const std::string& path)
 {
     try {
         useObjectNames(loadObjectNamesFile(path));
+        followEditorInObjectList();
         saveObjectNamesFile(path);
     } catch (const std::exception& error) {
         reportError(("The object names are not used: " + std::string(error.what()) + ".").c_str());
