@@ -100,11 +100,16 @@ public:
     void drawMapPages();
     void drawObjects();
     void drawPaletteStrip();
-    // drawAnimatedChips for the chips drawn in the sub-palettes marked only, marking
-    // each chip it draws; buildChipSets is drawChipSets when only the chips marked in
-    // onlyChips (any with nullptr) can have changed since the last build.
-    void drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kChipCount]);
+    // drawAnimatedChips for the chips drawn in the sub-palettes marked only and, unless
+    // onlyChips is nullptr, marked there too, marking each chip it draws; buildChipSets
+    // is drawChipSets when only the chips marked in onlyChips (any with nullptr) can
+    // have changed since the last build.
+    void drawAnimatedChipsIn(const bool (&subPalettes)[4], const bool* onlyChips, bool (&drawn)[kChipCount]);
     void buildChipSets(const bool* onlyChips);
+    // An animation frame of a view that shows few chips draws only those: the other
+    // animated chips, and the chip sets that show them, stay a step behind until this
+    // (or refresh(0)) draws them, for a reader of the whole sheets.
+    void catchUpSheets();
     // What the last drawChipSets found changed.
     const SheetChanges& lastSheetChanges() const { return chipSetCache_.lastChanges; }
 
@@ -117,6 +122,7 @@ public:
 private:
     EditorHost* host_ = nullptr;
     ChipSetSheetCache chipSetCache_;
+    bool sheetsBehind_ = false;  // see catchUpSheets
     FrameInputs lastFrame_;
     std::vector<std::uint8_t> frameState_;  // reused by every refresh
 };

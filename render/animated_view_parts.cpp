@@ -102,6 +102,23 @@ std::optional<std::vector<Rect>> animatedViewParts(const EDITOR& editor, const b
     return joinNeighbours(std::move(find.parts));
 }
 
+bool chipsOfShownPages(const EDITOR& editor, bool (&chips)[kChipCount])
+{
+    if (editor.curTab != kViewMap && editor.curTab != kViewObject)
+        return false;
+    const int s = editor.curStage;
+    for (int h = 0; h < 2; ++h) {
+        const int page = editor.viewPos + h;
+        const int m = page >= 0 && page < kPageCount ? editor.pageSet[s][page] : kMapSetCount;
+        if (m >= kMapSetCount)
+            continue;
+        for (const std::uint8_t b : editor.mapSet[s][m])
+            for (const std::uint8_t k : editor.chipSet[s][b])
+                chips[k] = true;
+    }
+    return true;
+}
+
 std::vector<Rect> joinNeighbours(std::vector<Rect> parts)
 {
     const auto joinRuns = [&parts](bool acrossRows) {

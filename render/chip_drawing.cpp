@@ -82,15 +82,21 @@ void drawChipTileOnPath(EDITOR& editor, int x, int y, int tile, int subPalette, 
              subPaletteColours(palette, p));
 }
 
-// The four tile quadrants of chip c at its place in the chip sheet.
-void drawChipOfSheet(EDITOR& editor, int c, SubPaletteRows& rows)
+// The four tile quadrants of chip c at its place in the chip sheet, in the colours of
+// its sub-palette: a TileRowColours or the four colours themselves.
+template <typename Colours>
+void drawChipInColours(EDITOR& editor, int c, const Colours& colours)
 {
     const ChipRecord& record = editor.chip[editor.curStage][c];
     const Rect cell = sheetCell(c, kChipPixels);
-    const TileRowColours& colours = rows.of(record.palette & 3);
     for (int q = 0; q < 4; ++q)
         drawTile(editor.chipSurface, (cell.x + quadrantX(q, kTilePixels)) & 0xFF,
                  (cell.y + quadrantY(q, kTilePixels)) & 0xFF, editor.tileGfx[editor.curStage][record.tile[q]], colours);
+}
+
+void drawChipOfSheet(EDITOR& editor, int c, SubPaletteRows& rows)
+{
+    drawChipInColours(editor, c, rows.of(editor.chip[editor.curStage][c].palette & 3));
 }
 
 // Every chip of the current stage whose sub-palette belongs to the path asked for (see
@@ -121,27 +127,51 @@ void EDITOR::drawChips()
     drawChipSheet(*this, false);
 }
 
-void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], bool (&drawn)[kChipCount])
+void EDITOR::drawAnimatedChipsIn(const bool (&subPalettes)[4], const bool* onlyChips, bool (&drawn)[kChipCount])
 {
     const PaletteRecord& palette = curPal[curStage];
-    SubPaletteRows rows(palette);
-    for (int c = 0; c < kChipCount; ++c) {
-        const int p = chip[curStage][c].palette & 3;
-        if (!subPalettes[p] || !isAnimatedSubPalette(palette, p))
-            continue;
-        drawChipOfSheet(*this, c, rows);
-        drawn[c] = true;
+    const auto drawEach = [&](const auto& draw) {
+        for (int c = 0; c < kChipCount; ++c) {
+            const int p = chip[curStage][c].palette & 3;
+            if (!subPalettes[p] || !isAnimatedSubPalette(palette, p))
+                continue;
+            if (onlyChips && !onlyChips[c]) {
+                sheetsBehind_ = true;
+                continue;
+            }
+            draw(c, p);
+            drawn[c] = true;
+        }
+    };
+    if (onlyChips) {
+        // The few chips of two pages: the row tables would cost more than they save.
+        const std::array<std::array<Colour, 4>, 4> colours = {
+            subPaletteColours(palette, 0), subPaletteColours(palette, 1), subPaletteColours(palette, 2),
+            subPaletteColours(palette, 3)};
+        drawEach([&](int c, int p) { drawChipInColours(*this, c, colours[std::size_t(p)]); });
+    } else {
+        SubPaletteRows rows(palette);
+        drawEach([&](int c, int) { drawChipOfSheet(*this, c, rows); });
     }
 }
 
 void EDITOR::drawAnimatedChips()
 {
+    sheetsBehind_ = false;
     // Most refreshes find few or no animated sub-palettes; skip the sheet walk then.
     const PaletteRecord& palette = curPal[curStage];
     if (!isAnimatedSubPalette(palette, 0) && !isAnimatedSubPalette(palette, 1) && !isAnimatedSubPalette(palette, 2) &&
         !isAnimatedSubPalette(palette, 3))
         return;
     drawChipSheet(*this, true);
+}
+
+void EDITOR::catchUpSheets()
+{
+    if (!sheetsBehind_)
+        return;
+    drawAnimatedChips();
+    drawChipSets();
 }
 
 void EDITOR::drawChipSets()

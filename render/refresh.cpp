@@ -142,12 +142,15 @@ void EDITOR::refresh(int ticks)
     stepPaletteAnimations(ticks);
 
     const bool knownStage = curStage >= 0 && curStage < kStageCount;
+    // Asked for without ticks, by a reader of the whole sheets: the chips that the
+    // animation frames left behind are drawn too.
+    const bool catchingUp = ticks == 0 && sheetsBehind_;
     bool animationOnly = false;
     if (knownStage) {
         collectFrameState(*this, frameState_);
         const bool surfacesAsLeft = lastFrame_.valid && lastFrame_.host == &host() &&
             lastFrame_.chipVersion == chipSurface.version() && lastFrame_.chipSetVersion == chipSetSurface.version() &&
-            lastFrame_.viewVersion == viewSurface.version();
+            lastFrame_.viewVersion == viewSurface.version() && !catchingUp;
         if (surfacesAsLeft && lastFrame_.state == frameState_) {
             showComposedView(*this);
             return;
@@ -166,8 +169,12 @@ void EDITOR::refresh(int ticks)
         for (int p = 0; p < 4; ++p)
             moved[p] =
                 std::memcmp(shownColours + sizeof colours[p] * std::size_t(p), colours[p], sizeof colours[p]) != 0;
+        // A view of two pages draws only the chips it shows: most of the sheet's
+        // animated chips lie in chip sets of other pages.
+        bool shown[kChipCount] = {};
+        const bool fewShown = chipsOfShownPages(*this, shown);
         bool drawn[kChipCount] = {};
-        drawAnimatedChipsIn(moved, drawn);
+        drawAnimatedChipsIn(moved, fewShown ? shown : nullptr, drawn);
         buildChipSets(drawn);
         parts = animatedViewParts(*this, moved);
     } else {

@@ -49,6 +49,8 @@ Surface objectsPicture(EDITOR& editor, const Selection& selection)
 
 Surface selectionPicture(EDITOR& editor, const Selection& selection)
 {
+    // Pages, chip sets and chips off the view are drawn from the whole sheets.
+    editor.catchUpSheets();
     const int columns = selection.columns(), rows = selection.rows();
     switch (selection.view) {
     case kViewMap: {

@@ -8,8 +8,8 @@
 #   - the same for a plain Qt program that shows an empty window, as the floor, and for
 #     one that repaints a 64 x 64 square as often as the demo's stage 0 animates, as
 #     the floor of the animated case;
-#   - time from starting the process to the first painted frame, for the editor and
-#     for the plain window, median of ten runs;
+#   - time from starting the process to the first painted frame, median of ten runs:
+#     for the editor, for the plain window and for a plain main window with a menu bar;
 #   - on an X server, the animated case again with the editing area zoomed in as far as
 #     the screen allows;
 #   - time to export every stage with its sheets (--export-all), five runs and their
@@ -29,8 +29,9 @@ editor="$build/app/quarrix-editor"
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-# The demo image and any state go into folders of their own, not the user's.
-export XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
+# The demo image, the settings and any state go into folders of their own, not the
+# user's.
+export XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config"
 seconds=10
 
 focus_moves=false
@@ -44,9 +45,12 @@ floor=""
 cat >"$work/plain_window.cpp" <<'PROGRAM'
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <QApplication>
 #include <QDateTime>
 #include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
@@ -74,7 +78,15 @@ protected:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    PlainWindow window;
+    // --main-window: the picture is the central part of a main window with a menu bar.
+    const bool inMainWindow = argc > 2 && std::strcmp(argv[1], "--main-window") == 0;
+    if (inMainWindow) {
+        --argc;
+        ++argv;
+    }
+    QMainWindow mainWindow;
+    auto* picture = new PlainWindow;
+    PlainWindow& window = *picture;
     window.report = argc > 1 && std::strcmp(argv[1], "--report-first-frame") == 0;
     // --animate: a 64 x 64 square changes colour every 96 ms, the size of the demo's
     // water and the pace of its animation (6 periods of 16 ms).
@@ -88,6 +100,16 @@ int main(int argc, char* argv[])
     const bool animate = argc > 1 && std::strcmp(argv[1], "--animate") == 0;
     if (animate)
         animation.start(96);
+    if (inMainWindow) {
+        for (const char* menu : {"File", "Edit", "View", "Tools", "Help"})
+            mainWindow.menuBar()->addMenu(menu)->addAction("Item");
+        mainWindow.setCentralWidget(picture);
+        mainWindow.setWindowTitle("plain main window");
+        mainWindow.resize(514, 588);
+        mainWindow.show();
+        return app.exec();
+    }
+    std::unique_ptr<PlainWindow> owned(picture);
     window.setWindowTitle(animate ? "plain window, animated" : "plain window");
     window.resize(514, 588);
     window.show();
@@ -243,6 +265,7 @@ first_frame() {
 }
 first_frame "editor on the demo image" "$editor" --demo
 [ -z "$floor" ] || first_frame "plain window" "$floor"
+[ -z "$floor" ] || first_frame "plain main window with a menu bar" "$floor" --main-window
 
 for run in 1 2 3 4 5; do
     rm -rf "$work/pictures"

@@ -46,13 +46,9 @@
 
 namespace {
 
-// Menu items send WM_COMMAND with these identifiers, well below those of the controls
-// (10000 onwards); the command search sends its own for the entry chosen in it.
-constexpr unsigned kFirstMenuId = 100;
-constexpr unsigned kClearRecentId = 80;
-constexpr unsigned kFirstRecentId = 81;
+// The command search sends WM_COMMAND with its own identifier for the entry chosen in
+// it, below those of the menu items.
 constexpr unsigned kSearchChoiceId = 70;
-static_assert(kFirstRecentId + kRecentImageCount <= kFirstMenuId, "the recent images' items would take commands' ids");
 
 // The search entries of scripts name them after these.
 constexpr std::string_view kScriptPrefix = "script:";
@@ -198,16 +194,6 @@ bool runApplicationKey(int virtualKey)
     return command && command->runByApplication() && runApplicationCommand(command->id);
 }
 
-unsigned menuCommandId(const Command& command)
-{
-    return kFirstMenuId + unsigned(&command - commands().data());
-}
-
-unsigned recentImageMenuId(int index)
-{
-    return index < 0 ? kClearRecentId : kFirstRecentId + unsigned(index);
-}
-
 std::vector<SearchEntry> searchEntries()
 {
     std::vector<SearchEntry> entries = commandEntries(commandEnabled);
@@ -235,21 +221,21 @@ bool runMenuItem(unsigned id)
             runSearchChoice(*chosen);
         return true;
     }
-    if (id == kClearRecentId) {
-        clearRecentImages();
-        refreshRecentMenu();
-        return true;
-    }
-    if (id >= kFirstRecentId && id < kFirstRecentId + unsigned(kRecentImageCount)) {
+    if (const std::optional<int> recentIndex = recentImageOfMenuItem(id)) {
+        if (*recentIndex < 0) {
+            clearRecentImages();
+            refreshRecentMenu();
+            return true;
+        }
         const std::vector<std::string> recent = recentImages();
-        if (id - kFirstRecentId < recent.size())
-            openAnotherImage(recent[id - kFirstRecentId]);
+        if (std::size_t(*recentIndex) < recent.size())
+            openAnotherImage(recent[std::size_t(*recentIndex)]);
         return true;
     }
-    const std::span<const Command> all = commands();
-    if (id < kFirstMenuId || id - kFirstMenuId >= all.size())
+    const Command* item = commandOfMenuItem(id);
+    if (!item)
         return false;
-    const Command& command = all[id - kFirstMenuId];
+    const Command& command = *item;
     if (!commandEnabled(command))
         return true;
     noteRun(recentRuns, command.id);

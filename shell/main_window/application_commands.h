@@ -24,11 +24,6 @@ bool commandEnabled(const Command& command);
 // now: the application's command it gives is run. Returns whether it gave one.
 bool runApplicationKey(int virtualKey);
 
-// The WM_COMMAND identifiers of the menu items: a command's, and an image of File >
-// Open Recent by its place in the list (-1 for Clear).
-unsigned menuCommandId(const Command& command);
-unsigned recentImageMenuId(int index);
-
 // What the command search (Ctrl+F) offers now: every command of the registry with
 // whether it can act, the stages and the names of the current stage's objects.
 std::vector<SearchEntry> searchEntries();

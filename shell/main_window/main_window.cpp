@@ -144,7 +144,7 @@ std::string windowTitle()
     return std::string("Quarrix Editor ver.") + QUARRIX_VERSION;
 }
 
-void buildUi()
+void buildUi(bool (*commandCanAct)(const Command& command))
 {
     uiFont = new QFont(makeUiFont());
 
@@ -164,7 +164,7 @@ void buildUi()
     scrollBar = makeControl();
 
     mainWindow->create(kMainWindowClass, windowTitle().c_str(), mainWindowProc);
-    installMenuBar(*mainWindow);
+    installMenuBar(*mainWindow, commandCanAct);
     const RECT frame = mainWindow->windowRect();
     mainWindow->move(frame.left, frame.top, kMainWindowWidth, kMainWindowHeight);
     // Where the user last left it, while that is on a screen.

@@ -5,6 +5,8 @@
 
 #include <string>
 
+struct Command;
+
 // The row of controls along the top of the main window's client area, and the top of
 // the editing area, just under the tab labels.
 inline constexpr int kTopRowHeight = 20;
@@ -23,7 +25,8 @@ void updateWindowTitle();
 // Creates the font, the main window with its menu bar, every control and the editor's surfaces, installs
 // the application as the editor's host, and applies the first selections (stage 0,
 // palette set 0, view "MAP").
-void buildUi();
+// The menus ask commandCanAct whether to grey a command's item.
+void buildUi(bool (*commandCanAct)(const Command& command));
 
 // Labels, places, shows and hides the step buttons and the scroll bar for view 0 to 4
 // and sets the scroll maximum of the views that scroll. applySelections then hands

@@ -12,7 +12,6 @@
 #include "edit/commands.h"
 #include "edit/key_reference.h"
 #include "jcode/readable_name.h"
-#include "shell/main_window/application_commands.h"
 #include "shell/session/app_state.h"
 #include "shell/session/language.h"
 #include "shell/session/settings.h"
@@ -24,6 +23,15 @@
 namespace {
 
 constexpr Menu kMenus[] = {Menu::File, Menu::Edit, Menu::View, Menu::Tools, Menu::Help};
+
+// Menu items send WM_COMMAND with these identifiers, well below those of the controls
+// (10000 onwards) and above the command search's choice.
+constexpr unsigned kFirstMenuId = 100;
+constexpr unsigned kClearRecentId = 80;
+constexpr unsigned kFirstRecentId = 81;
+static_assert(kFirstRecentId + kRecentImageCount <= kFirstMenuId, "the recent images' items would take commands' ids");
+
+CommandCanAct commandCanAct = nullptr;
 
 QPointer<QMenuBar> menuBar;
 QPointer<QMenu> recentMenu;
@@ -85,7 +93,7 @@ void greyWhatCannotAct(QMenu& menu)
         if (action->menu())
             continue;
         if (const Command* command = findCommand(action->data().toString().toStdString()))
-            action->setEnabled(commandEnabled(*command));
+            action->setEnabled(!commandCanAct || commandCanAct(*command));
     }
 }
 
@@ -156,8 +164,9 @@ void fillMenu(QMenu& menu, Menu which)
 
 }  // namespace
 
-void installMenuBar(EWC& window)
+void installMenuBar(EWC& window, CommandCanAct canAct)
 {
+    commandCanAct = canAct;
     auto* bar = new QMenuBar;
     // Mouse clicks on the menus leave the keys with the main window.
     bar->setFocusPolicy(Qt::NoFocus);
@@ -174,6 +183,31 @@ void installMenuBar(EWC& window)
         topLevel->setMenuBar(bar);
         topLevel->setClientSize(topLevel->clientSize());
     }
+}
+
+unsigned menuCommandId(const Command& command)
+{
+    return kFirstMenuId + unsigned(&command - commands().data());
+}
+
+unsigned recentImageMenuId(int index)
+{
+    return index < 0 ? kClearRecentId : kFirstRecentId + unsigned(index);
+}
+
+const Command* commandOfMenuItem(unsigned id)
+{
+    const std::span<const Command> all = commands();
+    return id >= kFirstMenuId && id - kFirstMenuId < all.size() ? &all[id - kFirstMenuId] : nullptr;
+}
+
+std::optional<int> recentImageOfMenuItem(unsigned id)
+{
+    if (id == kClearRecentId)
+        return -1;
+    if (id >= kFirstRecentId && id < kFirstRecentId + unsigned(kRecentImageCount))
+        return int(id - kFirstRecentId);
+    return std::nullopt;
 }
 
 QMenuBar* mainMenuBar()

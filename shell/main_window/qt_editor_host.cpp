@@ -97,7 +97,9 @@ void QtEditorHost::showPixels(const Surface& view, std::span<const Rect> copied,
     if (sameAsShown && view.version() == lastShown_.viewVersion)
         return;
 
-    QRegion region = shownRegion(view, *picture, copied, leftOut);
+    // The region's arithmetic costs more than the rest of a frame that shows a few parts.
+    QRegion region = sameAsShown ? lastShown_.region : shownRegion(view, *picture, copied, leftOut);
+    const QRegion shown = region;
     if (sameAsShown && changes && changes->since == lastShown_.viewVersion) {
         QRegion parts;
         for (const Rect& r : changes->changed)
@@ -108,7 +110,8 @@ void QtEditorHost::showPixels(const Surface& view, std::span<const Rect> copied,
     if (!changed.isEmpty())
         updateStaticPicture(area, changed);
     lastShown_ = {
-        &view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()}};
+        &view, view.version(), picture->cacheKey(), {copied.begin(), copied.end()}, {leftOut.begin(), leftOut.end()},
+        shown};
 }
 
 void QtEditorHost::writeClipboard(std::string_view text, const Surface& picture)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QRegion>
 
 #include "model/editor_host.h"
 #include "shell/session/text_pictures.h"
@@ -57,6 +58,7 @@ private:
         qint64 pictureKey = 0;
         std::vector<Rect> copied;
         std::vector<Rect> leftOut;
+        QRegion region;  // of copied and leftOut, kept for the frames that show the same
     };
     ShownView lastShown_;
 };

@@ -146,7 +146,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             releaseUi();
             return 0;
         }
-        buildUi();
+        buildUi(commandEnabled);
         useStartingObjectNames(options.objectNames, romPath);
         quitOnTerminationSignals();
         if (options.view) {

@@ -308,6 +308,7 @@ void loadObjectNamesFrom(const std::string& path)
 {
     try {
         useObjectNames(loadObjectNamesFile(path));
+        followEditorInObjectList();
         saveObjectNamesFile(path);
     } catch (const std::exception& error) {
         reportError(ObjectListWindow::tr("The object names are not used: %1.")

@@ -9,5 +9,6 @@
 // the window is up, and the editor goes on without names.
 void useStartingObjectNames(const std::optional<std::string>& named, const std::string& imagePath);
 
-// Puts names into use in the running editor and every window that shows them.
+// Puts names into use in the running editor and the Where Used window. The object
+// list, which loads names itself, follows them there.
 void useObjectNames(ObjectNames names);

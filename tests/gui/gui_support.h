@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "demo/demo_image.h"
+#include "shell/main_window/application_commands.h"
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/message_loop.h"
 #include "shell/main_window/qt_editor_host.h"
@@ -42,7 +43,7 @@ inline std::string startOnDemoImage(const QTemporaryDir& dir)
     const std::string path = writeDemoRomInto(dir);
     if (chooseRomImage([&] { return std::optional<std::string>(path); }) != 0)
         return {};
-    buildUi();
+    buildUi(commandEnabled);
     return path;
 }
 

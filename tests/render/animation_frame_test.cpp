@@ -108,6 +108,20 @@ TEST(AnimationFrame, PartsDrawnAgainLookExactlyLikeTheWholeViewDrawnAgain)
                 << "view " << view << ", tick " << tick;
         }
         EXPECT_GT(parts->host.partialShows, shownInParts) << "view " << view << " never drew in parts";
+        // The views of two pages leave the chips of other pages behind; a reader of the
+        // whole sheets finds them as frames drawn in full leave them.
+        for (int tick = 0; tick < 12; ++tick) {
+            parts->editor.refresh(1);
+            whole->editor.viewSurface.data();
+            whole->editor.refresh(1);
+            parts->editor.refresh(0);
+            for (Surface EDITOR::*sheet : {&EDITOR::chipSurface, &EDITOR::chipSetSurface}) {
+                const Surface& a = parts->editor.*sheet;
+                const Surface& b = whole->editor.*sheet;
+                ASSERT_EQ(std::memcmp(a.data(), b.data(), std::size_t(a.width() * a.height()) * sizeof(Colour)), 0)
+                    << "view " << view << ", tick " << tick;
+            }
+        }
         EXPECT_EQ(whole->host.partialShows, 0);
     }
 }

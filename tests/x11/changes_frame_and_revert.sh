@@ -59,8 +59,7 @@ for x, y in changed:
 PY
 # The Changes panel docks in the main window and takes the keys. The first row is
 # stage 0's, which stands for all of its changes; Tab leads on to Revert.
-xdotool key F8
-sleep 1
+open_panel F8 changes
 xdotool key Home Tab space
 sleep 0.5
 xdotool key ctrl+s

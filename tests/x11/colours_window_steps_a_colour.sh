@@ -17,9 +17,8 @@ editor=$1 work=$2
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
 focus_window ".* - Quarrix Editor ver.1.2.0"
-xdotool key F3
 # The panel docks in the main window and takes the keys.
-sleep 1
+open_panel F3 colours
 # Set 1, sub-palette 0, colour 2.
 xdotool key Down Right Right plus
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/colours.xwd"

@@ -17,9 +17,8 @@ editor=$1 work=$2
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
 focus_window ".* - Quarrix Editor ver.1.2.0"
-xdotool key F7
 # The panel docks in the main window and takes the keys.
-sleep 1
+open_panel F7 objects
 # The list opens on the current object, slot 00, in its page column: two rows down
 # and one column right is the x of slot 02.
 xdotool key Down Down Right c 8 Return

@@ -32,9 +32,8 @@ editor=$1 work=$2
 "$editor" "$work/game.nes" > "$work/run.log" 2>&1 &
 program=$!
 focus_window ".* - Quarrix Editor ver.1.2.0"
-xdotool key F4
 # The panel docks at the right of the main window and takes the keys.
-sleep 1
+open_panel F4 tiles
 # Keys 1 to 4 choose the values 0 to 3.
 xdotool key "$(( $(cat "$work/value") + 1 ))"
 # The drawing area, 320 pixels square, ends 10 pixels in from the panel's right edge,

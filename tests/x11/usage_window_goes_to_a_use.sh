@@ -21,9 +21,9 @@ focus_window ".* - Quarrix Editor ver.1.2.0"
 # Stage 0 of the demo image shows map set 08 on pages 08 and 1F, map set 09 on pages
 # 09 and 2C. From page 08, the window's second use is page 1F.
 
-xdotool key Next Next Next Next Next Next Next Next F2
+xdotool key Next Next Next Next Next Next Next Next
 # The panel docks in the main window and takes the keys.
-sleep 1
+open_panel F2 usage
 xdotool key Down Return
 focus_window ".* - Quarrix Editor ver.1.2.0"
 [ -n "${SHOTS:-}" ] && xwd -root -silent > "$SHOTS/window.xwd"

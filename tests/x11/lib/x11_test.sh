@@ -71,3 +71,15 @@ wait_until() {
     done
     fail "$what"
 }
+
+# Whether the panel named $1 in the settings is open: a panel is kept open there as soon
+# as it shows, with the keys.
+panel_open() {
+    grep -q "^$1\\\\open=true" "$XDG_CONFIG_HOME/quarrix-editor/settings.ini" 2> /dev/null
+}
+
+# Presses $1, the key of the panel named $2, and waits up to 30 s until it is open.
+open_panel() {
+    xdotool key "$1"
+    wait_until "the $2 panel never opened" panel_open "$2"
+}
