@@ -1,7 +1,6 @@
 #include "shell/main_window/main_window.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QProxyStyle>
 #include <QScreen>
@@ -56,9 +55,13 @@ constexpr const char* kPaletteSetNames[kPaletteSetCount] = {"Pallet 0", "Pallet 
 
 // 12 pixels high and fixed pitch; the family is whatever fixed-pitch face the system
 // offers.
+// The controls' face is the program's, not the desktop's: a Japanese locale makes the
+// desktop's monospace face a CJK one, and the step buttons inside the editing area would
+// change the views' pictures with the language. Letters it lacks, such as Japanese ones,
+// still come from the desktop's fonts.
 QFont makeUiFont()
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setPixelSize(12);
     font.setFixedPitch(true);
     font.setStyleHint(QFont::TypeWriter);

@@ -45,7 +45,8 @@ QTranslator* install(const QString& name, const QString& folder)
 class LanguageFollower : public QObject {
 public:
     LanguageFollower(QObject& watched, std::function<void()> retranslate)
-        : QObject(&watched), retranslate_(std::move(retranslate))
+        : QObject(&watched)
+        , retranslate_(std::move(retranslate))
     {
         watched.installEventFilter(this);
     }

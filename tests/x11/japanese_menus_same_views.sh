@@ -22,7 +22,8 @@ editor=$1 work=$2
 # capture LANG NAME: runs the editor in that language and keeps the screen as NAME.xwd
 # and where the editing area lies as NAME.at.
 capture() {
-    env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$1" "$editor" "$work/game.nes" > "$work/$2.log" 2>&1 &
+    # Settings of its own: each run starts with the window sized for its own menu bar.
+    env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$1" XDG_CONFIG_HOME="$work/config-$2" "$editor" "$work/game.nes" > "$work/$2.log" 2>&1 &
     program=$!
     focus_window ".*Quarrix Editor ver.1.2.0" "$program"
     sleep 0.5
