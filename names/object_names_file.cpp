@@ -138,11 +138,12 @@ std::map<int, std::string> nameMap(const Json& value, const MapTexts& texts, con
     if (!value.is_object())
         fault(texts.notMap, place);
     std::map<int, std::string> names;
-    for (const auto& [key, name] : value.items()) {
+    for (const auto& item : value.items()) {
+        const std::string& key = item.key();
         const int data = dataValue(key, texts, place);
         if (names.count(data))
             fault(texts.twice, place, key);
-        names[data] = nameText(name, texts.name, [&](const char* text) { fault(text, place, key); });
+        names[data] = nameText(item.value(), texts.name, [&](const char* text) { fault(text, place, key); });
     }
     return names;
 }
