@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "edit/key_reference.h"
+#include "jcode/conversions.h"
 #include "text/translation.h"
 
 namespace {
@@ -21,49 +22,31 @@ constexpr int kWholeLabelBonus = 4;
 constexpr std::size_t kRecentRunsKept = 32;
 
 // Labels may be Japanese: letters are matched as whole characters, never as the bytes
-// of one. A byte that starts no valid character stands for itself.
-std::u32string characters(std::string_view text)
+// of one. Every label and anything typed lies in the Basic Multilingual Plane.
+std::u16string characters(std::string_view text)
 {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1
-            : (lead >> 5) == 0x6               ? 2
-            : (lead >> 4) == 0xE               ? 3
-            : (lead >> 3) == 0x1E              ? 4
-                                               : 0;
-        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        out.push_back(valid ? c : lead);
-        i += valid ? length : 1;
-    }
-    return out;
+    return jcode::utf8ToUcs2(text);
 }
 
-char32_t lower(char32_t c)
+char16_t lower(char16_t c)
 {
     return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
 }
 
 // Letters and digits of any script continue a word; spaces and punctuation end one.
-bool isWordCharacter(char32_t c)
+bool isWordCharacter(char16_t c)
 {
-    constexpr char32_t kIdeographicSpace = 0x3000;
-    constexpr char32_t kIdeographicCommaToDitto = 0x3003;  // 、 。 〃
-    constexpr char32_t kKatakanaMiddleDot = 0x30FB;        // ・
-    constexpr char32_t kFullWidthPunctuation[2] = {0xFF01, 0xFF0F};
+    constexpr char16_t kIdeographicSpace = 0x3000;
+    constexpr char16_t kIdeographicCommaToDitto = 0x3003;  // 、 。 〃
+    constexpr char16_t kKatakanaMiddleDot = 0x30FB;        // ・
+    constexpr char16_t kFullWidthPunctuation[2] = {0xFF01, 0xFF0F};
     if (c < 0x80)
         return std::isalnum(static_cast<unsigned char>(c)) != 0;
     return !(c >= kIdeographicSpace && c <= kIdeographicCommaToDitto) && c != kKatakanaMiddleDot &&
         !(c >= kFullWidthPunctuation[0] && c <= kFullWidthPunctuation[1]);
 }
 
-bool startsWord(std::u32string_view label, std::size_t at)
+bool startsWord(std::u16string_view label, std::size_t at)
 {
     return at == 0 || !isWordCharacter(label[at - 1]);
 }
@@ -113,8 +96,8 @@ std::vector<SearchEntry> objectNameEntries(const EDITOR& editor)
 
 int matchScore(std::string_view typedText, std::string_view labelText)
 {
-    const std::u32string typed = characters(typedText);
-    const std::u32string label = characters(labelText);
+    const std::u16string typed = characters(typedText);
+    const std::u16string label = characters(labelText);
     if (typed.empty())
         return 0;
     if (typed.size() > label.size())

@@ -119,24 +119,12 @@ protected:
         QWidget::changeEvent(event);
     }
 
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->key() == Qt::Key_F8 || event->key() == Qt::Key_Escape)
-            close();
-        else
-            QWidget::keyPressEvent(event);
-    }
-
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == list_ && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 goTo(list_->currentItem());
-                return true;
-            }
-            if (key == Qt::Key_F8 || key == Qt::Key_Escape) {
-                close();
                 return true;
             }
         }

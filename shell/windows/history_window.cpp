@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include <QKeyEvent>
+#include <QEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -45,7 +45,6 @@ public:
         setAttribute(Qt::WA_ShowWithoutActivating);
         list_ = new QListWidget(this);
         list_->setUniformItemSizes(true);
-        list_->installEventFilter(this);
         connect(list_, &QListWidget::itemClicked, [this](QListWidgetItem* item) { goToHistoryStep(list_->row(item)); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);
@@ -71,25 +70,6 @@ protected:
         if (event->type() == QEvent::LanguageChange)
             retranslate();
         QWidget::changeEvent(event);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->key() == Qt::Key_F9 || event->key() == Qt::Key_Escape)
-            close();
-        else
-            QWidget::keyPressEvent(event);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == list_ && event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_F9 || key == Qt::Key_Escape) {
-                close();
-                return true;
-            }
-        }
-        return QWidget::eventFilter(watched, event);
     }
 
 private:

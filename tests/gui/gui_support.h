@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -143,3 +145,22 @@ private:
     std::FILE* file_;
     int saved_ = -1;
 };
+
+// Runs a test object on one offscreen screen of 4096 x 2400, where the main window fits
+// at its largest zoom: for tests of the zoom and of panels docked around it.
+template <typename Test>
+int runOnBigScreen(int argc, char** argv)
+{
+    QTemporaryDir config;
+    const QString file = config.filePath("screens.json");
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return 1;
+    out.write(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": 4096, "height": 2400,
+                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    out.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file).toLocal8Bit());
+    QApplication app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}

@@ -147,19 +147,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    // One offscreen screen of 4096 x 2400, where the main window fits at 4x.
-    QTemporaryDir config;
-    const QString file = config.filePath("screens.json");
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return 1;
-    out.write(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": 4096, "height": 2400,
-                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    out.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file).toLocal8Bit());
-    QApplication app(argc, argv);
-    ViewZoomTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnBigScreen<ViewZoomTest>(argc, argv);
 }
 
 #include "view_zoom_test.moc"
