@@ -9,7 +9,8 @@
 #     one that repaints a 64 x 64 square as often as the demo's stage 0 animates, as
 #     the floor of the animated case;
 #   - time from starting the process to the first painted frame, median of ten runs:
-#     for the editor, for the plain window and for a plain main window with a menu bar;
+#     for the editor with no panel open and with four open, for the plain window and
+#     for a plain main window with a menu bar;
 #   - on an X server, the animated case again with the editing area zoomed in as far as
 #     the screen allows;
 #   - time to export every stage with its sheets (--export-all), five runs and their
@@ -263,7 +264,13 @@ first_frame() {
     sort -n "$work/frame-times" | tr '\n' ' ' | awk -v l="$label" \
         '{ printf "start to first painted frame, %s: median %d ms (runs: %s)\n", l, ($5 + $6) / 2, $0 }'
 }
-first_frame "editor on the demo image" "$editor" --demo
+# The editor starts as the user left it: once with no settings (no panel open), once
+# with Colours, Tiles, Overview and Objects open, each from settings of its own.
+mkdir -p "$work/no-panels" "$work/four-panels/quarrix-editor"
+printf '[side]\ncolours\\open=true\ntiles\\open=true\noverview\\open=true\nobjects\\open=true\n' \
+    >"$work/four-panels/quarrix-editor/settings.ini"
+(XDG_CONFIG_HOME="$work/no-panels" && first_frame "editor on the demo image" "$editor" --demo)
+(XDG_CONFIG_HOME="$work/four-panels" && first_frame "editor with four panels open" "$editor" --demo)
 [ -z "$floor" ] || first_frame "plain window" "$floor"
 [ -z "$floor" ] || first_frame "plain main window with a menu bar" "$floor" --main-window
 

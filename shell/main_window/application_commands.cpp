@@ -27,21 +27,14 @@
 #include "shell/windows/about_box.h"
 #include "shell/windows/change_baseline.h"
 #include "shell/windows/changes_window.h"
-#include "shell/windows/colours_window.h"
 #include "shell/windows/command_search_popup.h"
 #include "shell/windows/emulator_choice.h"
-#include "shell/windows/history_window.h"
-#include "shell/windows/key_reference_window.h"
-#include "shell/windows/object_list_window.h"
-#include "shell/windows/overview_window.h"
 #include "shell/windows/panels.h"
 #include "shell/windows/patch_export.h"
 #include "shell/windows/picture_export_dialog.h"
 #include "shell/windows/script_runs.h"
 #include "shell/windows/stage_file_dialogs.h"
 #include "shell/windows/tile_sheet_dialog.h"
-#include "shell/windows/tile_window.h"
-#include "shell/windows/usage_window.h"
 #include "text/translation.h"
 
 namespace {
@@ -76,6 +69,7 @@ void pressButton(SCC* button)
 
 void openSearch();
 
+// The commands of the application; the panels' are in the list of panels.
 constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.open", chooseAnotherImage},
     // Its items are the recent images themselves.
@@ -90,15 +84,7 @@ constexpr ApplicationCommand kApplicationCommands[] = {
     {"file.compareWith", chooseComparisonImage},
     {"file.exit", [] { pressButton(exitButton.get()); }},
     {"edit.findCommand", openSearch},
-    {"view.keysAndMouse", [] { toggleKeyReference(theEditor.curTab); }},
-    {"view.whereUsed", toggleUsageWindow},
-    {"view.colours", toggleColoursWindow},
-    {"view.tiles", toggleTileWindow},
-    {"view.overview", toggleOverviewWindow},
     {"view.showChanges", toggleChangeFrames},
-    {"view.changes", toggleChangesWindow},
-    {"view.history", toggleHistoryWindow},
-    {"view.objects", toggleObjectList},
     {"view.zoomIn", zoomIn, [] { return currentZoom() < kLargestZoom; }},
     {"view.zoomOut", zoomOut, [] { return currentZoom() > kSmallestZoom; }},
     {"view.actualSize", zoomToActualSize, [] { return currentZoom() != kSmallestZoom; }},

@@ -6,8 +6,8 @@
 
 #include "edit/selection_editing.h"
 #include "jcode/readable_name.h"
-#include "shell/main_window/main_window.h"
 #include "shell/main_window/menu_bar.h"
+#include "shell/main_window/selections.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/image_lock.h"

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "clipboard/selection_text.h"
-#include "shell/main_window/main_window.h"
+#include "shell/main_window/selections.h"
 #include "shell/main_window/view_picture.h"
 #include "shell/session/app_state.h"
 #include "shell/windows/replacement_dialog.h"

@@ -6,20 +6,14 @@
 #include "edit/selection_editing.h"
 #include "edit/undo_redo.h"
 #include "shell/main_window/application_commands.h"
-#include "shell/main_window/main_window.h"
 #include "shell/main_window/message_loop.h"
 #include "shell/main_window/open_image.h"
+#include "shell/main_window/selections.h"
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/unsaved_work_keeper.h"
 #include "shell/windows/changes_window.h"
-#include "shell/windows/colours_window.h"
-#include "shell/windows/history_window.h"
-#include "shell/windows/object_list_window.h"
-#include "shell/windows/overview_window.h"
 #include "shell/windows/panels.h"
-#include "shell/windows/tile_window.h"
-#include "shell/windows/usage_window.h"
 
 namespace {
 
@@ -214,14 +208,8 @@ void afterUserInput()
 {
     recordUserAction(theEditor);
     noteUserAction();
-    // Before the overview, which frames the pages it marks.
-    followEditorInChangesWindow();
-    followEditorInUsageWindow();
-    followEditorInOverviewWindow();
-    followEditorInObjectList();
-    followEditorInColoursWindow();
-    followEditorInTileWindow();
-    followEditorInHistoryWindow();
+    // Before the panels: the overview frames the pages it marks.
+    followChangeFrames();
     followPanels();
     updateWindowTitle();
 }

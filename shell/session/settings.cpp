@@ -109,6 +109,12 @@ void useSettings(bool use)
     remembered = use ? readFile() : Remembered{};
 }
 
+void readSettingsOnly()
+{
+    inUse = false;
+    remembered = readFile();
+}
+
 std::vector<std::string> recentImages()
 {
     return remembered.recent;

@@ -21,6 +21,8 @@ inline constexpr int kRecentImageCount = 10;
 
 // Reads the file once and from then on writes every change; false stops both.
 void useSettings(bool use);
+// Reads the file once and never writes it.
+void readSettingsOnly();
 
 // The images opened last, newest first, at most kRecentImageCount, each as the file
 // system spells its name.

@@ -24,6 +24,7 @@
 #include "shell/main_window/message_loop.h"
 #include "shell/main_window/open_image.h"
 #include "shell/main_window/qt_editor_host.h"
+#include "shell/main_window/selections.h"
 #include "shell/main_window/view_zoom.h"
 #include "shell/main_window/window_procs.h"
 #include "shell/session/app_state.h"
@@ -35,17 +36,10 @@
 #include "shell/session/settings.h"
 #include "shell/session/unsaved_work_keeper.h"
 #include "shell/startup/termination_signals.h"
-#include "shell/windows/changes_window.h"
-#include "shell/windows/colours_window.h"
-#include "shell/windows/history_window.h"
-#include "shell/windows/key_reference_window.h"
-#include "shell/windows/object_list_window.h"
 #include "shell/windows/object_names_in_use.h"
-#include "shell/windows/overview_window.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/panels.h"
 #include "shell/windows/script_runs.h"
-#include "shell/windows/tile_window.h"
-#include "shell/windows/usage_window.h"
 #include "state/state_folder.h"
 #include "text/translation.h"
 
@@ -134,10 +128,16 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
     // run would wait on it for ever: errors are printed and end the run with code 1.
     const bool unattended = options.unattended || options.screenshot || options.reportFirstFrame;
     setReportsWithoutBoxes(unattended);
-    // A run no one watches neither reads nor changes what the user's runs remember.
-    useSettings(!unattended);
+    // A run no one watches neither reads nor changes what the user's runs remember; one
+    // that times the first frame starts as the user's would, panels and all, and
+    // changes nothing.
+    const bool asLeft = !unattended || options.reportFirstFrame;
+    if (options.reportFirstFrame)
+        readSettingsOnly();
+    else
+        useSettings(!unattended);
     // The language chosen in View > Language, kept over the system's.
-    if (!unattended)
+    if (asLeft)
         useLanguage(preferredLanguage());
     try {
         // After a Cancel the file choice is the dialog's, also for an image named on
@@ -153,13 +153,13 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             tabControl->sendMessage(TCM_SETCURSEL, WPARAM(*options.view), 0);
             applySelections();
         }
-        if (!unattended) {
+        if (asLeft) {
             // The zoom and the arrangement kept from the last run; the first time, the
             // largest zoom at which the whole window fits the screen.
             const bool firstStart = savedArrangement().geometry.isEmpty();
             setZoom(firstStart ? largestZoomThatFits() : savedZoom());
             restoreArrangement();
-            reopenPanels([](const char* commandId) { runApplicationCommand(commandId); });
+            reopenPanels();
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });
@@ -197,16 +197,8 @@ void releaseUi()
     }
     // The editor must no longer reach controls that are going away.
     theEditor.setHost(nullptr);
-    closeKeyReference();
-    closeUsageWindow();
-    closeOverviewWindow();
-    closeObjectList();
-    closeColoursWindow();
-    closeTileWindow();
-    releaseListedPanels();
+    releasePanels();
     endScripts();
-    closeChangesWindow();
-    closeHistoryWindow();
     tabControl.reset();
     editArea.reset();
     mainWindow.reset();

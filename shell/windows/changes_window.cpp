@@ -1,5 +1,6 @@
 #include "shell/windows/changes_window.h"
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -16,8 +17,7 @@
 #include "model/editable_tables.h"
 #include "shell/session/app_state.h"
 #include "shell/windows/change_baseline.h"
-#include "shell/windows/overview_window.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "text/translation.h"
 
@@ -34,6 +34,8 @@ struct Counted {
     std::uint64_t revision = 0;
     std::vector<ChangeItem> items;
     bool valid = false;
+    // Counts every count, so that the list knows whether it shows the latest.
+    std::uint64_t generation = 0;
 };
 Counted counted;
 
@@ -50,6 +52,7 @@ bool countChanges()
     counted.items = describeChanges(counted.baseline, counted.tables, theEditor.tileSources);
     markChanges(theEditor.changeMarks, counted.baseline, counted.tables);
     counted.valid = true;
+    ++counted.generation;
     return true;
 }
 
@@ -81,8 +84,10 @@ public:
 
     void follow(bool force)
     {
-        if (!countChanges() && !force)
+        countChanges();
+        if (shownGeneration_ == counted.generation && !force)
             return;
+        shownGeneration_ = counted.generation;
         baseline_->setText(tr("Changes against %1").arg(QString::fromStdString(changeBaseline().what)));
         fill();
     }
@@ -192,28 +197,30 @@ private:
     QLabel* baseline_;
     QTreeWidget* list_;
     QPushButton* revert_;
+    std::uint64_t shownGeneration_ = 0;
 };
-
-PanelSlot<ChangesWindow> slot("changes");
 
 }  // namespace
 
-void toggleChangesWindow()
+QWidget* makeChangesPanel(QWidget* parent)
 {
-    ChangesWindow* window = slot.toggle();
-    if (!window)
-        return;
-    changeBaseline(true);  // Ctrl+E may have remembered an original since
-    window->show();
-    window->follow(true);
+    return new ChangesWindow(parent);
 }
 
-void followEditorInChangesWindow()
+void openedChangesPanel(QWidget& panel)
 {
-    ChangesWindow* window = slot.shown();
-    if (window)
-        window->follow(false);
-    else if (theEditor.changeMarks.shown)
+    changeBaseline(true);  // Ctrl+E may have remembered an original since
+    static_cast<ChangesWindow&>(panel).follow(true);
+}
+
+void followChangesPanel(QWidget& panel)
+{
+    static_cast<ChangesWindow&>(panel).follow(false);
+}
+
+void followChangeFrames()
+{
+    if (theEditor.changeMarks.shown)
         countChanges();
 }
 
@@ -222,25 +229,24 @@ void toggleChangeFrames()
     theEditor.changeMarks.shown = !theEditor.changeMarks.shown;
     if (theEditor.changeMarks.shown)
         countChanges();
-    followEditorInOverviewWindow();
     theEditor.refresh(0);
 }
 
 QTreeWidget* changesList()
 {
-    ChangesWindow* window = slot.shown();
+    ChangesWindow* window = shownPanel<ChangesWindow>();
     return window ? window->list() : nullptr;
 }
 
 QPushButton* revertButton()
 {
-    ChangesWindow* window = slot.shown();
+    ChangesWindow* window = shownPanel<ChangesWindow>();
     return window ? window->revert() : nullptr;
 }
 
 void revertChosenChanges()
 {
-    ChangesWindow* window = slot.shown();
+    ChangesWindow* window = shownPanel<ChangesWindow>();
     if (!window)
         return;
     const std::vector<ChangeItem> items = window->chosen();
@@ -264,11 +270,6 @@ void revertChosenChanges()
     followUpUserInput();
     theEditor.drawChips();
     theEditor.refresh(0);
-}
-
-void closeChangesWindow()
-{
-    slot.release();
 }
 
 #include "changes_window.moc"

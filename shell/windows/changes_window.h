@@ -8,14 +8,19 @@
 
 class QTreeWidget;
 class QPushButton;
+class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleChangesWindow();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeChangesPanel(QWidget* parent);
+// Compares with the baseline as it is now and lists the changes afresh.
+void openedChangesPanel(QWidget& panel);
+// Brings the panel up to date with the editor. It compares the tables with those it last
+// counted and counts again only when they or the baseline changed.
+void followChangesPanel(QWidget& panel);
 
-// Brings the open window, and the frames of Show Changes, up to date with the editor.
-// The application calls it after every user action; it compares the tables with those
-// it last counted and counts again only when they or the baseline changed.
-void followEditorInChangesWindow();
+// After every user action, before the panels follow: counts again for the frames of
+// Show Changes while they are shown, so that every view frames what changed.
+void followChangeFrames();
 
 // Ctrl+D: shows or hides the frames around what differs, in every view.
 void toggleChangeFrames();
@@ -26,6 +31,3 @@ QPushButton* revertButton();
 
 // Reverts the list's chosen changes, as the Revert button does.
 void revertChosenChanges();
-
-// Destroys the window, before the main window goes.
-void closeChangesWindow();

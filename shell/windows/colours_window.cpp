@@ -13,7 +13,7 @@
 #include "edit/undo_redo.h"
 #include "render/colour_table.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/swc.h"
 
@@ -277,35 +277,21 @@ private:
     ColourCursor cursor_;
 };
 
-// Owned by the main window, so it goes with it at the latest.
-PanelSlot<ColoursWindow> slot("colours");
-
 }  // namespace
 
-void toggleColoursWindow()
+QWidget* makeColoursPanel(QWidget* parent)
 {
-    ColoursWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->show();
-    window->activateWindow();
-    window->setFocus();
+    return new ColoursWindow(parent);
 }
 
-void followEditorInColoursWindow()
+void followColoursPanel(QWidget& panel)
 {
-    if (ColoursWindow* window = slot.shown())
-        window->update();
+    panel.update();
 }
 
 QWidget* coloursWindow()
 {
-    return slot.shown();
-}
-
-void closeColoursWindow()
-{
-    slot.release();
+    return shownPanel<ColoursWindow>();
 }
 
 #include "colours_window.moc"

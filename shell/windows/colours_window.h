@@ -6,15 +6,10 @@
 
 class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleColoursWindow();
-
-// Shows the editor's current stage and palette sets again; the application calls it
-// after every user action in the main window.
-void followEditorInColoursWindow();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeColoursPanel(QWidget* parent);
+// Shows the editor's current stage and palette sets again.
+void followColoursPanel(QWidget& panel);
 
 // The open window, or nullptr when it is closed.
 QWidget* coloursWindow();
-
-// Destroys the window, before the main window goes.
-void closeColoursWindow();

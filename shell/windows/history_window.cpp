@@ -10,7 +10,7 @@
 
 #include "edit/undo_redo.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/user_input_follow_up.h"
 
 namespace {
@@ -101,28 +101,26 @@ private:
     std::optional<Shown> shown_;
 };
 
-PanelSlot<HistoryWindow> slot("history");
-
 }  // namespace
 
-void toggleHistoryWindow()
+QWidget* makeHistoryPanel(QWidget* parent)
 {
-    HistoryWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->show();
-    window->follow(true);
+    return new HistoryWindow(parent);
 }
 
-void followEditorInHistoryWindow()
+void openedHistoryPanel(QWidget& panel)
 {
-    if (HistoryWindow* window = slot.shown())
-        window->follow(false);
+    static_cast<HistoryWindow&>(panel).follow(true);
+}
+
+void followHistoryPanel(QWidget& panel)
+{
+    static_cast<HistoryWindow&>(panel).follow(false);
 }
 
 QListWidget* historyList()
 {
-    HistoryWindow* window = slot.shown();
+    HistoryWindow* window = shownPanel<HistoryWindow>();
     return window ? window->list() : nullptr;
 }
 
@@ -136,11 +134,6 @@ void goToHistoryStep(int steps)
         redoEdit(theEditor);
     followUpUserInput();
     theEditor.refresh(0);
-}
-
-void closeHistoryWindow()
-{
-    slot.release();
 }
 
 #include "history_window.moc"

@@ -7,13 +7,15 @@
 // block the editor; F9 or Escape closes it.
 
 class QListWidget;
+class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleHistoryWindow();
-
-// Brings the open window up to date with the history; the application calls it after
-// every user action. It fills the list again only when the steps changed.
-void followEditorInHistoryWindow();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeHistoryPanel(QWidget* parent);
+// Fills the list afresh.
+void openedHistoryPanel(QWidget& panel);
+// Brings the panel up to date with the history. It fills the list again only when the
+// steps changed.
+void followHistoryPanel(QWidget& panel);
 
 // The open window's list, or nullptr when it is closed. Row 0 is the start, before
 // any step; row n is after step n.
@@ -21,6 +23,3 @@ QListWidget* historyList();
 
 // Undoes or redoes until n steps are done, as a click on row n does.
 void goToHistoryStep(int steps);
-
-// Destroys the window, before the main window goes.
-void closeHistoryWindow();

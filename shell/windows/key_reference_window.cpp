@@ -9,7 +9,7 @@
 
 #include "edit/key_reference.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 
 namespace {
 
@@ -54,6 +54,7 @@ public:
     }
 
     QTreeWidget* list() const { return list_; }
+    std::optional<int> shownView() const { return view_; }
 
 protected:
     void changeEvent(QEvent* event) override
@@ -85,35 +86,24 @@ private:
     std::optional<int> view_;
 };
 
-// Owned by the main window, so it goes with it at the latest.
-PanelSlot<KeyReferenceWindow> slot("keys");
-
 }  // namespace
 
-void toggleKeyReference(int view)
+QWidget* makeKeyReference(QWidget* parent)
 {
-    KeyReferenceWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->showView(view);
-    window->show();
+    return new KeyReferenceWindow(parent);
 }
 
-void followViewInKeyReference(int view)
+void followKeyReference(QWidget& panel)
 {
-    if (KeyReferenceWindow* window = slot.shown())
-        window->showView(view);
+    auto& window = static_cast<KeyReferenceWindow&>(panel);
+    if (window.shownView() != theEditor.curTab)
+        window.showView(theEditor.curTab);
 }
 
 QTreeWidget* keyReferenceList()
 {
-    KeyReferenceWindow* window = slot.shown();
+    KeyReferenceWindow* window = shownPanel<KeyReferenceWindow>();
     return window ? window->list() : nullptr;
-}
-
-void closeKeyReference()
-{
-    slot.release();
 }
 
 #include "key_reference_window.moc"

@@ -5,15 +5,12 @@
 // view while it is open.
 
 class QTreeWidget;
+class QWidget;
 
-// Opens the window for view, or closes it when it is open.
-void toggleKeyReference(int view);
-
-// Lists the keys of view when the window is open.
-void followViewInKeyReference(int view);
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeKeyReference(QWidget* parent);
+// Shows the keys of the view the editor shows.
+void followKeyReference(QWidget& panel);
 
 // The open window's list, or nullptr when it is closed.
 QTreeWidget* keyReferenceList();
-
-// Destroys the window, before the main window goes.
-void closeKeyReference();

@@ -30,7 +30,7 @@
 #include "shell/session/settings.h"
 #include "shell/windows/object_list_model.h"
 #include "shell/windows/object_names_in_use.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/virtual_key.h"
 
@@ -267,39 +267,37 @@ private:
     bool following_ = false;
 };
 
-// Owned by the main window, so it goes with it at the latest.
-PanelSlot<ObjectListWindow> slot("objects");
-
 }  // namespace
 
-void toggleObjectList()
+QWidget* makeObjectList(QWidget* parent)
 {
-    ObjectListWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->forget();
-    window->follow(theEditor);
-    window->show();
-    window->activateWindow();
-    window->table()->setFocus();
+    return new ObjectListWindow(parent);
 }
 
-void followEditorInObjectList()
+void openedObjectList(QWidget& panel)
 {
-    if (ObjectListWindow* window = slot.shown())
-        window->follow(theEditor);
+    auto& window = static_cast<ObjectListWindow&>(panel);
+    window.forget();
+    window.follow(theEditor);
+    window.table()->setFocus();
+}
+
+void followObjectList(QWidget& panel)
+{
+    static_cast<ObjectListWindow&>(panel).follow(theEditor);
 }
 
 QTableView* objectListTable()
 {
-    ObjectListWindow* window = slot.shown();
+    ObjectListWindow* window = shownPanel<ObjectListWindow>();
     return window ? window->table() : nullptr;
 }
 
 void loadObjectNamesFromDialog()
 {
-    const QString path = QFileDialog::getOpenFileName(slot.made(), ObjectListWindow::tr("Load names"), QString(),
-                                                      ObjectListWindow::tr("Object names (*.json);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(shownPanel<ObjectListWindow>(), ObjectListWindow::tr("Load names"), QString(),
+                                     ObjectListWindow::tr("Object names (*.json);;All files (*)"));
     if (!path.isEmpty())
         loadObjectNamesFrom(QFile::encodeName(path).toStdString());
 }
@@ -308,7 +306,8 @@ void loadObjectNamesFrom(const std::string& path)
 {
     try {
         useObjectNames(loadObjectNamesFile(path));
-        followEditorInObjectList();
+        // The list and Where Used show the names.
+        followUpUserInput();
         saveObjectNamesFile(path);
     } catch (const std::exception& error) {
         reportError(ObjectListWindow::tr("The object names are not used: %1.")
@@ -317,11 +316,6 @@ void loadObjectNamesFrom(const std::string& path)
                         .c_str());
     }
     theEditor.refresh(0);
-}
-
-void closeObjectList()
-{
-    slot.release();
 }
 
 #include "object_list_window.moc"

@@ -9,13 +9,15 @@
 // is for reading only: the slots keep their order in the stage.
 
 class QTableView;
+class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleObjectList();
-
-// Brings the open window up to date with the editor: the stage, its objects, the
-// current object and the names. The application calls it after every user action.
-void followEditorInObjectList();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeObjectList(QWidget* parent);
+// Makes the table afresh and takes the keys.
+void openedObjectList(QWidget& panel);
+// Brings the panel up to date with the editor: the stage, its objects, the current
+// object and the names.
+void followObjectList(QWidget& panel);
 
 // The open window's table, or nullptr when it is closed.
 QTableView* objectListTable();
@@ -24,6 +26,3 @@ QTableView* objectListTable();
 void loadObjectNamesFrom(const std::string& path);
 // The window's "Load names...": asks for the file, then as above.
 void loadObjectNamesFromDialog();
-
-// Destroys the window, before the main window goes.
-void closeObjectList();

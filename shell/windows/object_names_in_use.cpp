@@ -8,7 +8,6 @@
 #include "shell/session/app_state.h"
 #include "shell/session/error_report.h"
 #include "shell/session/object_names_source.h"
-#include "shell/windows/usage_window.h"
 
 void useStartingObjectNames(const std::optional<std::string>& named, const std::string& imagePath)
 {
@@ -31,5 +30,4 @@ void useStartingObjectNames(const std::optional<std::string>& named, const std::
 void useObjectNames(ObjectNames names)
 {
     theEditor.objectNames = std::move(names);
-    followEditorInUsageWindow();
 }

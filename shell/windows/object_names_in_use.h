@@ -9,6 +9,6 @@
 // the window is up, and the editor goes on without names.
 void useStartingObjectNames(const std::optional<std::string>& named, const std::string& imagePath);
 
-// Puts names into use in the running editor and the Where Used window. The object
-// list, which loads names itself, follows them there.
+// Puts names into use in the running editor. The panels show them once they follow
+// the editor after the user's action (see user_input_follow_up.h).
 void useObjectNames(ObjectNames names);

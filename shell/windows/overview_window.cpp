@@ -14,7 +14,7 @@
 #include "render/change_frames.h"
 #include "render/stage_overview.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 
 namespace {
 
@@ -190,8 +190,6 @@ private:
     std::vector<std::uint8_t> shown_;
 };
 
-PanelSlot<OverviewWindow> slot("overview");
-
 QRect screenArea(const QWidget* owner)
 {
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
@@ -200,34 +198,30 @@ QRect screenArea(const QWidget* owner)
 
 }  // namespace
 
-void toggleOverviewWindow()
+QWidget* makeOverviewPanel(QWidget* parent)
 {
-    OverviewWindow* window = slot.toggle([](OverviewWindow& made) {
-        // As wide as the screen allows, as high as the picture at that width needs.
-        const int width = std::min(screenArea(boxOwner()).width() - 16, overviewWidth(kLargestOverviewChip) + 8);
-        made.resize(width, overviewHeight(overviewChipPixels(width - 8)) + made.sizeHint().height());
-    });
-    if (!window)
-        return;
-    window->forget();
-    window->show();
-    window->follow(theEditor);
+    auto* window = new OverviewWindow(parent);
+    // As wide as the screen allows, as high as the picture at that width needs.
+    const int width = std::min(screenArea(boxOwner()).width() - 16, overviewWidth(kLargestOverviewChip) + 8);
+    window->resize(width, overviewHeight(overviewChipPixels(width - 8)) + window->sizeHint().height());
+    return window;
 }
 
-void followEditorInOverviewWindow()
+void openedOverviewPanel(QWidget& panel)
 {
-    if (OverviewWindow* window = slot.shown())
-        window->follow(theEditor);
+    auto& window = static_cast<OverviewWindow&>(panel);
+    window.forget();
+    window.follow(theEditor);
+}
+
+void followOverviewPanel(QWidget& panel)
+{
+    static_cast<OverviewWindow&>(panel).follow(theEditor);
 }
 
 QWidget* overviewWindow()
 {
-    return slot.shown();
-}
-
-void closeOverviewWindow()
-{
-    slot.release();
+    return shownPanel<OverviewWindow>();
 }
 
 #include "overview_window.moc"

@@ -8,16 +8,13 @@
 
 class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleOverviewWindow();
-
-// Brings the open window up to date with the editor; the application calls it after
-// every user action. It draws again only when the stage, its tables, the palette set,
-// the view or the scroll position changed.
-void followEditorInOverviewWindow();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeOverviewPanel(QWidget* parent);
+// Draws the editor's stage afresh.
+void openedOverviewPanel(QWidget& panel);
+// Brings the panel up to date with the editor. It draws again only when the stage, its
+// tables, the palette set, the view or the scroll position changed.
+void followOverviewPanel(QWidget& panel);
 
 // The open window, or nullptr when it is closed.
 QWidget* overviewWindow();
-
-// Destroys the window, before the main window goes.
-void closeOverviewWindow();

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "shell/windows/panels.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/script_runs.h"
 #include "shell/windows/user_input_follow_up.h"
 

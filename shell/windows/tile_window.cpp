@@ -22,7 +22,7 @@
 #include "edit/tile_sharing_text.h"
 #include "render/colour_table.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/panel_slot.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/user_input_follow_up.h"
 #include "swc/virtual_key.h"
 #include "swc/window_scale.h"
@@ -581,42 +581,27 @@ private:
     int zoom_ = 0;
 };
 
-// Owned by the main window, so it goes with it at the latest.
-PanelSlot<TileWindow> slot("tiles");
-
 }  // namespace
 
-void toggleTileWindow()
+QWidget* makeTilePanel(QWidget* parent)
 {
-    TileWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->follow();
-    window->show();
-    window->activateWindow();
-    window->setFocus();
+    return new TileWindow(parent);
 }
 
-void followEditorInTileWindow()
+void followTilePanel(QWidget& panel)
 {
-    if (TileWindow* window = slot.shown())
-        window->follow();
+    static_cast<TileWindow&>(panel).follow();
 }
 
 QWidget* tileWindow()
 {
-    return slot.shown();
+    return shownPanel<TileWindow>();
 }
 
 QWidget* tileWindowCanvas()
 {
-    TileWindow* window = slot.shown();
+    TileWindow* window = shownPanel<TileWindow>();
     return window ? window->canvas() : nullptr;
-}
-
-void closeTileWindow()
-{
-    slot.release();
 }
 
 #include "tile_window.moc"

@@ -10,17 +10,11 @@
 
 class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleTileWindow();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeTilePanel(QWidget* parent);
+// Shows the editor's current stage, chip and tile again.
+void followTilePanel(QWidget& panel);
 
-// Shows the editor's current stage, chip and tile again; the application calls it
-// after every user action.
-void followEditorInTileWindow();
-
-// The open window, or nullptr when it is closed.
+// The open window and its drawing surface, or nullptr when it is closed.
 QWidget* tileWindow();
-// The open window's drawing area, or nullptr when it is closed.
 QWidget* tileWindowCanvas();
-
-// Destroys the window, before the main window goes.
-void closeTileWindow();

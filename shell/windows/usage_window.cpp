@@ -15,8 +15,7 @@
 #include "edit/usage_report.h"
 #include "edit/usage_subject.h"
 #include "shell/session/app_state.h"
-#include "shell/windows/panel_slot.h"
-#include "shell/windows/panels.h"
+#include "shell/windows/panel_dock.h"
 #include "shell/windows/usage_list_model.h"
 #include "usage/usage_cache.h"
 
@@ -206,36 +205,34 @@ private:
     std::optional<int> markedPlace_;
 };
 
-// Owned by the main window, so it goes with it at the latest.
-PanelSlot<UsageWindow> slot("usage");
-
 }  // namespace
 
-void toggleUsageWindow()
+QWidget* makeUsagePanel(QWidget* parent)
 {
-    UsageWindow* window = slot.toggle();
-    if (!window)
-        return;
-    window->forget();
-    window->follow(theEditor);
-    window->show();
+    return new UsageWindow(parent);
 }
 
-void followEditorInUsageWindow()
+void openedUsagePanel(QWidget& panel)
 {
-    if (UsageWindow* window = slot.shown())
-        window->follow(theEditor);
+    auto& window = static_cast<UsageWindow&>(panel);
+    window.forget();
+    window.follow(theEditor);
+}
+
+void followUsagePanel(QWidget& panel)
+{
+    static_cast<UsageWindow&>(panel).follow(theEditor);
 }
 
 QTreeView* usageList()
 {
-    UsageWindow* window = slot.shown();
+    UsageWindow* window = shownPanel<UsageWindow>();
     return window ? window->list() : nullptr;
 }
 
 void goToListedUse(const QModelIndex& row)
 {
-    UsageWindow* window = slot.made();
+    UsageWindow* window = shownPanel<UsageWindow>();
     if (!window)
         return;
     const UsePlace* found = window->placeAt(row);
@@ -249,11 +246,6 @@ void goToListedUse(const QModelIndex& row)
     window->follow(theEditor);
     // The use is there to be edited: the keys go back to the editing area.
     giveKeysToMainWindow();
-}
-
-void closeUsageWindow()
-{
-    slot.release();
 }
 
 #include "usage_window.moc"

@@ -7,14 +7,16 @@
 
 class QModelIndex;
 class QTreeView;
+class QWidget;
 
-// Opens the window, or closes it when it is open.
-void toggleUsageWindow();
-
-// Brings the open window up to date with the editor. It compares a few numbers and
-// the current stage's tables with what it shows, and makes its list again only when
-// they differ; the application calls it after every user action.
-void followEditorInUsageWindow();
+// The panel (see panels.h), made for the list of panels.
+QWidget* makeUsagePanel(QWidget* parent);
+// Makes the list afresh for the editor's current item.
+void openedUsagePanel(QWidget& panel);
+// Brings the panel up to date with the editor. It compares a few numbers and the
+// current stage's tables with what it shows, and makes its list again only when they
+// differ.
+void followUsagePanel(QWidget& panel);
 
 // The open window's list, or nullptr when it is closed.
 QTreeView* usageList();
@@ -22,6 +24,3 @@ QTreeView* usageList();
 // Shows the use of the list's row in the main window, as a double-click does. Rows
 // that are not uses do nothing.
 void goToListedUse(const QModelIndex& row);
-
-// Destroys the window, before the main window goes.
-void closeUsageWindow();

@@ -26,6 +26,7 @@
 #include "shell/main_window/open_image.h"
 #include "shell/session/settings.h"
 #include "shell/windows/key_reference_window.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/picture_export_dialog.h"
 #include "state/recovery_file.h"
 
@@ -251,11 +252,11 @@ private slots:
     // A panel of the main window, not a window of its own.
     void theKeyListOpensInTheMainWindowAndIsRememberedOpen()
     {
-        toggleKeyReference(theEditor.curTab);
+        togglePanelOfCommand("view.keysAndMouse");
         QCOMPARE(keyReferenceList()->window(), mainWindow->handle());
         QVERIFY(keyReferenceList()->isVisible());
         QVERIFY(savedPanelOpen("keys"));
-        toggleKeyReference(theEditor.curTab);
+        togglePanelOfCommand("view.keysAndMouse");
         QVERIFY(!keyReferenceList());
         QVERIFY(!savedPanelOpen("keys"));
     }

@@ -25,6 +25,7 @@
 #include "shell/main_window/main_window.h"
 #include "shell/main_window/message_loop.h"
 #include "shell/main_window/qt_editor_host.h"
+#include "shell/main_window/selections.h"
 #include "shell/session/app_state.h"
 #include "shell/startup/startup.h"
 #include "swc/user32.h"

@@ -14,8 +14,8 @@
 #include <QtTest>
 
 #include "gui_support.h"
-#include "shell/main_window/main_window.h"
 #include "shell/main_window/menu_bar.h"
+#include "shell/main_window/selections.h"
 #include "shell/startup/startup.h"
 
 namespace {

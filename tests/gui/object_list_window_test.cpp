@@ -10,6 +10,7 @@
 #include "edit/object_table.h"
 #include "gui_support.h"
 #include "shell/windows/object_list_window.h"
+#include "shell/windows/panels.h"
 
 namespace {
 
@@ -80,13 +81,13 @@ private slots:
         MessageBoxRecorder boxes;
         for (int slot = count; slot < kObjectSlots; ++slot)
             theEditor.object[0][slot] = {1, 2, 3, 4};
-        followEditorInObjectList();
+        followPanels();
         QTest::keyClick(table, Qt::Key_Insert);
         QCOMPARE(usedObjects(), kObjectSlots);
         for (int slot = 1; slot < kObjectSlots; ++slot)
             theEditor.object[0][slot].page = kEmptyObjectPage;
         theEditor.curObject = 0;
-        followEditorInObjectList();
+        followPanels();
         QTest::keyClick(table, Qt::Key_Delete);
         QCOMPARE(usedObjects(), 1);
         QCOMPARE(boxes.boxes.size(), std::size_t(2));
@@ -95,7 +96,7 @@ private slots:
         QCOMPARE(boxes.boxes[1].caption, std::string("error"));
         theEditor.loadRom(romPath);
         theEditor.curObject = 0;
-        followEditorInObjectList();
+        followPanels();
     }
 
     void sortingIsForReadingAndNamesComeFromAFile()

@@ -13,7 +13,7 @@
 #include <QtTest>
 
 #include "gui_support.h"
-#include "shell/main_window/main_window.h"
+#include "shell/main_window/selections.h"
 #include "shell/main_window/window_procs.h"
 #include "shell/startup/startup.h"
 

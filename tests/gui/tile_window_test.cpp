@@ -10,6 +10,7 @@
 
 #include "edit/tile_editing.h"
 #include "gui_support.h"
+#include "shell/windows/panels.h"
 #include "shell/windows/tile_window.h"
 
 namespace {
@@ -64,7 +65,7 @@ private slots:
         QTest::keyClick(mainWindow->handle(), Qt::Key_F4);
         QVERIFY(tileWindow());
         theEditor.curTile = kSharedTile;
-        followEditorInTileWindow();
+        followPanels();
         QVERIFY(tileWindow()->findChild<QLabel*>()->text().contains("Tile 05"));
 
         const int value = (pixel(0, kSharedTile, 0, 2) + 1) % 4;
@@ -107,7 +108,7 @@ private slots:
     {
         QVERIFY(tileWindow());
         theEditor.curTile = kSharedTile;
-        followEditorInTileWindow();
+        followPanels();
         QTest::keyClick(tileWindow(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QApplication::clipboard()->text().startsWith("Quarrix Editor selection 1\nTILES 1x1\n"));
         QVERIFY(!QApplication::clipboard()->image().isNull());

@@ -16,6 +16,7 @@
 #include "shell/main_window/view_zoom.h"
 #include "shell/session/settings.h"
 #include "shell/windows/overview_window.h"
+#include "shell/windows/panels.h"
 #include "swc/window_scale.h"
 
 namespace {
@@ -127,7 +128,7 @@ private slots:
     void aClickOnTheOverviewScrollsThere()
     {
         chooseView(kViewMap);
-        toggleOverviewWindow();
+        togglePanelOfCommand("view.overview");
         QWidget* window = overviewWindow();
         QVERIFY(window);
         QWidget* picture = window->findChildren<QWidget*>().value(0);
@@ -137,7 +138,7 @@ private slots:
         QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(left + 20 * pageWidth + 1, 2));
         QCOMPARE(theEditor.viewPos, 20);
         QCOMPARE(scrollInfo.nPos, 20);
-        toggleOverviewWindow();
+        togglePanelOfCommand("view.overview");
         QVERIFY(!overviewWindow());
     }
 
