@@ -20,11 +20,8 @@ EDITOR::~EDITOR() = default;
 // mode the views use.
 void EDITOR::createSurfaces()
 {
-    viewSurface.create(kViewWidth, kViewHeight);
-    viewSurface.fillAll(kWhite);
-    chipSurface.create(kChipSheetPixels, kChipSheetPixels);
-    chipSurface.fillAll(kWhite);
-    chipSetSurface.create(kChipSetSheetPixels, kChipSetSheetPixels);
-    chipSetSurface.fillAll(kWhite);
+    viewSurface.create(kViewWidth, kViewHeight, kWhite);
+    chipSurface.create(kChipSheetPixels, kChipSheetPixels, kWhite);
+    chipSetSurface.create(kChipSetSheetPixels, kChipSetSheetPixels, kWhite);
     chipSetCache_.valid = false;
 }

@@ -475,5 +475,8 @@ void writeDemoImage(const std::string& path)
 {
     const std::vector<std::uint8_t> bytes = makeDemoImage();
     FileForUpdate file = readFileForUpdate(path);
+    // The image as the last run left it, unchanged since: nothing to write or sync.
+    if (file.existed && file.bytes == bytes)
+        return;
     replaceFile(file, bytes, path);
 }

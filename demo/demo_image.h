@@ -10,6 +10,7 @@
 // animations and their colour triples. The same bytes every time.
 std::vector<std::uint8_t> makeDemoImage();
 
-// Writes makeDemoImage() to `path`, replacing the file atomically. Throws StreamError
+// Writes makeDemoImage() to `path`, replacing the file atomically, unless the file
+// holds those bytes already. Throws StreamError
 // with the same texts as saving.
 void writeDemoImage(const std::string& path);

@@ -14,12 +14,12 @@ void Surface::touch()
     version_ = ++lastVersion;
 }
 
-void Surface::create(int width, int height)
+void Surface::create(int width, int height, Colour fill)
 {
     touch();
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    pixels_.assign(std::size_t(width_) * std::size_t(height_), kBlack);
+    pixels_.assign(std::size_t(width_) * std::size_t(height_), fill);
 }
 
 Rect Surface::drawableArea() const

@@ -41,8 +41,8 @@ public:
     Surface() = default;
     Surface(int width, int height) { create(width, height); }
 
-    // Makes a width x height image, all black.
-    void create(int width, int height);
+    // Makes a width x height image, all black or all of fill.
+    void create(int width, int height, Colour fill = kBlack);
 
     int width() const { return width_; }
     int height() const { return height_; }

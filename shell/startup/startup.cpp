@@ -158,8 +158,7 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
             // largest zoom at which the whole window fits the screen.
             const bool firstStart = savedArrangement().geometry.isEmpty();
             setZoom(firstStart ? largestZoomThatFits() : savedZoom());
-            restoreArrangement();
-            reopenPanels();
+            reopenPanels(restoreArrangement());
         }
         if (options.screenshot)
             QTimer::singleShot(kScreenshotDelayMs, [path = *options.screenshot] { saveScreenshot(path); });

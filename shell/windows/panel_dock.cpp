@@ -229,9 +229,7 @@ void showPanel(QWidget& content)
     keepOnScreen(*dock);
     if (reopening)
         return;
-    if (QMainWindow* window = host())
-        widenSidePanels(*window);
-    fitMainWindow();
+    fitWindowToPanels();
     // Opened by its key, the panel takes the keys, as a window of its own would.
     if (dock->isFloating())
         dock->activateWindow();
@@ -272,6 +270,13 @@ bool panelShown(const QWidget* content)
     return isOpen(dockOf(content));
 }
 
+void fitWindowToPanels()
+{
+    if (QMainWindow* window = host())
+        widenSidePanels(*window);
+    fitMainWindow();
+}
+
 void setPanelsReopening(bool on)
 {
     reopening = on;
@@ -282,16 +287,16 @@ QWidget* panelHost()
     return host();
 }
 
-void restoreArrangement()
+bool restoreArrangement()
 {
     QMainWindow* window = host();
     if (!window)
-        return;
+        return false;
     const WindowArrangement kept = savedArrangement();
-    if (!kept.geometry.isEmpty())
-        window->restoreGeometry(kept.geometry);
+    const bool sized = !kept.geometry.isEmpty() && window->restoreGeometry(kept.geometry);
     if (!kept.state.isEmpty())
         window->restoreState(kept.state);
+    return sized;
 }
 
 void keepArrangement()

@@ -38,6 +38,9 @@ bool panelShown(const QWidget* content);
 // While the panels open at start-up: the window keeps the size it was given back and the
 // keys stay where they are.
 void setPanelsReopening(bool reopening);
+// The side panels get the width they ask for and the window grows around the client
+// area and the shown panels, as when a key opens a panel.
+void fitWindowToPanels();
 
 // The main window that holds the docks, or nullptr before it is made.
 QWidget* panelHost();
@@ -54,6 +57,7 @@ Panel* shownPanel()
 
 // At start-up, before any panel is made: the window's geometry and the panels'
 // arrangement as the user left them. A damaged or foreign state leaves the default.
-void restoreArrangement();
+// Whether the window's size came back.
+bool restoreArrangement();
 // At the end of the run, before the panels go.
 void keepArrangement();

@@ -96,13 +96,16 @@ void followPanels()
             kPanels[index].follow(*panel);
 }
 
-void reopenPanels()
+void reopenPanels(bool windowSized)
 {
     setPanelsReopening(true);
+    bool reopened = false;
     for (const PanelEntry& panel : kPanels)
         if (savedPanelOpen(panel.name))
-            togglePanelOfCommand(panel.commandId);
+            reopened = togglePanelOfCommand(panel.commandId) || reopened;
     setPanelsReopening(false);
+    if (reopened && !windowSized)
+        fitWindowToPanels();
 }
 
 void releasePanels()

@@ -35,8 +35,10 @@ bool togglePanelOfCommand(std::string_view commandId);
 void followPanels();
 
 // At start-up, after restoreArrangement: opens every panel that was open when the
-// editor last ended.
-void reopenPanels();
+// editor last ended. The window keeps the size it was given back, if any; without one
+// (a first start, or a damaged geometry) it grows to show the client area and the
+// panels.
+void reopenPanels(bool windowSized);
 
 // Destroys every panel, before the main window goes.
 void releasePanels();

@@ -129,9 +129,24 @@ private slots:
         QCOMPARE(window()->dockWidgetArea(usage), Qt::BottomDockWidgetArea);
 
         saveArrangement({QByteArray("\x01\x02garbage", 9), QByteArray(300, '\xff')});
-        restoreArrangement();
+        QVERIFY(!restoreArrangement());
         QCOMPARE(window()->dockWidgetArea(usage), Qt::BottomDockWidgetArea);
         QVERIFY(mainWindow->handle()->isVisible());
+
+        // Panels kept open without the window's size: the window grows to show the
+        // client area whole beside them.
+        for (const PanelEntry& panel : listedPanels())
+            if (open(panel.name))
+                togglePanelOfCommand(panel.commandId);
+        savePanelOpen("colours", true);
+        savePanelOpen("objects", true);
+        auto* top = static_cast<swc::TopLevelWindow*>(mainWindow->handle());
+        QCoreApplication::processEvents();
+        top->resize(300, 200);
+        reopenPanels(restoreArrangement());
+        QCoreApplication::processEvents();
+        QVERIFY(open("colours") && open("objects"));
+        QTRY_COMPARE(top->clientScroll()->viewport()->size(), top->clientArea()->size());
     }
 
     void atTwiceTheSizeInASmallWindowEveryAreaIsHitAsAtActualSize()
