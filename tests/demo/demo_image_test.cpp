@@ -176,7 +176,7 @@ TEST_F(DemoImage, SavingItUnchangedOnlyMarksTheEmptySlotsAsLoadingSawThem)
     }
 }
 
-TEST(WriteDemoImage, ReplacesAFileKeepingItsModeAndFailsWhereNoFileCanBeMade)
+TEST(WriteDemoImage, ReplacesAFileKeepingItsModeLeavesOneThatHoldsItAndFailsWhereNoFileCanBeMade)
 {
     const TempFolder folder;
     const std::string path = folder.file("demo.nes");
@@ -187,6 +187,11 @@ TEST(WriteDemoImage, ReplacesAFileKeepingItsModeAndFailsWhereNoFileCanBeMade)
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0604u);
+    // Holding the image already, the file is left as it is: the same file, not a new one.
+    writeDemoImage(path);
+    struct stat again {};
+    ASSERT_EQ(::stat(path.c_str(), &again), 0);
+    EXPECT_EQ(again.st_ino, info.st_ino);
 
     const std::string nowhere = folder.file("missing/demo.nes");
     try {
