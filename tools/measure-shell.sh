@@ -16,6 +16,8 @@
 #   - time to export every stage with its sheets (--export-all), five runs and their
 #     median.
 # Usage: tools/measure-shell.sh [build-dir]   (default: build)
+# MEASURE_SECONDS sets the idle spans (default 10); longer spans steady the figures on
+# a busy machine.
 # Runs on the offscreen platform unless QT_QPA_PLATFORM is set. On an X server
 # (QT_QPA_PLATFORM=xcb, e.g. under xvfb-run) with xdotool it gives the windows the
 # focus and measures the inactive case too; offscreen there is no focus to move.
@@ -33,7 +35,7 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 # The demo image, the settings and any state go into folders of their own, not the
 # user's.
 export XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config"
-seconds=10
+seconds=${MEASURE_SECONDS:-10}
 
 focus_moves=false
 if [ "$QT_QPA_PLATFORM" = xcb ] && command -v xdotool >/dev/null; then
@@ -129,13 +131,14 @@ else
     echo "no plain window to compare with (g++ or Qt6Widgets for pkg-config missing)"
 fi
 
-# CPU time of all threads in nanoseconds, and how often they went to sleep (each time
-# is a wake-up later).
-cpu_nanoseconds() {
-    cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%d\n", sum }'
-}
-sleeps() {
-    cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ { sum += $2 } END { print sum }'
+# One line per thread of process $1: the process, the thread, its CPU time in
+# nanoseconds and how often it went to sleep (each time is a wake-up later).
+threads() {
+    for task in /proc/"$1"/task/*; do
+        ns=$(awk '{ print $1 }' "$task/schedstat" 2>/dev/null) || continue
+        switches=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status" 2>/dev/null) || continue
+        [ -n "$ns" ] && [ -n "$switches" ] && echo "$1 ${task##*/} $ns $switches"
+    done
 }
 
 # Waits up to 30 s for a visible window whose whole title is $1 and prints its id.
@@ -162,19 +165,23 @@ measure() {
     shift
     sleep 2
     for pid in "$@"; do
-        echo "$pid $(cpu_nanoseconds "$pid") $(sleeps "$pid")" >>"$work/before"
+        threads "$pid" >>"$work/before"
     done
     sleep "$seconds"
     for pid in "$@"; do
-        echo "$pid $(cpu_nanoseconds "$pid") $(sleeps "$pid")" >>"$work/after"
+        threads "$pid" >>"$work/after"
     done
     i=1
     for pid in "$@"; do
         label=$(echo "$labels" | cut -d'|' -f"$i")
-        b=$(awk -v p="$pid" '$1 == p { print $2, $3 }' "$work/before")
-        a=$(awk -v p="$pid" '$1 == p { print $2, $3 }' "$work/after")
-        echo "$b $a" | awk -v s="$seconds" -v l="$label" \
-            '{ printf "%-52s %5.2f%% of one core, %6.1f wake-ups a second\n", l ":", ($3 - $1) / 1e7 / s, ($4 - $2) / s }'
+        # Thread by thread: a thread that ended during the span (Qt's pool lets idle
+        # ones go after 30 s) drops out instead of taking its earlier time with it, and
+        # one that began counts from nothing.
+        awk -v p="$pid" -v s="$seconds" -v l="$label" '
+            FNR == NR { if ($1 == p) { ns[$2] = $3; sw[$2] = $4 } next }
+            $1 == p { cpu += $3 - ns[$2]; wakes += $4 - sw[$2] }
+            END { printf "%-52s %5.2f%% of one core, %6.1f wake-ups a second\n", l ":", cpu / 1e7 / s, wakes / s }
+        ' "$work/before" "$work/after"
         i=$((i + 1))
     done
     rm -f "$work/before" "$work/after"
