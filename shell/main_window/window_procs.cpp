@@ -209,7 +209,7 @@ void afterUserInput()
     recordUserAction(theEditor);
     noteUserAction();
     // Before the panels: the overview frames the pages it marks.
-    followChangeFrames();
+    countShownChanges();
     followPanels();
     updateWindowTitle();
 }

@@ -82,10 +82,13 @@ public:
         retranslate();
     }
 
+    // After a user action countShownChanges has counted already; forced (opened,
+    // retranslated), the list counts for itself.
     void follow(bool force)
     {
-        countChanges();
-        if (shownGeneration_ == counted.generation && !force)
+        if (force)
+            countChanges();
+        else if (shownGeneration_ == counted.generation)
             return;
         shownGeneration_ = counted.generation;
         baseline_->setText(tr("Changes against %1").arg(QString::fromStdString(changeBaseline().what)));
@@ -218,9 +221,9 @@ void followChangesPanel(QWidget& panel)
     static_cast<ChangesWindow&>(panel).follow(false);
 }
 
-void followChangeFrames()
+void countShownChanges()
 {
-    if (theEditor.changeMarks.shown)
+    if (theEditor.changeMarks.shown || shownPanel<ChangesWindow>())
         countChanges();
 }
 

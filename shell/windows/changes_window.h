@@ -14,13 +14,14 @@ class QWidget;
 QWidget* makeChangesPanel(QWidget* parent);
 // Compares with the baseline as it is now and lists the changes afresh.
 void openedChangesPanel(QWidget& panel);
-// Brings the panel up to date with the editor. It compares the tables with those it last
-// counted and counts again only when they or the baseline changed.
+// Lists the changes again when countShownChanges counted anew.
 void followChangesPanel(QWidget& panel);
 
-// After every user action, before the panels follow: counts again for the frames of
-// Show Changes while they are shown, so that every view frames what changed.
-void followChangeFrames();
+// After every user action, before the panels follow: while the frames of Show Changes
+// or the panel show the changes, compares the tables and the baseline with those last
+// counted and counts again only when they changed, so that every view frames what
+// changed and the panel lists it.
+void countShownChanges();
 
 // Ctrl+D: shows or hides the frames around what differs, in every view.
 void toggleChangeFrames();
