@@ -52,6 +52,7 @@ endforeach()
 add_custom_target(quarrix_install_data ALL DEPENDS ${QUARRIX_GENERATED_DIR}/icons.stamp ${compressed})
 
 install(TARGETS quarrix-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quarrix-script-engine LIBRARY DESTINATION ${QUARRIX_SCRIPT_ENGINE_INSTALL_DIR})
 install(FILES ${QUARRIX_PACKAGING_DIR}/${QUARRIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUARRIX_GENERATED_DIR}/${QUARRIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${icon_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

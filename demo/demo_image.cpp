@@ -8,6 +8,7 @@
 #include "demo/demo_art.h"
 #include "demo/stage_player.h"
 #include "file/file_access.h"
+#include "memory/fresh_pages.h"
 #include "model/stage_records.h"
 #include "rom/rom_layout.h"
 
@@ -82,7 +83,7 @@ private:
 
 class ImageWriter {
 public:
-    explicit ImageWriter(std::size_t size) : bytes_(size, 0) {}
+    explicit ImageWriter(std::size_t size) { assignMapped<std::uint8_t>(bytes_, size, 0); }
     void put(std::size_t offset, std::span<const std::uint8_t> values)
     {
         std::copy(values.begin(), values.end(), bytes_.begin() + std::ptrdiff_t(offset));
@@ -474,9 +475,8 @@ std::vector<std::uint8_t> makeDemoImage()
 void writeDemoImage(const std::string& path)
 {
     const std::vector<std::uint8_t> bytes = makeDemoImage();
-    FileForUpdate file = readFileForUpdate(path);
     // The image as the last run left it, unchanged since: nothing to write or sync.
-    if (file.existed && file.bytes == bytes)
+    if (fileHolds(path, bytes))
         return;
-    replaceFile(file, bytes, path);
+    replaceFile(readFileForUpdate(path), bytes, path);
 }

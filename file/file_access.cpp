@@ -19,6 +19,7 @@
 
 #include "file/file_name.h"
 #include "file/stream_error.h"
+#include "memory/fresh_pages.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ int openRegularFile(const std::string& path, int flags)
 bool readAll(int fd, std::vector<std::uint8_t>& out, std::size_t sizeHint, std::size_t maxBytes)
 {
     // One byte more than the size reported, so that the end shows in the first pass.
-    out.assign(std::min(sizeHint < maxBytes ? sizeHint + 1 : maxBytes, maxBytes), 0);
+    assignMapped<std::uint8_t>(out, std::min(sizeHint < maxBytes ? sizeHint + 1 : maxBytes, maxBytes), 0);
     std::size_t filled = 0;
     while (filled < maxBytes) {
         if (filled == out.size())
@@ -321,6 +322,28 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path, std::size_t max
     if (!readAll(fd.get(), bytes, std::size_t(info.st_size), maxBytes))
         throw StreamError::notEnoughData();
     return bytes;
+}
+
+bool fileHolds(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    FileDescriptor fd(openRegularFile(path, O_RDONLY));
+    struct stat info {};
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || std::uint64_t(info.st_size) != bytes.size())
+        return false;
+    // In pieces through one small buffer: a whole copy would be as large as the file.
+    std::uint8_t piece[16384];
+    std::size_t compared = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), piece, sizeof piece);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0 && compared == bytes.size();
+        if (std::size_t(got) > bytes.size() - compared ||
+            std::memcmp(piece, bytes.data() + compared, std::size_t(got)) != 0)
+            return false;
+        compared += std::size_t(got);
+    }
 }
 
 FileForUpdate readFileForUpdate(const std::string& name)

@@ -23,6 +23,10 @@
 // stream" when reading fails part-way.
 std::vector<std::uint8_t> readFileBytes(const std::string& path, std::size_t maxBytes = SIZE_MAX - 1);
 
+// Whether the regular file `path` holds exactly `bytes`; false when it differs, cannot
+// be read or is not a regular file.
+bool fileHolds(const std::string& path, std::span<const std::uint8_t> bytes);
+
 // A file about to be rewritten: where it really lives, what it holds now and the
 // attributes the replacement must keep.
 struct FileForUpdate {

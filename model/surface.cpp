@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "memory/fresh_pages.h"
+
 namespace {
 // Surfaces are drawn on the one thread that runs the editor; a plain counter keeps the
 // many small drawing calls cheap.
@@ -19,7 +21,7 @@ void Surface::create(int width, int height, Colour fill)
     touch();
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    pixels_.assign(std::size_t(width_) * std::size_t(height_), fill);
+    assignMapped(pixels_, std::size_t(width_) * std::size_t(height_), fill);
 }
 
 Rect Surface::drawableArea() const

@@ -3,10 +3,30 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cstdlib>
 
+#include "memory/fresh_pages.h"
 #include "swc/window_scale.h"
 
 namespace swc {
+
+namespace {
+
+// A picture whose pixels are mapped in one go (see mapFreshPages) rather than faulted
+// in by the first fill.
+QImage mappedPicture(const QSize& size)
+{
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    const std::size_t bytes = std::size_t(bytesPerLine) * std::size_t(size.height());
+    void* pixels = std::malloc(bytes);
+    if (!pixels)
+        return QImage(size, QImage::Format_RGB32);
+    mapFreshPages(pixels, bytes);
+    return QImage(static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
+                  std::free, pixels);
+}
+
+}  // namespace
 
 StaticControl::StaticControl(QWidget* parent) : QWidget(parent)
 {
@@ -58,7 +78,7 @@ void StaticControl::resizeEvent(QResizeEvent* event)
         return;
     }
     // Keeps what was drawn where it still fits; the new part is white.
-    QImage resized(size, QImage::Format_RGB32);
+    QImage resized = mappedPicture(size);
     resized.fill(Qt::white);
     if (!image.isNull()) {
         QPainter painter(&resized);

@@ -3035,6 +3035,10 @@ or name one with --emulator &quot;COMMAND&quot; or in the variable QUARRIX_EMULA
         <source>no command has the id %1</source>
         <translation>ID が %1 のコマンドはありません</translation>
     </message>
+    <message>
+        <source>the script engine cannot be loaded: %1</source>
+        <translation>スクリプトエンジンを読み込めません: %1</translation>
+    </message>
 </context>
 <context>
     <name>selection_text</name>

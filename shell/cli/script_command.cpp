@@ -118,6 +118,7 @@ int runScriptCommand(const StartOptions& options)
     const std::string& imagePath = *options.romPath;
     const QString scriptName = QString::fromStdString(readableName(command.script));
     std::unique_ptr<EDITOR> editor;
+    std::unique_ptr<ScriptSession> session;
     QString program;
     try {
         if (command.output)
@@ -127,6 +128,7 @@ int runScriptCommand(const StartOptions& options)
         editor = loadedImage(imagePath);
         if (std::optional<ObjectNames> names = startingObjectNames(options.objectNames, imagePath))
             editor->objectNames = std::move(*names);
+        session = makeScriptSession(*editor);
     } catch (const std::exception& error) {
         printError(fillIn(QCoreApplication::translate("script_command", "cannot run the script: %1").toStdString(),
                           {error.what()}));
@@ -134,8 +136,7 @@ int runScriptCommand(const StartOptions& options)
     }
     editor->history.start(*editor);
 
-    ScriptSession session(*editor);
-    session.setOutput([](const QString& line) {
+    session->setOutput([](const QString& line) {
         std::printf("%s\n", line.toUtf8().constData());
         std::fflush(stdout);
     });
@@ -143,8 +144,8 @@ int runScriptCommand(const StartOptions& options)
     ScriptOutcome outcome;
     {
         ScriptWatchdog watchdog(std::chrono::duration_cast<std::chrono::milliseconds>(limit),
-                                [&session] { session.interrupt(); });
-        outcome = session.run(program, scriptName, scriptName);
+                                [&session] { session->interrupt(); });
+        outcome = session->run(program, scriptName, scriptName);
     }
     if (outcome.result == ScriptOutcome::Result::Stopped) {
         printError(fillIn(QCoreApplication::translate(

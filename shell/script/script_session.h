@@ -1,13 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include <QJSEngine>
 #include <QString>
 
-#include "shell/script/script_api.h"
+#include "script/script_place.h"
 
 class EDITOR;
 
@@ -30,6 +30,17 @@ struct ScriptOutcome {
     bool succeeded() const { return result == Result::Done; }
 };
 
+// A command a script registered: shown in Tools > Scripts and the command search, run by
+// calling the function the script gave.
+struct ScriptCommand {
+    QString id;
+    QString label;
+    QString file;  // of the script that registered it
+};
+
+// Where the lines a script prints go.
+using ScriptOutput = std::function<void(const QString& line)>;
+
 // One engine with the scripts' API over one editor: it runs programs, lines of the
 // console and registered commands, each as one step of the history named after it. A
 // run that throws or is stopped is taken back whole: the tables are as before it and
@@ -40,31 +51,31 @@ struct ScriptOutcome {
 // process access.
 class ScriptSession {
 public:
-    explicit ScriptSession(EDITOR& editor);
-    ~ScriptSession();
+    virtual ~ScriptSession() = default;
 
-    void setOutput(ScriptApi::Output output) { api_->setOutput(std::move(output)); }
+    virtual void setOutput(ScriptOutput output) = 0;
 
     // Runs program, read from file (the name errors give), as one step named stepName
     // (or the name editor.step gives).
-    ScriptOutcome run(const QString& program, const QString& file, const QString& stepName);
+    virtual ScriptOutcome run(const QString& program, const QString& file, const QString& stepName) = 0;
     // Runs a registered command's function as one step named after its label.
-    ScriptOutcome runCommand(const QString& id);
+    virtual ScriptOutcome runCommand(const QString& id) = 0;
 
-    const std::vector<ScriptCommand>& commands() const { return api_->commands(); }
+    virtual const std::vector<ScriptCommand>& commands() const = 0;
     // The place the last successful run asked the editor to show, once.
-    std::optional<ScriptPlace> takePlace();
+    virtual std::optional<ScriptPlace> takePlace() = 0;
 
     // Stops the run under way; safe from any thread.
-    void interrupt();
-
-private:
-    template <typename Call>
-    ScriptOutcome runAsStep(const QString& file, const QString& stepName, Call call);
-
-    EDITOR& editor_;
-    QJSEngine engine_;
-    ScriptApi* api_;  // owned by the engine
-    QJSValue commandFunctions_;
-    std::optional<ScriptPlace> place_;
+    virtual void interrupt() = 0;
 };
+
+// The engine is a module of its own (shell/script_engine), loaded by the first script:
+// the program starts without Qt's JavaScript engine and the libraries it brings.
+
+// Loads the engine when it is not loaded yet; says why it cannot be, in the user's
+// language, or nothing when it can. Safe from any thread.
+std::optional<QString> scriptEngineProblem();
+
+// A session over editor. Throws std::runtime_error, saying why, when the engine cannot
+// be loaded.
+std::unique_ptr<ScriptSession> makeScriptSession(EDITOR& editor);

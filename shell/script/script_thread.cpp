@@ -7,7 +7,7 @@ ScriptThread::ScriptThread(EDITOR& editor) : worker_(new QObject)
     worker_->moveToThread(&thread_);
     thread_.start();
     QMetaObject::invokeMethod(
-        worker_, [this, &editor] { session_ = std::make_unique<ScriptSession>(editor); }, Qt::BlockingQueuedConnection);
+        worker_, [this, &editor] { session_ = makeScriptSession(editor); }, Qt::BlockingQueuedConnection);
 }
 
 ScriptThread::~ScriptThread()

@@ -174,6 +174,9 @@ int runEditor(const StartOptions& options, const RomChooser& chooser)
         });
         if (options.reportFirstFrame)
             reportFirstFrame();
+        // The window's first paint shows the view, not an empty editing area that the
+        // frame clock would fill a period later.
+        theEditor.refresh(0);
         runMessageLoop();
         keepUnsavedWorkNow();
     } catch (const std::exception& error) {

@@ -76,6 +76,8 @@ ScriptOutcome runAndWait(const QString& name, std::function<ScriptOutcome(Script
                 {},
                 {name, 0, QCoreApplication::translate("script_runs", "another script is still running")},
                 false};
+    if (const std::optional<QString> problem = scriptEngineProblem())
+        return {ScriptOutcome::Result::Failed, {}, {name, 0, *problem}, false};
     running = true;
     tablesLentToScript = true;
     ScriptOutcome outcome;

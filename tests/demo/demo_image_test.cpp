@@ -192,6 +192,13 @@ TEST(WriteDemoImage, ReplacesAFileKeepingItsModeLeavesOneThatHoldsItAndFailsWher
     struct stat again {};
     ASSERT_EQ(::stat(path.c_str(), &again), 0);
     EXPECT_EQ(again.st_ino, info.st_ino);
+    // One byte off at its very end, it is written again.
+    std::vector<std::uint8_t> almost = makeDemoImage();
+    almost.back() ^= 1;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(almost.data()), std::streamsize(almost.size()));
+    writeDemoImage(path);
+    EXPECT_EQ(readBytes(path), makeDemoImage());
 
     const std::string nowhere = folder.file("missing/demo.nes");
     try {

@@ -78,6 +78,15 @@ private slots:
         const ProgramRun missing = runProgram({rom, "--script", "none.js"}, dir.path());
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.startsWith("cannot run the script: "));
+
+        // A program that finds no script engine where it looks for one says so.
+        const QString alone = dir.filePath("alone/quarrix-editor");
+        QVERIFY(QDir(dir.path()).mkpath("alone") && QFile::copy(QUARRIX_EDITOR_EXE, alone));
+        QVERIFY(QFile::setPermissions(alone, QFile::ReadOwner | QFile::ExeOwner));
+        const ProgramRun withoutEngine = runProgram({rom, "--script", "read.js"}, dir.path(), {}, alone);
+        QCOMPARE(withoutEngine.exitCode, 1);
+        QVERIFY2(withoutEngine.err.startsWith("cannot run the script: the script engine cannot be loaded: "),
+                 qPrintable(withoutEngine.err));
     }
 };
 

@@ -49,7 +49,7 @@ private slots:
         editor = std::make_unique<EDITOR>();
         loadRomImage(*editor, makeDemoImage());
         editor->history.start(*editor);
-        session = std::make_unique<ScriptSession>(*editor);
+        session = makeScriptSession(*editor);
         printed.clear();
         session->setOutput([this](const QString& line) { printed << line; });
     }

@@ -12,6 +12,8 @@
 #include "gui_support.h"
 #include "jcode/jcode.h"
 #include "program_run.h"
+#include "shell/main_window/qt_editor_host.h"
+#include "shell/main_window/window_procs.h"
 #include "shell/session/error_report.h"
 #include "shell/session/image_lock.h"
 #include "shell/startup/startup.h"
@@ -117,12 +119,19 @@ private slots:
         options.screenshot = dir.filePath("shot.png").toStdString();
         int viewDuringRun = -1;
         QTimer::singleShot(100, [&] { viewDuringRun = theEditor.curTab; });
+        // The window's first paint already shows the view, not an empty editing area.
+        int viewsShownAtFirstPaint = -1;
+        setEditAreaPaintObserver([&] {
+            if (viewsShownAtFirstPaint < 0)
+                viewsShownAtFirstPaint = applicationHost().viewsShown();
+        });
 
         StdoutCapture out;
         QCOMPARE(runEditor(options), 0);
 
         QVERIFY(out.text().find("screenshot written to") != std::string::npos);
         QCOMPARE(viewDuringRun, 3);
+        QVERIFY(viewsShownAtFirstPaint > 0);
         QVERIFY(boxes->boxes.empty());
         QVERIFY(!mainWindow);
         QImage shot(QString::fromStdString(*options.screenshot));

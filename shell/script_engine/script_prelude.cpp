@@ -1,4 +1,4 @@
-#include "shell/script/script_prelude.h"
+#include "shell/script_engine/script_prelude.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "shell/script/script_api.h"
+#include "shell/script_engine/script_api.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -8,7 +8,7 @@
 
 #include "model/editor.h"
 #include "script/checked_tables.h"
-#include "shell/script/script_prelude.h"
+#include "shell/script_engine/script_prelude.h"
 
 namespace {
 

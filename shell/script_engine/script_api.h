@@ -9,16 +9,9 @@
 #include <QVariant>
 
 #include "script/script_place.h"
+#include "shell/script/script_session.h"
 
 class EDITOR;
-
-// A command a script registered: shown in Tools > Scripts and the command search, run by
-// calling the function the script gave.
-struct ScriptCommand {
-    QString id;
-    QString label;
-    QString file;  // of the script that registered it
-};
 
 // The native side of the scripts' `editor` object: the editor's tables by stage and
 // place, checked as editing checks them, and what a run asks of the editor (the place to
@@ -27,7 +20,7 @@ struct ScriptCommand {
 class ScriptApi : public QObject {
     Q_OBJECT
 public:
-    using Output = std::function<void(const QString& line)>;
+    using Output = ScriptOutput;
 
     explicit ScriptApi(EDITOR& editor, QObject* parent = nullptr);
 
