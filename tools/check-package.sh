@@ -34,6 +34,11 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
 image="$XDG_DATA_HOME/quarrix-editor/quarrix-demo.nes"
 [ -f "$image" ] || { echo "the demo image was not written to $image" >&2; exit 1; }
 
+step "run a script with the installed program (its script engine is a module of its own)"
+echo 'print(editor.stageCount)' > "$work/count.js"
+stages=$("$work/root/usr/bin/quarrix-editor" "$image" --script "$work/count.js")
+[ "$stages" = 16 ] || { echo "the installed program's script printed '$stages', not 16" >&2; exit 1; }
+
 entry="$share/applications/$id.desktop"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
