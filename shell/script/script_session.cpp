@@ -35,9 +35,8 @@ Engine loadEngine()
     if (library.load())
         engine.make = reinterpret_cast<MakeSession>(library.resolve(kMakeSession));
     if (!engine.make)
-        engine.problem =
-            QCoreApplication::translate("script_session", "the script engine cannot be loaded: %1")
-                .arg(library.errorString());
+        engine.problem = QCoreApplication::translate("script_session", "the script engine cannot be loaded: %1")
+                             .arg(library.errorString());
     return engine;
 }
 
