@@ -8,9 +8,10 @@
 #   - the same for a plain Qt program that shows an empty window, as the floor, and for
 #     one that repaints a 64 x 64 square as often as the demo's stage 0 animates, as
 #     the floor of the animated case;
-#   - time from starting the process to the first painted frame, median of ten runs:
-#     for the editor with no panel open and with four open, for the plain window and
-#     for a plain main window with a menu bar;
+#   - time from starting the process to the first painted frame, median of ten rounds
+#     that start each program once: for the editor with no panel open and with four
+#     open, for the plain window and for a plain main window with a menu bar, and the
+#     editor's against the main window's;
 #   - on an X server, the animated case again with the editing area zoomed in as far as
 #     the screen allows;
 #   - time to export every stage with its sheets (--export-all), five runs and their
@@ -260,30 +261,47 @@ if [ -n "$floor_pid" ]; then
     wait "$floor_pid" 2>/dev/null || true
 fi
 
-# Prints the median of ten runs of "$@ --report-first-frame", from start to the
-# first painted frame.
+# Appends to file $1 the milliseconds from starting "$2..." --report-first-frame to the
+# first painted frame it reports.
 first_frame() {
-    label=$1
+    file=$1
     shift
-    rm -f "$work/frame-times"
-    for run in 1 2 3 4 5 6 7 8 9 10; do
-        start=$(date +%s%3N)
-        painted=$("$@" --report-first-frame 2>/dev/null | awk '/first painted frame at/ { print $5 }')
-        [ -n "$painted" ] || { echo "$label, run $run: no frame reported" >&2; exit 1; }
-        echo "$((painted - start))" >>"$work/frame-times"
-    done
-    sort -n "$work/frame-times" | tr '\n' ' ' | awk -v l="$label" \
-        '{ printf "start to first painted frame, %s: median %d ms (runs: %s)\n", l, ($5 + $6) / 2, $0 }'
+    start=$(date +%s%3N)
+    painted=$("$@" --report-first-frame 2>/dev/null | awk '/first painted frame at/ { print $5 }')
+    [ -n "$painted" ] || { echo "$*: no frame reported" >&2; return 1; }
+    echo "$((painted - start))" >>"$file"
+}
+# The median of the ten times in file $1.
+median_of() {
+    sort -n "$1" | awk '{ t[NR] = $1 } END { printf "%d", (t[5] + t[6]) / 2 }'
+}
+# Prints the median of the times in file $2 under the label $1.
+frame_median() {
+    echo "start to first painted frame, $1: median $(median_of "$2") ms (runs: $(sort -n "$2" | tr '\n' ' '))"
 }
 # The editor starts as the user left it: once with no settings (no panel open), once
-# with Colours, Tiles, Overview and Objects open, each from settings of its own.
+# with Colours, Tiles, Overview and Objects open, each from settings of its own. Ten
+# rounds, each starting every program once, so that a busy spell of the machine weighs
+# on the editor and on the plain windows alike.
 mkdir -p "$work/no-panels" "$work/four-panels/quarrix-editor"
 printf '[side]\ncolours\\open=true\ntiles\\open=true\noverview\\open=true\nobjects\\open=true\n' \
     >"$work/four-panels/quarrix-editor/settings.ini"
-(XDG_CONFIG_HOME="$work/no-panels" && first_frame "editor on the demo image" "$editor" --demo)
-(XDG_CONFIG_HOME="$work/four-panels" && first_frame "editor with four panels open" "$editor" --demo)
-[ -z "$floor" ] || first_frame "plain window" "$floor"
-[ -z "$floor" ] || first_frame "plain main window with a menu bar" "$floor" --main-window
+for round in 1 2 3 4 5 6 7 8 9 10; do
+    (XDG_CONFIG_HOME="$work/no-panels" && first_frame "$work/no-panel-times" "$editor" --demo)
+    (XDG_CONFIG_HOME="$work/four-panels" && first_frame "$work/four-panel-times" "$editor" --demo)
+    if [ -n "$floor" ]; then
+        first_frame "$work/plain-times" "$floor"
+        first_frame "$work/menu-bar-times" "$floor" --main-window
+    fi
+done
+frame_median "editor on the demo image" "$work/no-panel-times"
+frame_median "editor with four panels open" "$work/four-panel-times"
+if [ -n "$floor" ]; then
+    frame_median "plain window" "$work/plain-times"
+    frame_median "plain main window with a menu bar" "$work/menu-bar-times"
+    awk -v e="$(median_of "$work/no-panel-times")" -v m="$(median_of "$work/menu-bar-times")" 'BEGIN {
+        printf "editor with no panel against the plain main window: %d / %d ms = %.2f times\n", e, m, e / m }'
+fi
 
 for run in 1 2 3 4 5; do
     rm -rf "$work/pictures"
